@@ -1,0 +1,93 @@
+#include "core/app/application.h"
+
+#include <locale>
+
+#include "core/app/numeric_text.h"
+#include "core/app/program_texts.h"
+#include "core/app/temp_metafile.h"
+
+namespace vornik {
+
+namespace {
+
+constexpr int kFallbackResolution = 300;
+
+// The decimal separator of the user's locale, as number formatting there
+// would write it; "." when the locale cannot be had.
+char localeDecimalSeparator() {
+    try {
+        const std::locale userLocale("");
+        return std::use_facet<std::numpunct<char>>(userLocale).decimal_point() == ',' ? ','
+                                                                                       : '.';
+    } catch (const std::exception&) {
+        return '.';
+    }
+}
+
+int usableResolution(int dotsPerInch) {
+    return dotsPerInch >= 1 ? dotsPerInch : kFallbackResolution;
+}
+
+} // namespace
+
+Application::Application(Host& host, StartupOptions options)
+    : host_(host), options_(std::move(options)), boxes_(job_, state_) {}
+
+Application::~Application() = default;
+
+void Application::startUp() {
+    state_.ProgramDirectory = options_.programDirectory;
+    removeTempMetafile(state_.TempMetafilePath);
+    state_.TempMetafilePath = makeTempMetafileName(options_.programDirectory);
+    state_.BuildSuppressed = false;
+    state_.SymbolBuilt = false;
+    state_.DecimalSeparator = localeDecimalSeparator();
+
+    applyStartupDefaults();
+
+    const std::string stored = host_.readSetting(kShowWordWarningKey).value_or("-1");
+    state_.ShowWordWarning = leadingNumber(stored) != 0.0;
+    state_.WindowCaption = std::string(kUntitledCaption);
+    state_.Dirty = false;
+
+    if (options_.configurationArgument && loadConfiguration) {
+        state_.ConfigPath = *options_.configurationArgument;
+        loadConfiguration(*this, state_.ConfigPath);
+    }
+    state_.HelpLabelVisible = true;
+    host_.viewChanged();
+}
+
+// Every job field back to its default, the printer's resolution read again,
+// and the run state that belongs to the job cleared.
+void Application::applyStartupDefaults() {
+    job_ = Job{};
+    if (auto printer = host_.defaultPrinterResolution()) {
+        job_.TargetDpiX = usableResolution(printer->dotsPerInchX);
+        job_.TargetDpiY = usableResolution(printer->dotsPerInchY);
+    }
+    deriveDots(job_);
+
+    state_.ConfigPath.clear();
+    state_.ConfigTitle.clear();
+    state_.Named = false;
+    state_.BarcodeSavePath.clear();
+    state_.MessageFilePath.clear();
+    state_.MessageFileOpen = false;
+    state_.CommandJustSetDimension = false;
+    boxes_.showStartupTexts();
+}
+
+void Application::ResetJob() {
+    startUp();
+}
+
+bool Application::shutDown(bool askAboutUnsavedChanges) {
+    host_.writeSetting(kShowWordWarningKey, state_.ShowWordWarning ? "-1" : "0");
+    if (askAboutUnsavedChanges && querySaveChanges && !querySaveChanges(*this))
+        return false;
+    removeTempMetafile(state_.TempMetafilePath);
+    return true;
+}
+
+} // namespace vornik

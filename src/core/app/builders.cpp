@@ -1,0 +1,82 @@
+#include "core/app/builders.h"
+
+#include <string>
+
+#include "core/app/application.h"
+#include "core/app/program_texts.h"
+
+namespace vornik {
+
+BuilderKind builderFor(Symbology symbology) {
+    switch (symbology) {
+    case Symbology::Pdf417:
+        return BuilderKind::Pdf417;
+    case Symbology::Aztec:
+        return BuilderKind::Aztec;
+    case Symbology::DataMatrix:
+        return BuilderKind::DataMatrix;
+    case Symbology::Rss14:
+        return BuilderKind::Rss14;
+    case Symbology::Rss14Stacked:
+        return BuilderKind::Rss14Stacked;
+    case Symbology::Rss14StackedOmni:
+        return BuilderKind::Rss14StackedOmni;
+    case Symbology::RssLimited:
+        return BuilderKind::RssLimited;
+    case Symbology::Code39:
+    case Symbology::Code39FullAscii:
+    case Symbology::UpcA:
+    case Symbology::UpcE:
+    case Symbology::UpcE1:
+    case Symbology::Ean8:
+    case Symbology::Ean13:
+    case Symbology::BookLand:
+    case Symbology::Interleaved2of5:
+    case Symbology::Discrete2of5:
+    case Symbology::Codabar:
+    case Symbology::Code93:
+    case Symbology::Code128:
+    case Symbology::EanUcc128:
+    case Symbology::MsiPlessey:
+    case Symbology::Postnet:
+    case Symbology::Bpo4State:
+        return BuilderKind::Linear;
+    }
+    return BuilderKind::Linear; // a value outside the catalogue; the caller has checked it
+}
+
+namespace {
+
+// Stands in for an encoder this version does not have: it says so plainly and
+// leaves no symbol behind, so no caller mistakes it for a build.
+BuildOutcome reportNotAvailable(BuildContext& context) {
+    Application& app = context.app;
+    app.state().SymbolBuilt = false;
+    app.host().setBusyPointer(false);
+    app.host().showMessage({.title = std::string(kProgramTitle),
+                            .text = unavailableSymbologyText(app.job().Symbology),
+                            .icon = MessageIcon::Information,
+                            .buttons = MessageButtons::Ok});
+    return BuildOutcome::Rejected;
+}
+
+} // namespace
+
+std::string unavailableSymbologyText(Symbology symbology) {
+    return symbologyName(symbology) +
+           " symbols cannot be built yet: this version of Vornik has no encoder for them.";
+}
+
+BuilderTable::BuilderTable() {
+    builders_.fill(reportNotAvailable);
+}
+
+void BuilderTable::install(BuilderKind kind, Builder builder) {
+    builders_.at(static_cast<std::size_t>(kind)) = std::move(builder);
+}
+
+BuildOutcome BuilderTable::run(BuilderKind kind, BuildContext& context) const {
+    return builders_.at(static_cast<std::size_t>(kind))(context);
+}
+
+} // namespace vornik

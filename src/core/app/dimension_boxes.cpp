@@ -1,0 +1,152 @@
+#include "core/app/dimension_boxes.h"
+
+#include "core/app/number_format.h"
+#include "core/app/numeric_text.h"
+#include "core/app/units.h"
+
+namespace vornik {
+
+namespace {
+
+// The magnification is relative to a 13 mil narrow bar.
+constexpr double kReferenceMils = 13.0;
+constexpr double kCentimetreThousandthsPerMil = 2.54;
+
+bool editsModuleSize(Symbology symbology) {
+    return symbology == Symbology::Aztec || symbology == Symbology::DataMatrix;
+}
+
+} // namespace
+
+bool DimensionBoxes::widthBoxShowsNarrowBar() const {
+    return job_.Symbology != Symbology::Pdf417 && !editsModuleSize(job_.Symbology);
+}
+
+bool DimensionBoxes::coupled(BoxEdit edit) {
+    if (edit == BoxEdit::Typed)
+        return true;
+    if (edit == BoxEdit::Command && state_.CommandJustSetDimension) {
+        state_.CommandJustSetDimension = false;
+        return true;
+    }
+    return false;
+}
+
+void DimensionBoxes::editWidth(std::string text, BoxEdit edit) {
+    widthText_ = std::move(text);
+    if (edit == BoxEdit::Display)
+        return;
+    const float width = ToInternalWidth(widthText_, job_.Units, job_.DotsAcross);
+    if (job_.Symbology == Symbology::Pdf417)
+        job_.PdfModuleWidth = width;
+    else if (editsModuleSize(job_.Symbology))
+        job_.ModuleSize = width;
+    else
+        job_.NarrowBarWidth = width;
+    state_.Dirty = true;
+    if (job_.Symbology != Symbology::Pdf417 && coupled(edit))
+        magnificationFollowsWidth();
+}
+
+void DimensionBoxes::editHeight(std::string text, BoxEdit edit) {
+    heightText_ = std::move(text);
+    if (edit == BoxEdit::Display)
+        return;
+    if (job_.Symbology == Symbology::DataMatrix)
+        return; // Data Matrix modules are square: it has no height box
+    if (job_.Symbology == Symbology::Pdf417 || job_.Symbology == Symbology::Aztec)
+        job_.PdfModuleHeight = ToInternalModuleHeight(heightText_, job_.Units, job_.DotsAlong);
+    else
+        job_.BarHeight = ToInternalHeight(heightText_, job_.Units, job_.DotsAlong);
+    state_.Dirty = true;
+}
+
+void DimensionBoxes::editMagnify(std::string text, BoxEdit edit) {
+    magnifyText_ = std::move(text);
+    if (edit == BoxEdit::Display)
+        return;
+    state_.Dirty = true;
+    if (job_.Symbology == Symbology::Pdf417) {
+        job_.PdfAspectRatio = leadingNumber(magnifyText_);
+        return;
+    }
+    job_.Magnification = static_cast<float>(leadingNumber(magnifyText_));
+    if (coupled(edit))
+        widthFollowsMagnification();
+}
+
+void DimensionBoxes::commandSetMagnification(double magnification) {
+    job_.Magnification = static_cast<float>(magnification);
+    magnifyText_ = formatNumber(magnification, "###");
+    state_.Dirty = true;
+    state_.CommandJustSetDimension = false;
+    widthFollowsMagnification();
+}
+
+void DimensionBoxes::magnificationFollowsWidth() {
+    job_.Magnification = static_cast<float>(job_.NarrowBarWidth * 100.0 / kReferenceMils /
+                                            kCentimetreThousandthsPerMil);
+    magnifyText_ = formatNumber(job_.Magnification, "##0");
+}
+
+void DimensionBoxes::widthFollowsMagnification() {
+    const double mils = kReferenceMils * job_.Magnification / 100.0;
+    job_.NarrowBarWidth = static_cast<float>(mils * kCentimetreThousandthsPerMil);
+    if (!widthBoxShowsNarrowBar())
+        return;
+    switch (job_.Units) {
+    case Units::InchesMils:
+        widthText_ = formatNumber(mils, "#0.0#");
+        break;
+    case Units::Metric:
+        widthText_ = formatNumber(mils * kCentimetreThousandthsPerMil, "#0.0#");
+        break;
+    case Units::PrinterDots:
+        widthText_ = formatNumber(mils * job_.DotsAcross / 1000.0, "##0");
+        break;
+    }
+}
+
+void DimensionBoxes::showStartupTexts() {
+    widthText_ = "13";
+    heightText_ = "1";
+    magnifyText_ = "100";
+}
+
+std::string DimensionBoxes::formatWidthForDisplay(float internalWidth) const {
+    switch (job_.Units) {
+    case Units::InchesMils:
+        return formatNumber(internalWidth / 2.54, "#0.00#");
+    case Units::Metric:
+        return formatNumber(internalWidth, "#0.00#");
+    case Units::PrinterDots:
+        return formatNumber(internalWidth / 2540.0 * job_.DotsAcross, "##0");
+    }
+    return formatNumber(internalWidth, "#0.00#");
+}
+
+void DimensionBoxes::showJobValues() {
+    const bool pdf = job_.Symbology == Symbology::Pdf417;
+    const float width = pdf                                ? job_.PdfModuleWidth
+                        : editsModuleSize(job_.Symbology) ? job_.ModuleSize
+                                                           : job_.NarrowBarWidth;
+    widthText_ = formatWidthForDisplay(width);
+    if (pdf || job_.Symbology == Symbology::Aztec) {
+        // A module height is a width-like length (0.001 cm) measured along the bars.
+        const double height = job_.PdfModuleHeight;
+        heightText_ = job_.Units == Units::InchesMils ? formatNumber(height / 2.54, "#0.00#")
+                      : job_.Units == Units::Metric
+                          ? formatNumber(height, "#0.00#")
+                          : formatNumber(height / 2540.0 * job_.DotsAlong, "##0");
+    } else {
+        const double height = job_.BarHeight;
+        heightText_ = job_.Units == Units::InchesMils ? formatNumber(height / 2.54, "#0.00#")
+                      : job_.Units == Units::Metric
+                          ? formatNumber(height, "#0.00#")
+                          : formatNumber(height / 2.54 * job_.DotsAlong, "##0");
+    }
+    magnifyText_ = pdf ? formatNumber(job_.PdfAspectRatio, "0.000")
+                       : formatNumber(job_.Magnification, "##0");
+}
+
+} // namespace vornik

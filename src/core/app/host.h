@@ -1,0 +1,64 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vornik {
+
+enum class MessageIcon { None, Exclamation, Question, Information, Critical };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
+
+// A modal message box: what the user is shown and which buttons they get.
+// Texts are the program's own, byte for byte (CR and CR LF line breaks kept).
+struct MessageBox {
+    std::string title;
+    std::string text;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+
+    bool operator==(const MessageBox&) const = default;
+};
+
+// How the paste advice dialog was closed.
+struct PasteAdviceAnswer {
+    bool closedWithOk = false;
+    bool dontShowAgainChecked = false;
+};
+
+struct PrinterResolution {
+    int dotsPerInchX = 0;
+    int dotsPerInchY = 0;
+};
+
+// Everything the core needs from the world around it. The desktop window, the
+// headless command line and the tests each provide one; the core never asks
+// anything of the outside except through here.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Questions and notices.
+    virtual MessageAnswer showMessage(const MessageBox& box) = 0;
+    virtual PasteAdviceAnswer showPasteAdvice(std::string_view text) = 0;
+    virtual void beep() = 0;
+    virtual void setBusyPointer(bool busy) = 0;
+
+    // Clipboard.
+    virtual void emptyClipboard() = 0;
+    virtual std::optional<std::string> clipboardText() = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+
+    // The panel, menus or boxes changed: a front end re-reads the view models.
+    virtual void viewChanged() = 0;
+
+    // The per-user settings store (application "Vornik", section "Settings").
+    virtual std::optional<std::string> readSetting(std::string_view key) = 0;
+    virtual void writeSetting(std::string_view key, std::string_view value) = 0;
+
+    // The default printer's resolution; nullopt when there is no printer.
+    virtual std::optional<PrinterResolution> defaultPrinterResolution() = 0;
+};
+
+} // namespace vornik

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/app/job.h"
+
+namespace vornik {
+
+// The colour of an upper-case colour name of the command language
+// ("MAROON", "NAVY", ...); any other name is black.
+[[nodiscard]] ColorRef NamedColor(std::string_view upperName);
+
+} // namespace vornik

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace vornik {
+
+// What the program keeps beside the job while it runs; not saved with it.
+struct RunState {
+    std::string ConfigPath;  // empty = untitled
+    std::string ConfigTitle; // file-name part of ConfigPath
+    bool Named = false;      // loaded from or saved to a file
+    bool Dirty = false;
+    bool SaveCancelled = false;
+    bool SymbolBuilt = false;
+    bool BuildSuppressed = false;
+    std::string MessageFilePath;
+    bool MessageFileOpen = false;
+    std::string ReadMessagePath;
+    std::string BarcodeSavePath;
+    std::string TempMetafilePath;
+    bool ShowWordWarning = true;
+    bool WordWarningDone = false;
+    char DecimalSeparator = '.';
+    std::string ErrorText; // text of the last reported message error
+    bool ExitRequested = false;
+
+    // Where the program's own files (Cluster.Dat, the user guide) live.
+    std::filesystem::path ProgramDirectory;
+
+    // Window state the core decides: the start-up help label and the
+    // symbol display.
+    bool HelpLabelVisible = false;
+    bool SymbolDisplayVisible = false;
+    std::string WindowCaption;
+
+    // Set by a command that has just written a dimension or magnification
+    // box, so that the box's change logic couples width and magnification as
+    // if the user had typed; cleared by the handler that acts on it.
+    bool CommandJustSetDimension = false;
+};
+
+} // namespace vornik

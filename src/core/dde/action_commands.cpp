@@ -1,0 +1,204 @@
+// Commands without a value: actions, and settings switched on or off.
+
+#include <array>
+
+#include "core/dde/command_call.h"
+
+namespace vornik::dde {
+
+namespace {
+
+bool buildCopy(CommandCall& call) {
+    call.app.host().emptyClipboard();
+    call.app.Build();
+    return true;
+}
+
+bool pasteMessage(CommandCall& call) {
+    auto text = call.app.host().clipboardText();
+    if (!text)
+        return false;
+    call.set(call.job().Message, *text);
+    return true;
+}
+
+bool pasteBuildCopy(CommandCall& call) {
+    const bool pasted = pasteMessage(call);
+    buildCopy(call);
+    return pasted;
+}
+
+bool copyMessage(CommandCall& call) {
+    call.app.host().setClipboardText(call.job().Message);
+    return true;
+}
+
+bool copyComment(CommandCall& call) {
+    call.app.host().setClipboardText(call.job().Comment);
+    return true;
+}
+
+bool pasteComment(CommandCall& call) {
+    auto text = call.app.host().clipboardText();
+    if (!text)
+        return false;
+    call.set(call.job().Comment, *text);
+    return true;
+}
+
+bool newJob(CommandCall& call) {
+    call.app.ResetJob();
+    return true;
+}
+
+bool beep(CommandCall& call) {
+    call.app.host().beep();
+    return true;
+}
+
+bool appExit(CommandCall& call) {
+    call.app.state().ExitRequested = true;
+    return true;
+}
+
+// A command that switches a toggle of the Preferences menu only when the
+// requested state differs, so that a symbol on display is rebuilt once.
+template <bool Job::*Field, void (Application::*Toggle)(), bool Wanted>
+bool switchThroughMenu(CommandCall& call) {
+    if (call.job().*Field != Wanted)
+        (call.app.*Toggle)();
+    return true;
+}
+
+template <auto Field, auto Value> bool setField(CommandCall& call) {
+    call.set(call.job().*Field, Value);
+    return true;
+}
+
+template <Orientation Value> bool orientation(CommandCall& call) {
+    call.app.setOrientation(Value);
+    return true;
+}
+
+template <Units Value> bool units(CommandCall& call) {
+    call.app.setUnits(Value);
+    return true;
+}
+
+template <CommentAlignment Value> bool commentAlign(CommandCall& call) {
+    call.app.setCommentAlign(Value);
+    return true;
+}
+
+template <bool Ansi> bool displaySet(CommandCall& call) {
+    call.app.setAnsiDisplay(Ansi);
+    return true;
+}
+
+template <std::int32_t Value> bool pdfCharacterSet(CommandCall& call) {
+    call.app.setPdfCharacterSet(Value);
+    return true;
+}
+
+template <bool Bold, bool Italic> bool fontStyle(CommandCall& call) {
+    call.set(call.job().FontBold, Bold);
+    call.set(call.job().FontItalic, Italic);
+    return true;
+}
+
+constexpr auto kActions = std::to_array<CommandEntry>({
+    {"[BUILD/COPY]", Match::Exact, buildCopy},
+    {"[BUILDCOPY]", Match::Exact, buildCopy},
+    {"[PASTE]", Match::Exact, pasteMessage},
+    {"[PASTEMESSAGE]", Match::Exact, pasteMessage},
+    {"[PASTE/BUILD/COPY]", Match::Exact, pasteBuildCopy},
+    {"[COPYMESSAGE]", Match::Exact, copyMessage},
+    {"[COPYCOMMENT]", Match::Exact, copyComment},
+    {"[PASTECOMMENT]", Match::Exact, pasteComment},
+    {"[NEW]", Match::Exact, newJob},
+    {"[INCMESSAGE]", Match::Exact, setField<&Job::IncTarget, true>},
+    {"[INCSUPPLEMENT]", Match::Exact, setField<&Job::IncTarget, false>},
+    {"[TEXTABOVE=ON]", Match::Exact, setField<&Job::TextAbove, true>},
+    {"[TEXTABOVE=OFF]", Match::Exact, setField<&Job::TextAbove, false>},
+    {"[COMMENTABOVE=ON]", Match::Exact, setField<&Job::CommentAbove, true>},
+    {"[COMMENTABOVE=OFF]", Match::Exact, setField<&Job::CommentAbove, false>},
+    {"[COMMENTALIGNLEFT]", Match::Exact, commentAlign<CommentAlignment::Left>},
+    {"[COMMENTALIGNCENTER]", Match::Exact, commentAlign<CommentAlignment::Center>},
+    {"[COMMENTALIGNRIGHT]", Match::Exact, commentAlign<CommentAlignment::Right>},
+    {"[TEXT=ON]", Match::Exact,
+     switchThroughMenu<&Job::IncludeText, &Application::toggleIncludeText, true>},
+    {"[TEXT=OFF]", Match::Exact,
+     switchThroughMenu<&Job::IncludeText, &Application::toggleIncludeText, false>},
+    {"[BEARERBARS=ON]", Match::Exact,
+     switchThroughMenu<&Job::BearerBars, &Application::toggleBearerBars, true>},
+    {"[BEARERBARS=OFF]", Match::Exact,
+     switchThroughMenu<&Job::BearerBars, &Application::toggleBearerBars, false>},
+    {"[QUIETZONES=ON]", Match::Exact, setField<&Job::QuietZones, true>},
+    {"[QUIETZONES=OFF]", Match::Exact, setField<&Job::QuietZones, false>},
+    {"[CODE39CHECK=ON]", Match::Exact, setField<&Job::CheckDigit, true>},
+    {"[I2OF5CHECK=ON]", Match::Exact, setField<&Job::CheckDigit, true>},
+    {"[CODE39CHECK=OFF]", Match::Exact, setField<&Job::CheckDigit, false>},
+    {"[I2OF5CHECK=OFF]", Match::Exact, setField<&Job::CheckDigit, false>},
+    {"[DISPLAYASCII]", Match::Exact, displaySet<false>},
+    {"[DISPLAYANSI]", Match::Exact, displaySet<true>},
+    {"[MESSAGEWARNINGS=ON]", Match::Exact, setField<&Job::MessageWarnings, true>},
+    {"[MESSAGEWARNINGS=OFF]", Match::Exact, setField<&Job::MessageWarnings, false>},
+    {"[PRINTWARNINGS=ON]", Match::Exact, setField<&Job::PrintWarnings, true>},
+    {"[PRINTWARNINGS=OFF]", Match::Exact, setField<&Job::PrintWarnings, false>},
+    {"[FIXDRIVER=ON]", Match::Exact, setField<&Job::FixDriver, true>},
+    {"[FIXDRIVER=OFF]", Match::Exact, setField<&Job::FixDriver, false>},
+    {"[HORIZONTAL]", Match::Exact, orientation<Orientation::Horizontal>},
+    {"[VERTDOWN]", Match::Exact, orientation<Orientation::Vertical90>},
+    {"[VERTUP]", Match::Exact, orientation<Orientation::Vertical270>},
+    {"[INCHES]", Match::Exact, units<Units::InchesMils>},
+    {"[METRIC]", Match::Exact, units<Units::Metric>},
+    {"[DOTS]", Match::Exact, units<Units::PrinterDots>},
+    {"[TRANSPARENT]", Match::Exact, setField<&Job::Transparent, true>},
+    {"[SAVEMODEMETA]", Match::Exact, setField<&Job::ClipboardMode, 0>},
+    {"[SAVEMODEBMP]", Match::Exact, setField<&Job::ClipboardMode, 1>},
+    {"[UNDERLINE=ON]", Match::Exact, setField<&Job::FontUnderline, true>},
+    {"[UNDERLINE=OFF]", Match::Exact, setField<&Job::FontUnderline, false>},
+    {"[STRIKEOUT=ON]", Match::Exact, setField<&Job::FontStrikeout, true>},
+    {"[STRIKEOUT=OFF]", Match::Exact, setField<&Job::FontStrikeout, false>},
+    {"[FONTSCALING=ON]", Match::Exact, setField<&Job::AutoFontScaling, true>},
+    {"[FONTSCALING=OFF]", Match::Exact, setField<&Job::AutoFontScaling, false>},
+    {"[FONTREGULAR]", Match::Exact, fontStyle<false, false>},
+    {"[FONTBOLD]", Match::Exact, fontStyle<true, false>},
+    {"[FONTITALIC]", Match::Exact, fontStyle<false, true>},
+    {"[FONTBOLDITALIC]", Match::Exact, fontStyle<true, true>},
+    {"[PDFSECURITY=AUTO]", Match::Exact, setField<&Job::PdfSecurityLevel, 9>},
+    {"[PDFMODE=AUTOEBN]", Match::Exact, setField<&Job::PdfMode, 0>},
+    {"[PDFMODE=AUTOEB]", Match::Exact, setField<&Job::PdfMode, 1>},
+    {"[PDFMODE=EXC]", Match::Exact, setField<&Job::PdfMode, 2>},
+    {"[PDFMODE=BIN]", Match::Exact, setField<&Job::PdfMode, 3>},
+    {"[PDFMODE=NUM]", Match::Exact, setField<&Job::PdfMode, 4>},
+    {"[PDFCODEWORDS=ON]", Match::Exact, setField<&Job::PdfShowCodewords, 1>},
+    {"[PDFCODEWORDS=OFF]", Match::Exact, setField<&Job::PdfShowCodewords, 0>},
+    {"[TRUNCATEDPDF=ON]", Match::Exact, setField<&Job::PdfTruncated, 1>},
+    {"[TRUNCATEDPDF=OFF]", Match::Exact, setField<&Job::PdfTruncated, 0>},
+    {"[PDFSET=DISPLAYSET]", Match::Exact, pdfCharacterSet<0>},
+    {"[PDFSET=ASCII]", Match::Exact, pdfCharacterSet<1>},
+    {"[PDFSET=ANSI]", Match::Exact, pdfCharacterSet<2>},
+    {"[AZTECMENU=ON]", Match::Exact, setField<&Job::AztecMenuFlag, 1>},
+    {"[AZTECMENU=OFF]", Match::Exact, setField<&Job::AztecMenuFlag, 0>},
+    {"[DMSTANDARD=ON]", Match::Exact, setField<&Job::DmStandard, 1>},
+    {"[DMSTANDARD=OFF]", Match::Exact, setField<&Job::DmStandard, 0>},
+    {"[BEEP]", Match::Exact, beep},
+    {"[APPEXIT]", Match::Exact, appExit},
+});
+
+} // namespace
+
+std::span<const CommandEntry> actionCommands() {
+    return kActions;
+}
+
+bool selectSymbologyByKeyword(CommandCall& call) {
+    const auto symbology = symbologyForKeyword(call.upper);
+    if (!symbology)
+        return false;
+    call.app.MCode_Click(*symbology);
+    return true;
+}
+
+} // namespace vornik::dde

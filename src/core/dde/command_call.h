@@ -1,0 +1,54 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/app/application.h"
+
+namespace vornik::dde {
+
+// One command being carried out: the application it acts on, the command as
+// sent and upper-cased, and the value of a keyword ending in "=".
+struct CommandCall {
+    Application& app;
+    std::string_view command; // as sent, "[" to "]"
+    std::string_view upper;   // the same, upper-cased
+    std::string_view value{}; // as sent, between the keyword and the "]"
+    std::string_view upperValue{};
+
+    Job& job() { return app.job(); }
+
+    // Assigns a job field and marks the job changed when the value differs.
+    template <typename T, typename U> void set(T& field, U&& value) {
+        if (field != value) {
+            field = std::forward<U>(value);
+            app.state().Dirty = true;
+        }
+    }
+};
+
+// A handler carries out one command; false refuses it (a negative
+// acknowledgement for the whole execute string).
+using CommandHandler = bool (*)(CommandCall&);
+
+enum class Match {
+    Exact,  // the whole upper-cased command is the keyword
+    Prefix, // the upper-cased command starts with the keyword, which ends in "="
+};
+
+struct CommandEntry {
+    std::string_view keyword;
+    Match match;
+    CommandHandler handler;
+};
+
+// Commands are matched against the actions, then the symbology keywords of
+// the catalogue, then the commands with a value, and the first match acts.
+[[nodiscard]] std::span<const CommandEntry> actionCommands();
+[[nodiscard]] std::span<const CommandEntry> valueCommands();
+
+// Selects the symbology whose keyword the command is; false when it is none.
+[[nodiscard]] bool selectSymbologyByKeyword(CommandCall& call);
+
+} // namespace vornik::dde

@@ -1,0 +1,66 @@
+#include "core/dde/interpreter.h"
+
+#include "core/app/application.h"
+#include "core/dde/command_call.h"
+#include "core/dde/execute_string.h"
+
+namespace vornik::dde {
+
+namespace {
+
+bool matches(const CommandEntry& entry, std::string_view upper) {
+    switch (entry.match) {
+    case Match::Exact:
+        return upper == entry.keyword;
+    case Match::Prefix:
+        return upper.starts_with(entry.keyword);
+    }
+    return false;
+}
+
+const CommandEntry* findEntry(std::span<const CommandEntry> table, std::string_view upper) {
+    for (const CommandEntry& entry : table)
+        if (matches(entry, upper))
+            return &entry;
+    return nullptr;
+}
+
+// Runs one command; an unknown one is ignored and counts as accepted.
+bool runCommand(Application& app, std::string_view command) {
+    const std::string upper = upperCased(command);
+    const CommandEntry* entry = findEntry(actionCommands(), upper);
+    if (entry == nullptr) {
+        CommandCall call{.app = app, .command = command, .upper = upper};
+        if (selectSymbologyByKeyword(call))
+            return true;
+        entry = findEntry(valueCommands(), upper);
+    }
+    if (entry == nullptr)
+        return true;
+    const std::size_t keywordLength = entry->keyword.size();
+    const std::size_t valueLength =
+        entry->match == Match::Prefix ? command.size() - keywordLength - 1 : 0;
+    CommandCall call{.app = app,
+                     .command = command,
+                     .upper = upper,
+                     .value = command.substr(keywordLength, valueLength),
+                     .upperValue = std::string_view(upper).substr(keywordLength, valueLength)};
+    return entry->handler(call);
+}
+
+} // namespace
+
+bool Interpreter::Execute(std::string_view executeString) {
+    bool acknowledged = true;
+    std::string_view remainder = executeString;
+    for (std::string_view command = nextCommand(remainder); !command.empty();
+         command = nextCommand(remainder)) {
+        // Automated use never sees the paste advice.
+        app_.state().WordWarningDone = true;
+        if (!runCommand(app_, command))
+            acknowledged = false;
+    }
+    return acknowledged;
+}
+
+} // namespace vornik::dde

@@ -1,0 +1,317 @@
+// Commands with a value: [KEYWORD=value].
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "core/app/named_color.h"
+#include "core/app/number_format.h"
+#include "core/app/numeric_text.h"
+#include "core/app/rounding.h"
+#include "core/app/units.h"
+#include "core/dde/command_call.h"
+#include "core/dde/execute_string.h"
+
+namespace vornik::dde {
+
+namespace {
+
+// A value that must be a number. Commands whose value is no number are
+// refused rather than read as 0, which would silently set a level, a limit or
+// a resolution of 0.
+std::optional<double> numberValue(const CommandCall& call) {
+    return wholeNumber(call.value);
+}
+
+// A whole number within [low, high], rounded to the nearest as the job's
+// integer fields take it.
+std::optional<std::int32_t> integerValue(const CommandCall& call, double low, double high) {
+    const auto number = numberValue(call);
+    if (!number)
+        return std::nullopt;
+    const std::int32_t rounded = nearest(*number);
+    if (rounded < low || rounded > high)
+        return std::nullopt;
+    return rounded;
+}
+
+constexpr double kInt32Min = std::numeric_limits<std::int32_t>::min();
+constexpr double kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+// --- message texts --------------------------------------------------------
+
+bool message(CommandCall& call) {
+    call.set(call.job().Message, decodeEscapedText(call.value));
+    return true;
+}
+
+bool messageText(CommandCall& call) {
+    call.set(call.job().Message, std::string(call.value));
+    return true;
+}
+
+bool barcode(CommandCall& call) {
+    messageText(call);
+    call.app.host().emptyClipboard();
+    call.app.Build();
+    return true;
+}
+
+bool comment(CommandCall& call) {
+    call.set(call.job().Comment, std::string(call.value));
+    return true;
+}
+
+bool supplement(CommandCall& call) {
+    if (call.job().Symbology == Symbology::Pdf417)
+        return false;
+    if (call.value.find_first_not_of("1234567890") != std::string_view::npos)
+        return false;
+    call.set(call.job().Supplement, std::string(call.value));
+    return true;
+}
+
+bool composite(CommandCall& call) {
+    call.set(call.job().Supplement, std::string(call.value));
+    return true;
+}
+
+// --- dimensions -----------------------------------------------------------
+// Values are in the display unit and converted as if typed into the box. A
+// value that is no number becomes 0, which the Build command reports as a
+// missing dimension. When the selected symbology shows the field in a box,
+// the value goes through the box, so that width and magnification follow
+// each other as they do when typed.
+
+bool barWidth(CommandCall& call) {
+    Job& job = call.job();
+    DimensionBoxes& boxes = call.app.boxes();
+    call.set(job.NarrowBarWidth, ToInternalWidth(call.value, job.Units, job.DotsAcross));
+    if (boxes.widthBoxShowsNarrowBar()) {
+        call.app.state().CommandJustSetDimension = true;
+        boxes.editWidth(std::string(call.value), BoxEdit::Command);
+    }
+    return true;
+}
+
+bool barHeight(CommandCall& call) {
+    Job& job = call.job();
+    if (job.Symbology == Symbology::Pdf417)
+        return false;
+    call.set(job.BarHeight, ToInternalHeight(call.value, job.Units, job.DotsAlong));
+    const bool boxShowsBarHeight =
+        job.Symbology != Symbology::Aztec && job.Symbology != Symbology::DataMatrix;
+    if (boxShowsBarHeight)
+        call.app.boxes().editHeight(std::string(call.value), BoxEdit::Command);
+    return true;
+}
+
+bool pdfModuleWidth(CommandCall& call) {
+    Job& job = call.job();
+    call.set(job.PdfModuleWidth, ToInternalWidth(call.value, job.Units, job.DotsAcross));
+    if (job.Symbology == Symbology::Pdf417)
+        call.app.boxes().editWidth(std::string(call.value), BoxEdit::Command);
+    return true;
+}
+
+bool pdfModuleHeight(CommandCall& call) {
+    Job& job = call.job();
+    call.set(job.PdfModuleHeight, ToInternalModuleHeight(call.value, job.Units, job.DotsAlong));
+    if (job.Symbology == Symbology::Pdf417 || job.Symbology == Symbology::Aztec)
+        call.app.boxes().editHeight(std::string(call.value), BoxEdit::Command);
+    return true;
+}
+
+bool moduleSize(CommandCall& call) {
+    Job& job = call.job();
+    call.set(job.ModuleSize, ToInternalWidth(call.value, job.Units, job.DotsAcross));
+    if (job.Symbology == Symbology::Aztec || job.Symbology == Symbology::DataMatrix)
+        call.app.boxes().editWidth(std::string(call.value), BoxEdit::Command);
+    return true;
+}
+
+// Magnification is the UPC/EAN family's way of sizing a symbol.
+bool magnify(CommandCall& call) {
+    if (!isUpcEanFamily(call.job().Symbology))
+        return false;
+    const auto value = numberValue(call);
+    if (!value || *value < 0.0 || *value > 1.0e6)
+        return false;
+    call.app.boxes().commandSetMagnification(*value);
+    return true;
+}
+
+// Only the ratios of the list, 2.0 to 3.0, are taken; others are ignored.
+bool ratio(CommandCall& call) {
+    const std::string wanted = formatNumber(leadingNumber(call.value), "0.0");
+    for (std::int16_t index = 0; index <= 10; ++index) {
+        if (formatNumber(2.0 + index / 10.0, "0.0") == wanted) {
+            call.set(call.job().Ratio, index);
+            break;
+        }
+    }
+    return true;
+}
+
+// --- two-dimensional settings ---------------------------------------------
+
+bool pdfAspect(CommandCall& call) {
+    const auto value = numberValue(call);
+    if (!value)
+        return false;
+    call.set(call.job().PdfAspectRatio, *value);
+    if (call.job().Symbology == Symbology::Pdf417)
+        call.app.boxes().editMagnify(formatNumber(*value, "#0.0##"), BoxEdit::Display);
+    return true;
+}
+
+template <std::int32_t Job::*Field, int Low, int High> bool boundedInteger(CommandCall& call) {
+    const auto value = integerValue(call, Low, High);
+    if (!value)
+        return false;
+    call.set(call.job().*Field, *value);
+    return true;
+}
+
+// Row and column limits may be set as low as the caller likes: the PDF417
+// builder reports a limit too small for the data.
+template <std::int32_t Job::*Field, int Above> bool upperBoundedInteger(CommandCall& call) {
+    const auto value = integerValue(call, kInt32Min, Above - 1);
+    if (!value)
+        return false;
+    call.set(call.job().*Field, *value);
+    return true;
+}
+
+bool aztecEcPercent(CommandCall& call) {
+    const auto value = integerValue(call, kInt32Min, kInt32Max);
+    if (!value)
+        return false;
+    call.set(call.job().AztecEcPercent, *value);
+    return true;
+}
+
+// The Data Matrix formats are 0 to 7; the integer part of the value is taken.
+bool dmFormat(CommandCall& call) {
+    const auto value = numberValue(call);
+    if (!value || *value < 0.0 || *value >= 8.0)
+        return false;
+    call.set(call.job().DmFormat, static_cast<std::int32_t>(std::trunc(*value)));
+    return true;
+}
+
+// ECC 000, 050, 080, 100, 140 and 200 are held as 0, 3, 6, 8, 12 and 26.
+bool dmEcc(CommandCall& call) {
+    constexpr std::array<std::pair<int, std::int32_t>, 6> kLevels{
+        {{0, 0}, {50, 3}, {80, 6}, {100, 8}, {140, 12}, {200, 26}}};
+    const auto value = numberValue(call);
+    if (!value)
+        return false;
+    for (const auto& [ecc, level] : kLevels) {
+        if (*value == ecc) {
+            call.set(call.job().DmEccLevel, level);
+            return true;
+        }
+    }
+    return false;
+}
+
+// --- drawing ----------------------------------------------------------------
+
+// Bar width reduction in percent, in steps of 5 %; a negative value is a gain.
+bool barReduction(CommandCall& call) {
+    const auto value = numberValue(call);
+    if (!value)
+        return false;
+    const double step = std::trunc(*value / 5.0);
+    if (std::fabs(step) >= 16.0)
+        return false;
+    std::int32_t adjust = static_cast<std::int32_t>(std::fabs(step));
+    if (*value < 0.0)
+        adjust |= kBarWidthGainBit;
+    call.set(call.job().BarWidthAdjust, adjust);
+    return true;
+}
+
+// A target resolution of at least 1 dot per inch keeps every division by it
+// well defined.
+template <bool Horizontal> bool targetResolution(CommandCall& call) {
+    const auto value = integerValue(call, 1, 99999);
+    if (!value)
+        return false;
+    const Job& job = call.job();
+    if (Horizontal)
+        call.app.setTargetResolution(*value, job.TargetDpiY);
+    else
+        call.app.setTargetResolution(job.TargetDpiX, *value);
+    return true;
+}
+
+bool fontName(CommandCall& call) {
+    call.set(call.job().FontName, std::string(call.value));
+    return true;
+}
+
+// A font of less than one point cannot be drawn; the integer part is taken.
+bool fontSize(CommandCall& call) {
+    const auto value = numberValue(call);
+    if (!value || *value < 1.0 || *value > 32767.0)
+        return false;
+    call.set(call.job().FontSize, static_cast<std::int32_t>(std::trunc(*value)));
+    return true;
+}
+
+template <ColorRef Job::*Field> bool namedColor(CommandCall& call) {
+    call.set(call.job().*Field, NamedColor(trimmed(call.upperValue)));
+    return true;
+}
+
+template <ColorRef Job::*Field> bool rgbColor(CommandCall& call) {
+    call.set(call.job().*Field, decodeRgb(call.value));
+    return true;
+}
+
+constexpr auto kValueCommands = std::to_array<CommandEntry>({
+    {"[MESSAGE=", Match::Prefix, message},
+    {"[BARCODE=", Match::Prefix, barcode},
+    {"[MSGTEXT=", Match::Prefix, messageText},
+    {"[COMMENT=", Match::Prefix, comment},
+    {"[SUPPLEMENT=", Match::Prefix, supplement},
+    {"[COMPOSITE=", Match::Prefix, composite},
+    {"[BARWIDTH=", Match::Prefix, barWidth},
+    {"[BARHEIGHT=", Match::Prefix, barHeight},
+    {"[PDFMODULEWIDTH=", Match::Prefix, pdfModuleWidth},
+    {"[PDFMODULEHEIGHT=", Match::Prefix, pdfModuleHeight},
+    {"[AZTECMODULESIZE=", Match::Prefix, moduleSize},
+    {"[DMMODULESIZE=", Match::Prefix, moduleSize},
+    {"[MAGNIFY=", Match::Prefix, magnify},
+    {"[RATIO=", Match::Prefix, ratio},
+    {"[PDFASPECT=", Match::Prefix, pdfAspect},
+    {"[PDFSECURITY=", Match::Prefix, boundedInteger<&Job::PdfSecurityLevel, 0, 8>},
+    {"[PDFOVERHEAD=", Match::Prefix, boundedInteger<&Job::PdfOverheadPercent, 0, 99>},
+    {"[PDFMAXCOLS=", Match::Prefix, upperBoundedInteger<&Job::PdfMaxColumns, 31>},
+    {"[PDFMAXROWS=", Match::Prefix, upperBoundedInteger<&Job::PdfMaxRows, 91>},
+    {"[AZTECECP=", Match::Prefix, aztecEcPercent},
+    {"[DMFORMAT=", Match::Prefix, dmFormat},
+    {"[DMECC=", Match::Prefix, dmEcc},
+    {"[BARREDUCTION=", Match::Prefix, barReduction},
+    {"[HORIZONTALDPI=", Match::Prefix, targetResolution<true>},
+    {"[VERTICALDPI=", Match::Prefix, targetResolution<false>},
+    {"[FONTNAME=", Match::Prefix, fontName},
+    {"[FONTSIZE=", Match::Prefix, fontSize},
+    {"[FONTCOLOR=", Match::Prefix, namedColor<&Job::FontColor>},
+    {"[FORECOLOR=", Match::Prefix, namedColor<&Job::ForeColor>},
+    {"[BACKCOLOR=", Match::Prefix, namedColor<&Job::BackColor>},
+    {"[FONTCOLORRGB=", Match::Prefix, rgbColor<&Job::FontColor>},
+    {"[FORECOLORRGB=", Match::Prefix, rgbColor<&Job::ForeColor>},
+    {"[BACKCOLORRGB=", Match::Prefix, rgbColor<&Job::BackColor>},
+});
+
+} // namespace
+
+std::span<const CommandEntry> valueCommands() {
+    return kValueCommands;
+}
+
+} // namespace vornik::dde

@@ -1,0 +1,56 @@
+#include "support/fake_host.h"
+
+namespace vornik::testing {
+
+namespace {
+
+MessageAnswer affirmative(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Yes;
+    case MessageButtons::RetryCancel:
+        return MessageAnswer::Retry;
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
+        return MessageAnswer::Ok;
+    }
+    return MessageAnswer::Ok;
+}
+
+} // namespace
+
+MessageAnswer FakeHost::showMessage(const MessageBox& box) {
+    messages.push_back(box);
+    if (answers.empty())
+        return affirmative(box.buttons);
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+PasteAdviceAnswer FakeHost::showPasteAdvice(std::string_view text) {
+    pasteAdviceTexts.emplace_back(text);
+    if (pasteAdviceAnswers.empty())
+        return {.closedWithOk = true, .dontShowAgainChecked = false};
+    const PasteAdviceAnswer answer = pasteAdviceAnswers.front();
+    pasteAdviceAnswers.pop_front();
+    return answer;
+}
+
+void FakeHost::emptyClipboard() {
+    ++clipboardEmptied;
+    clipboard.reset();
+}
+
+std::optional<std::string> FakeHost::readSetting(std::string_view key) {
+    if (auto found = settings.find(key); found != settings.end())
+        return found->second;
+    return std::nullopt;
+}
+
+void FakeHost::writeSetting(std::string_view key, std::string_view value) {
+    settings[std::string(key)] = std::string(value);
+}
+
+} // namespace vornik::testing

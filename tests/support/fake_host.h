@@ -1,0 +1,47 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/host.h"
+
+namespace vornik::testing {
+
+// A host for tests: records everything the core asks of it and answers
+// message boxes from a script (OK / Yes when the script is empty).
+class FakeHost : public Host {
+public:
+    MessageAnswer showMessage(const MessageBox& box) override;
+    PasteAdviceAnswer showPasteAdvice(std::string_view text) override;
+    void beep() override { ++beeps; }
+    void setBusyPointer(bool busy) override { busyPointerCalls.push_back(busy); }
+    void emptyClipboard() override;
+    std::optional<std::string> clipboardText() override { return clipboard; }
+    void setClipboardText(const std::string& text) override { clipboard = text; }
+    void viewChanged() override { ++viewChanges; }
+    std::optional<std::string> readSetting(std::string_view key) override;
+    void writeSetting(std::string_view key, std::string_view value) override;
+    std::optional<PrinterResolution> defaultPrinterResolution() override { return printer; }
+
+    // Scripted answers, taken in order.
+    std::deque<MessageAnswer> answers;
+    std::deque<PasteAdviceAnswer> pasteAdviceAnswers;
+
+    // What happened.
+    std::vector<MessageBox> messages;
+    std::vector<std::string> pasteAdviceTexts;
+    std::vector<bool> busyPointerCalls;
+    int beeps = 0;
+    int clipboardEmptied = 0;
+    int viewChanges = 0;
+
+    // The world as the host presents it.
+    std::optional<std::string> clipboard;
+    std::map<std::string, std::string, std::less<>> settings;
+    std::optional<PrinterResolution> printer;
+};
+
+} // namespace vornik::testing
