@@ -2,12 +2,11 @@
 // execute string per label, so interpreting must cost next to nothing beside
 // the build itself.
 
-#include <benchmark/benchmark.h>
-
-#include <string>
-
 #include "core/app/application.h"
 #include "core/dde/interpreter.h"
+
+#include <benchmark/benchmark.h>
+#include <string>
 
 namespace {
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/app/host.h"
+
 #include <deque>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "core/app/host.h"
 
 namespace vornik::testing {
 

@@ -1,10 +1,10 @@
 #include "core/app/application.h"
 
-#include <locale>
-
 #include "core/app/numeric_text.h"
 #include "core/app/program_texts.h"
 #include "core/app/temp_metafile.h"
+
+#include <locale>
 
 namespace vornik {
 
@@ -17,8 +17,7 @@ constexpr int kFallbackResolution = 300;
 char localeDecimalSeparator() {
     try {
         const std::locale userLocale("");
-        return std::use_facet<std::numpunct<char>>(userLocale).decimal_point() == ',' ? ','
-                                                                                       : '.';
+        return std::use_facet<std::numpunct<char>>(userLocale).decimal_point() == ',' ? ',' : '.';
     } catch (const std::exception&) {
         return '.';
     }

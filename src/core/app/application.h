@@ -1,10 +1,5 @@
 #pragma once
 
-#include <filesystem>
-#include <functional>
-#include <optional>
-#include <string>
-
 #include "core/app/build_checks.h"
 #include "core/app/build_outcome.h"
 #include "core/app/builders.h"
@@ -13,11 +8,16 @@
 #include "core/app/job.h"
 #include "core/app/run_state.h"
 
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
 namespace vornik {
 
 // How the program was started.
 struct StartupOptions {
-    std::filesystem::path programDirectory; // where the program's own files are
+    std::filesystem::path programDirectory;             // where the program's own files are
     std::optional<std::string> configurationArgument{}; // the command line's file, if any
 };
 

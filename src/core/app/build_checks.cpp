@@ -20,7 +20,9 @@ constexpr float kMinimumPdfModuleWidth = 16.6624f;
 constexpr float kMinimumPdfModuleHeight = 25.4f;
 constexpr float kMinimumModuleSize = 25.4f;
 
-constexpr double kMinimumDots = 3.0;
+// Lengths are single-precision floats, so 10 mils (25.4) is held a few
+// millionths short; a dimension of exactly three dots must not warn.
+constexpr double kMinimumDots = 3.0 - 1e-5;
 constexpr const char* kCrLf = "\r\n";
 
 } // namespace

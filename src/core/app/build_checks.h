@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/app/job.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "core/app/job.h"
 
 namespace vornik {
 

@@ -1,9 +1,9 @@
 #include "core/app/builders.h"
 
-#include <string>
-
 #include "core/app/application.h"
 #include "core/app/program_texts.h"
+
+#include <string>
 
 namespace vornik {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/app/build_outcome.h"
+#include "core/app/symbology.h"
+
 #include <array>
 #include <functional>
 #include <string>
-
-#include "core/app/build_outcome.h"
-#include "core/app/symbology.h"
 
 namespace vornik {
 

@@ -2,6 +2,7 @@
 
 #include "core/app/number_format.h"
 #include "core/app/numeric_text.h"
+#include "core/app/rounding.h"
 #include "core/app/units.h"
 
 namespace vornik {
@@ -11,6 +12,15 @@ namespace {
 // The magnification is relative to a 13 mil narrow bar.
 constexpr double kReferenceMils = 13.0;
 constexpr double kCentimetreThousandthsPerMil = 2.54;
+
+// Typing or sending the value a field already holds leaves the job unchanged,
+// and so does not mark it changed.
+template <typename T> void assign(T& field, T value, RunState& state) {
+    if (field != value) {
+        field = value;
+        state.Dirty = true;
+    }
+}
 
 bool editsModuleSize(Symbology symbology) {
     return symbology == Symbology::Aztec || symbology == Symbology::DataMatrix;
@@ -38,12 +48,11 @@ void DimensionBoxes::editWidth(std::string text, BoxEdit edit) {
         return;
     const float width = ToInternalWidth(widthText_, job_.Units, job_.DotsAcross);
     if (job_.Symbology == Symbology::Pdf417)
-        job_.PdfModuleWidth = width;
+        assign(job_.PdfModuleWidth, width, state_);
     else if (editsModuleSize(job_.Symbology))
-        job_.ModuleSize = width;
+        assign(job_.ModuleSize, width, state_);
     else
-        job_.NarrowBarWidth = width;
-    state_.Dirty = true;
+        assign(job_.NarrowBarWidth, width, state_);
     if (job_.Symbology != Symbology::Pdf417 && coupled(edit))
         magnificationFollowsWidth();
 }
@@ -55,43 +64,42 @@ void DimensionBoxes::editHeight(std::string text, BoxEdit edit) {
     if (job_.Symbology == Symbology::DataMatrix)
         return; // Data Matrix modules are square: it has no height box
     if (job_.Symbology == Symbology::Pdf417 || job_.Symbology == Symbology::Aztec)
-        job_.PdfModuleHeight = ToInternalModuleHeight(heightText_, job_.Units, job_.DotsAlong);
+        assign(job_.PdfModuleHeight,
+               ToInternalModuleHeight(heightText_, job_.Units, job_.DotsAlong), state_);
     else
-        job_.BarHeight = ToInternalHeight(heightText_, job_.Units, job_.DotsAlong);
-    state_.Dirty = true;
+        assign(job_.BarHeight, ToInternalHeight(heightText_, job_.Units, job_.DotsAlong), state_);
 }
 
 void DimensionBoxes::editMagnify(std::string text, BoxEdit edit) {
     magnifyText_ = std::move(text);
     if (edit == BoxEdit::Display)
         return;
-    state_.Dirty = true;
     if (job_.Symbology == Symbology::Pdf417) {
-        job_.PdfAspectRatio = leadingNumber(magnifyText_);
+        assign(job_.PdfAspectRatio, leadingNumber(magnifyText_), state_);
         return;
     }
-    job_.Magnification = static_cast<float>(leadingNumber(magnifyText_));
+    assign(job_.Magnification, toSingle(leadingNumber(magnifyText_)), state_);
     if (coupled(edit))
         widthFollowsMagnification();
 }
 
 void DimensionBoxes::commandSetMagnification(double magnification) {
-    job_.Magnification = static_cast<float>(magnification);
+    assign(job_.Magnification, toSingle(magnification), state_);
     magnifyText_ = formatNumber(magnification, "###");
-    state_.Dirty = true;
     state_.CommandJustSetDimension = false;
     widthFollowsMagnification();
 }
 
 void DimensionBoxes::magnificationFollowsWidth() {
-    job_.Magnification = static_cast<float>(job_.NarrowBarWidth * 100.0 / kReferenceMils /
-                                            kCentimetreThousandthsPerMil);
+    assign(job_.Magnification,
+           toSingle(job_.NarrowBarWidth * 100.0 / kReferenceMils / kCentimetreThousandthsPerMil),
+           state_);
     magnifyText_ = formatNumber(job_.Magnification, "##0");
 }
 
 void DimensionBoxes::widthFollowsMagnification() {
     const double mils = kReferenceMils * job_.Magnification / 100.0;
-    job_.NarrowBarWidth = static_cast<float>(mils * kCentimetreThousandthsPerMil);
+    assign(job_.NarrowBarWidth, toSingle(mils * kCentimetreThousandthsPerMil), state_);
     if (!widthBoxShowsNarrowBar())
         return;
     switch (job_.Units) {
@@ -127,9 +135,9 @@ std::string DimensionBoxes::formatWidthForDisplay(float internalWidth) const {
 
 void DimensionBoxes::showJobValues() {
     const bool pdf = job_.Symbology == Symbology::Pdf417;
-    const float width = pdf                                ? job_.PdfModuleWidth
+    const float width = pdf                               ? job_.PdfModuleWidth
                         : editsModuleSize(job_.Symbology) ? job_.ModuleSize
-                                                           : job_.NarrowBarWidth;
+                                                          : job_.NarrowBarWidth;
     widthText_ = formatWidthForDisplay(width);
     if (pdf || job_.Symbology == Symbology::Aztec) {
         // A module height is a width-like length (0.001 cm) measured along the bars.
@@ -145,8 +153,8 @@ void DimensionBoxes::showJobValues() {
                           ? formatNumber(height, "#0.00#")
                           : formatNumber(height / 2.54 * job_.DotsAlong, "##0");
     }
-    magnifyText_ = pdf ? formatNumber(job_.PdfAspectRatio, "0.000")
-                       : formatNumber(job_.Magnification, "##0");
+    magnifyText_ =
+        pdf ? formatNumber(job_.PdfAspectRatio, "0.000") : formatNumber(job_.Magnification, "##0");
 }
 
 } // namespace vornik

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "core/app/job.h"
 #include "core/app/run_state.h"
+
+#include <string>
 
 namespace vornik {
 

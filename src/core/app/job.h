@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/app/symbology.h"
+
 #include <cstdint>
 #include <string>
-
-#include "core/app/symbology.h"
 
 namespace vornik {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string_view>
-
 #include "core/app/job.h"
+
+#include <string_view>
 
 namespace vornik {
 

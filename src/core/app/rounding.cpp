@@ -1,5 +1,6 @@
 #include "core/app/rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -30,6 +31,14 @@ std::int32_t nearest(double value) {
     // whole is now within [lowest, highest]: value was strictly inside the
     // range, and rounding up from below highest gives at most highest.
     return static_cast<std::int32_t>(whole);
+}
+
+float toSingle(double value) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (std::isnan(value)) {
+        return 0.0f;
+    }
+    return static_cast<float>(std::clamp(value, -largest, largest));
 }
 
 } // namespace vornik

@@ -10,4 +10,9 @@ namespace vornik {
 // no user input can provoke undefined behaviour.
 [[nodiscard]] std::int32_t nearest(double value);
 
+// Narrows a double to the single precision the job's lengths and percentages
+// are held in, saturating beyond the float range (a plain conversion would be
+// undefined there); NaN gives 0.
+[[nodiscard]] float toSingle(double value);
+
 } // namespace vornik

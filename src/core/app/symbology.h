@@ -42,8 +42,8 @@ inline constexpr std::int32_t kLastSymbology = 24;
 
 struct SymbologyEntry {
     Symbology symbology;
-    std::string_view menuCaption;               // with "&" marking the access key
-    std::array<std::string_view, 3> keywords;   // command keywords, unused ones empty
+    std::string_view menuCaption;             // with "&" marking the access key
+    std::array<std::string_view, 3> keywords; // command keywords, unused ones empty
 };
 
 // The catalogue, in menu order: entry i is symbology i + 1.

@@ -2,12 +2,19 @@
 
 #include "core/app/numeric_text.h"
 
+#include <cmath>
+#include <limits>
+
 namespace vornik {
 
 namespace {
 
 // Single precision, as the job holds it: computed in double, then narrowed.
+// A length beyond the range of float is no dimension at all: it becomes 0,
+// which the Build command reports as missing.
 float narrowed(double value) {
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
+        return 0.0f;
     return static_cast<float>(value);
 }
 

@@ -1,8 +1,8 @@
 // Commands without a value: actions, and settings switched on or off.
 
-#include <array>
-
 #include "core/dde/command_call.h"
+
+#include <array>
 
 namespace vornik::dde {
 

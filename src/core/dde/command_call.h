@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/app/application.h"
+
 #include <span>
 #include <string>
 #include <string_view>
-
-#include "core/app/application.h"
 
 namespace vornik::dde {
 

@@ -71,7 +71,9 @@ std::string decodeEscapedText(std::string_view value) {
 ColorRef decodeRgb(std::string_view value) {
     std::string channels = decodeEscapedText(value);
     channels.resize(3, '\0');
-    auto channel = [&](std::size_t i) { return static_cast<ColorRef>(static_cast<unsigned char>(channels[i])); };
+    auto channel = [&](std::size_t i) {
+        return static_cast<ColorRef>(static_cast<unsigned char>(channels[i]));
+    };
     return channel(0) | (channel(1) << 8) | (channel(2) << 16);
 }
 

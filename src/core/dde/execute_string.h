@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/app/job.h"
+
 #include <string>
 #include <string_view>
-
-#include "core/app/job.h"
 
 namespace vornik::dde {
 
 // Takes the next command off the front of an execute string: leading white
 // space is skipped, and the command runs up to and including the first "]".
-// Returns an empty view, and leaves the rest alone, when there is no "]".
+// Returns an empty view when no "]" is left; what remains is then only
+// trimmed, and is not a command.
 [[nodiscard]] std::string_view nextCommand(std::string_view& remainder);
 
 // ASCII upper case; other bytes unchanged, whatever the locale.

@@ -1,10 +1,5 @@
 // Commands with a value: [KEYWORD=value].
 
-#include <array>
-#include <cmath>
-#include <limits>
-#include <optional>
-
 #include "core/app/named_color.h"
 #include "core/app/number_format.h"
 #include "core/app/numeric_text.h"
@@ -12,6 +7,11 @@
 #include "core/app/units.h"
 #include "core/dde/command_call.h"
 #include "core/dde/execute_string.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
 
 namespace vornik::dde {
 
@@ -28,7 +28,7 @@ std::optional<double> numberValue(const CommandCall& call) {
 // integer fields take it.
 std::optional<std::int32_t> integerValue(const CommandCall& call, double low, double high) {
     const auto number = numberValue(call);
-    if (!number)
+    if (!number || *number < low - 0.5 || *number > high + 0.5)
         return std::nullopt;
     const std::int32_t rounded = nearest(*number);
     if (rounded < low || rounded > high)

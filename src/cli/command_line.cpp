@@ -1,0 +1,173 @@
+#include "cli/command_line.h"
+
+#include <cstddef>
+
+namespace vornik::cli {
+
+namespace {
+
+constexpr std::string_view kExec = "--exec";
+
+struct Parser {
+    explicit Parser(const std::vector<std::string>& words) : arguments(words) {}
+
+    const std::vector<std::string>& arguments;
+    std::size_t next = 0;
+    CommandLine result;
+    bool optionsEnded = false;
+
+    // Takes one argument off the list; an error message when it is refused.
+    std::optional<std::string> take();
+    std::optional<std::string> takeOption(const std::string& argument);
+    std::optional<std::string> takeExecValue();
+    std::optional<std::string> takePositional(const std::string& argument);
+    bool* flagNamed(std::string_view name);
+};
+
+bool looksLikeOption(std::string_view argument) {
+    return argument.size() > 1 && argument.front() == '-';
+}
+
+bool* Parser::flagNamed(std::string_view name) {
+    if (name == "--yes")
+        return &result.answerYes;
+    if (name == "--help" || name == "-h")
+        return &result.help;
+    if (name == "--version")
+        return &result.version;
+    return nullptr;
+}
+
+std::optional<std::string> Parser::take() {
+    const std::string& argument = arguments[next++];
+    if (optionsEnded || !looksLikeOption(argument))
+        return takePositional(argument);
+    return takeOption(argument);
+}
+
+std::optional<std::string> Parser::takeOption(const std::string& argument) {
+    if (argument == "--") {
+        optionsEnded = true;
+        return std::nullopt;
+    }
+    if (argument == kExec)
+        return takeExecValue();
+    if (argument.starts_with(std::string(kExec) + "=")) {
+        result.execStrings.push_back(argument.substr(kExec.size() + 1));
+        return std::nullopt;
+    }
+    const auto equals = argument.find('=');
+    const auto name = argument.substr(0, equals);
+    bool* flag = flagNamed(name);
+    if (flag == nullptr)
+        return "unknown option " + argument;
+    if (equals != std::string::npos)
+        return "option " + name + " takes no value";
+    *flag = true;
+    return std::nullopt;
+}
+
+// The commands follow as the next word. A following option means they were
+// left out: no command string starts with "--".
+std::optional<std::string> Parser::takeExecValue() {
+    if (next == arguments.size() || arguments[next].starts_with("--"))
+        return "option --exec needs the commands to run, as in --exec '[code39]'";
+    result.execStrings.push_back(arguments[next++]);
+    return std::nullopt;
+}
+
+std::optional<std::string> Parser::takePositional(const std::string& argument) {
+    if (result.configurationFile)
+        return "only one configuration file can be named, but both " + *result.configurationFile +
+               " and " + argument + " were";
+    result.configurationFile = argument;
+    return std::nullopt;
+}
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+    Parser parser{arguments};
+    while (parser.next < arguments.size()) {
+        if (auto error = parser.take())
+            return CommandLineError{std::move(*error)};
+    }
+    return parser.result;
+}
+
+namespace {
+
+constexpr std::string_view kHelp =
+    R"(Vornik - bar codes for Linux
+
+Vornik makes true-size, printer-aware bar codes in 24 symbologies, one at a
+time or in batches from message files and serial numbers. This version runs
+headless: it keeps one bar code job, runs the commands you give it on that
+job and reports on standard error. It needs no display.
+The desktop window is not part of this version yet.
+
+Usage:
+  vornik [--yes] --exec COMMANDS [--exec COMMANDS ...]
+  vornik --help
+  vornik --version
+
+Options:
+  --exec COMMANDS, --exec=COMMANDS
+              Run COMMANDS on the job. Give --exec as often as you like: the
+              strings run in the order given, all on the same job. After
+              [APPEXIT], which ends the program, no further string runs.
+  --yes       Answer every question as a user who goes ahead would: OK, Yes
+              or Retry. Without --yes, questions are answered Cancel or No.
+  -h, --help  Show this help and exit.
+  --version   Show the version and exit.
+  FILE        A configuration file to open. Configuration files arrive in a
+              later version; naming one is an error for now.
+
+The command language:
+  COMMANDS is a string of bracketed commands, run from left to right:
+      [code39][message='ABC',13][build/copy]
+  selects Code 39, sets the bar code message to ABC followed by a carriage
+  return, and builds the symbol. A command is a keyword, alone or with "="
+  and a value; keywords are not case-sensitive. Text goes in single quotes;
+  a number outside quotes is a character code, and pieces of a value are
+  joined with commas. Unknown commands are ignored. A command that is
+  refused makes its string fail, but the commands after it still run.
+
+Messages and questions:
+  What the desktop program shows in a message box is written to standard
+  error as one "TITLE: TEXT" line per box, the text exactly as the box would
+  show it. The bell rings only when standard error is a terminal.
+
+Exit status:
+  0  every command string was accepted and every build drew its symbol
+  1  some command string was refused
+  2  a build ended without a symbol, a file could not be read or written,
+     or the command line was wrong
+
+Settings:
+  Per-user settings live in $XDG_CONFIG_HOME/Vornik/Vornik.conf
+  ($HOME/.config/Vornik/Vornik.conf when XDG_CONFIG_HOME is not set), in the
+  section [Settings]. The desktop program will share the same file.
+
+Example:
+  vornik --exec "[code39][message='VORNIK-1'][barwidth=10][text=on]"
+)";
+
+constexpr std::string_view kUsage =
+    R"(  vornik [--yes] --exec COMMANDS [--exec COMMANDS ...]
+for example:
+  vornik --exec "[code39][message='ABC'][build/copy]"
+Try 'vornik --help' for more information.
+)";
+
+} // namespace
+
+std::string_view helpText() {
+    return kHelp;
+}
+
+std::string_view usageText() {
+    return kUsage;
+}
+
+} // namespace vornik::cli

@@ -1,0 +1,73 @@
+#include "cli/headless_host.h"
+
+#include <utility>
+
+namespace vornik::cli {
+
+namespace {
+
+// The answer of a user who goes ahead: what --yes stands for.
+MessageAnswer goAhead(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Yes;
+    case MessageButtons::RetryCancel:
+        return MessageAnswer::Retry;
+    }
+    return MessageAnswer::Cancel;
+}
+
+// The answer of a user who backs out; a box with only OK can still only be
+// closed with OK.
+MessageAnswer backOut(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+    case MessageButtons::RetryCancel:
+        return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Cancel;
+}
+
+} // namespace
+
+HeadlessHost::HeadlessHost(std::ostream& errors, SettingsFile settings, HeadlessPolicy policy)
+    : errors_(errors), settings_(std::move(settings)), policy_(policy) {}
+
+MessageAnswer HeadlessHost::showMessage(const MessageBox& box) {
+    errors_ << box.title << ": " << box.text << '\n' << std::flush;
+    return policy_.answerYes ? goAhead(box.buttons) : backOut(box.buttons);
+}
+
+// The advice only explains how to paste into a word processor; with nobody
+// to read it, it counts as read and closed, asking nothing to change.
+PasteAdviceAnswer HeadlessHost::showPasteAdvice(std::string_view) {
+    return {.closedWithOk = true, .dontShowAgainChecked = false};
+}
+
+// A bell written into a file or a pipe would only corrupt the log.
+void HeadlessHost::beep() {
+    if (policy_.audibleBeep)
+        errors_ << '\a' << std::flush;
+}
+
+std::optional<std::string> HeadlessHost::readSetting(std::string_view key) {
+    return settings_.read(key);
+}
+
+void HeadlessHost::writeSetting(std::string_view key, std::string_view value) {
+    if (!settings_.write(key, value))
+        errors_ << "vornik: cannot save the setting " << key << ": " << settings_.lastError()
+                << '\n'
+                << std::flush;
+}
+
+} // namespace vornik::cli

@@ -1,0 +1,135 @@
+// The vornik program. This version runs headless only: it takes its work from
+// --exec command strings and reports on standard error.
+
+#include "cli/command_line.h"
+#include "cli/headless_host.h"
+#include "cli/settings_file.h"
+#include "core/app/application.h"
+#include "core/dde/interpreter.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+#include <variant>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using vornik::cli::CommandLine;
+using vornik::cli::CommandLineError;
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitRefused = 1; // a command string was not acknowledged
+constexpr int kExitFailed = 2;  // nothing useful came out, or the call was wrong
+
+// How the commands of one run went; the exit status sums it up.
+struct RunTally {
+    int refusedStrings = 0;
+    int buildsWithoutSymbol = 0;
+    // Commands that open, save or export files add their failures here when
+    // they arrive; none exist in this version.
+    int failedFileOperations = 0;
+};
+
+int exitStatus(const RunTally& tally) {
+    if (tally.buildsWithoutSymbol > 0 || tally.failedFileOperations > 0)
+        return kExitFailed;
+    if (tally.refusedStrings > 0)
+        return kExitRefused;
+    return kExitSuccess;
+}
+
+// Cluster.Dat and the user guide sit beside the program.
+fs::path programDirectory(const char* invokedAs) {
+    std::error_code error;
+    const auto executable = fs::read_symlink("/proc/self/exe", error);
+    if (!error)
+        return executable.parent_path();
+    const auto invoked = fs::absolute(fs::path(invokedAs), error);
+    return error ? fs::path(".") : invoked.parent_path();
+}
+
+bool environmentSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+int usageError(const std::string& message) {
+    std::cerr << "vornik: " << message << "\nTry 'vornik --help' for more information.\n";
+    return kExitFailed;
+}
+
+// Started with nothing to do: a desktop user expected a window, anyone else
+// needs to know how the headless program is driven.
+int nothingToDo() {
+    if (environmentSet("DISPLAY") || environmentSet("WAYLAND_DISPLAY"))
+        std::cerr << "vornik: the desktop window is not part of this version yet; ";
+    else
+        std::cerr << "vornik: no display; ";
+    std::cerr << "run headless like this:\n" << vornik::cli::usageText();
+    return kExitFailed;
+}
+
+int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
+    const vornik::cli::HeadlessPolicy policy{.answerYes = commandLine.answerYes,
+                                             .audibleBeep = ::isatty(STDERR_FILENO) == 1};
+    vornik::cli::HeadlessHost host(
+        std::cerr, vornik::cli::SettingsFile(vornik::cli::SettingsFile::defaultPath()), policy);
+    vornik::Application app(host, {programDirectory(invokedAs), commandLine.configurationFile});
+    app.startUp();
+
+    vornik::dde::Interpreter interpreter(app);
+    RunTally tally;
+    for (const auto& commands : commandLine.execStrings) {
+        // A command that ends the program ends the run: later strings are
+        // not for a program that has quit.
+        if (app.state().ExitRequested)
+            break;
+        if (!interpreter.Execute(commands))
+            ++tally.refusedStrings;
+    }
+    (void)app.shutDown(false);
+    tally.buildsWithoutSymbol = app.buildsWithoutSymbol();
+    return exitStatus(tally);
+}
+
+int run(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    const auto parsed = vornik::cli::parseCommandLine(arguments);
+    if (const auto* error = std::get_if<CommandLineError>(&parsed))
+        return usageError(error->message);
+    const auto& commandLine = std::get<CommandLine>(parsed);
+
+    if (commandLine.help) {
+        std::cout << vornik::cli::helpText();
+        return kExitSuccess;
+    }
+    if (commandLine.version) {
+        std::cout << vornik::cli::kVersionText << '\n';
+        return kExitSuccess;
+    }
+    if (commandLine.configurationFile) {
+        std::cerr << "vornik: cannot open " << *commandLine.configurationFile
+                  << ": configuration files are not supported by this version yet\n";
+        return kExitFailed;
+    }
+    if (commandLine.execStrings.empty())
+        return nothingToDo();
+    return runHeadless(commandLine, argc > 0 ? argv[0] : "");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "vornik: internal error: " << error.what() << '\n';
+        return kExitFailed;
+    }
+}
