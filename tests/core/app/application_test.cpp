@@ -1,6 +1,7 @@
 #include "core/app/application.h"
 #include "core/app/program_texts.h"
 #include "support/fake_host.h"
+#include "support/row_name.h"
 #include "support/temp_folder.h"
 
 #include <cstdlib>
@@ -16,14 +17,7 @@
 namespace vornik {
 namespace {
 
-// A failing row is shown by its name rather than as raw bytes.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+using vornik::testing::PrintTo;
 
 namespace fs = std::filesystem;
 using vornik::testing::FakeHost;

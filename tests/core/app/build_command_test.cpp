@@ -2,6 +2,7 @@
 #include "core/app/build_checks.h"
 #include "core/app/builders.h"
 #include "support/fake_host.h"
+#include "support/row_name.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -13,14 +14,7 @@
 namespace vornik {
 namespace {
 
-// A failing row is shown by its name rather than as raw bytes.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+using vornik::testing::PrintTo;
 
 using vornik::testing::FakeHost;
 

@@ -1,4 +1,5 @@
 #include "core/app/named_color.h"
+#include "support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -7,14 +8,7 @@
 namespace vornik {
 namespace {
 
-// A failing row is shown by its name rather than as raw bytes.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+using vornik::testing::PrintTo;
 
 struct ColorCase {
     std::string name;

@@ -1,4 +1,5 @@
 #include "core/app/number_format.h"
+#include "support/locale_guard.h"
 
 #include <clocale>
 #include <gtest/gtest.h>
@@ -170,22 +171,7 @@ TEST(FormatNumberTest, ToleratesLongPictures) {
     EXPECT_EQ(smallest.substr(0, 2 + 323 + 5), "0." + std::string(323, '0') + "49406");
 }
 
-// Sets a German (comma-decimal) C locale for its lifetime, if installed.
-class GermanLocale {
-public:
-    GermanLocale() : saved_(std::setlocale(LC_ALL, nullptr)) {
-        active_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr ||
-                  std::setlocale(LC_ALL, "de_DE.utf8") != nullptr;
-    }
-    ~GermanLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
-    GermanLocale(const GermanLocale&) = delete;
-    GermanLocale& operator=(const GermanLocale&) = delete;
-    bool active() const { return active_; }
-
-private:
-    std::string saved_;
-    bool active_ = false;
-};
+using vornik::testing::GermanLocale;
 
 // The decimal point is "." whatever the C locale says.
 TEST(FormatNumberTest, IgnoresTheLocale) {

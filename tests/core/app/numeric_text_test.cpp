@@ -1,4 +1,5 @@
 #include "core/app/numeric_text.h"
+#include "support/locale_guard.h"
 
 #include <clocale>
 #include <gtest/gtest.h>
@@ -163,22 +164,7 @@ TEST(NumericTextTest, ToleratesHugeTexts) {
     EXPECT_EQ(wholeNumber(longExponent), std::nullopt);
 }
 
-// Sets a German (comma-decimal) C locale for its lifetime, if installed.
-class GermanLocale {
-public:
-    GermanLocale() : saved_(std::setlocale(LC_ALL, nullptr)) {
-        active_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr ||
-                  std::setlocale(LC_ALL, "de_DE.utf8") != nullptr;
-    }
-    ~GermanLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
-    GermanLocale(const GermanLocale&) = delete;
-    GermanLocale& operator=(const GermanLocale&) = delete;
-    bool active() const { return active_; }
-
-private:
-    std::string saved_;
-    bool active_ = false;
-};
+using vornik::testing::GermanLocale;
 
 // "." stays the decimal point, and "," still ends the number, whatever the C
 // locale says.

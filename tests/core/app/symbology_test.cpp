@@ -1,4 +1,5 @@
 #include "core/app/symbology.h"
+#include "support/row_name.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -9,14 +10,7 @@
 namespace vornik {
 namespace {
 
-// A failing row is shown by its name rather than as raw bytes.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+using vornik::testing::PrintTo;
 
 template <typename Row> std::string rowName(const ::testing::TestParamInfo<Row>& info) {
     return info.param.name;

@@ -5,6 +5,7 @@
 #include "core/dde/command_call.h"
 #include "core/dde/execute_string.h"
 #include "core/dde/interpreter.h"
+#include "support/command_session.h"
 #include "support/fake_host.h"
 
 #include <cmath>
@@ -20,19 +21,7 @@ namespace {
 
 using namespace std::string_literals;
 
-struct Session {
-    testing::FakeHost host;
-    Application app{host, StartupOptions{.programDirectory = "/tmp"}};
-    Interpreter interpreter{app};
-
-    Session() { app.startUp(); }
-    ~Session() { (void)app.shutDown(false); }
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
-
-    bool run(std::string_view executeString) { return interpreter.Execute(executeString); }
-    Job& job() { return app.job(); }
-};
+using Session = vornik::testing::CommandSession;
 
 // A printable rendering of an execute string for failure messages.
 std::string escaped(std::string_view text) {

@@ -2,6 +2,7 @@
 #include "core/app/builders.h"
 #include "core/app/symbology.h"
 #include "core/dde/interpreter.h"
+#include "support/command_session.h"
 #include "support/fake_host.h"
 
 #include <algorithm>
@@ -19,34 +20,7 @@ namespace {
 
 using namespace std::string_literals;
 
-// A started application with a fake host, and an interpreter driving it.
-struct Session {
-    testing::FakeHost host;
-    Application app{host, StartupOptions{.programDirectory = "/tmp"}};
-    Interpreter interpreter{app};
-
-    Session() { app.startUp(); }
-    ~Session() { (void)app.shutDown(false); }
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
-
-    bool run(std::string_view executeString) { return interpreter.Execute(executeString); }
-    Job& job() { return app.job(); }
-    RunState& state() { return app.state(); }
-
-    // A builder for every linear symbology that records the message it was
-    // given and reports a symbol built.
-    std::vector<std::string>& recordLinearBuilds() {
-        app.builders().install(BuilderKind::Linear, [this](BuildContext& context) {
-            builtMessages.push_back(context.app.job().Message);
-            clipboardAtBuild.push_back(host.clipboard);
-            return BuildOutcome::Built;
-        });
-        return builtMessages;
-    }
-    std::vector<std::string> builtMessages;
-    std::vector<std::optional<std::string>> clipboardAtBuild;
-};
+using Session = vornik::testing::CommandSession;
 
 // --- comparing whole jobs ---------------------------------------------------
 // Lengths are single-precision results of unit conversions, so they are
