@@ -5,151 +5,38 @@
 #include <vector>
 
 namespace vornik::cli {
-
-// Lets a failed comparison show both command lines in words.
-void PrintTo(const ParsedCommandLine& parsed, std::ostream* out) {
-    if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
-        *out << "error \"" << error->message << "\"";
-        return;
-    }
-    const auto& line = std::get<CommandLine>(parsed);
-    *out << "{exec:";
-    for (const auto& commands : line.execStrings)
-        *out << " \"" << commands << "\"";
-    *out << " yes=" << line.answerYes << " help=" << line.help << " version=" << line.version
-         << " file=" << line.configurationFile.value_or("(none)") << "}";
-}
-
 namespace {
 
-struct ParseCase {
-    std::string name;
-    std::vector<std::string> arguments;
-    ParsedCommandLine expected;
-};
+using Line = CommandLine; // exec strings, --yes, --help, --version, file
+using Error = CommandLineError;
 
-// Tests are listed by the row's name, not its bytes.
-void PrintTo(const ParseCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class ParseTest : public ::testing::TestWithParam<ParseCase> {};
-
-TEST_P(ParseTest, GivesTheExpectedValue) {
-    const auto& row = GetParam();
-    const auto parsed = parseCommandLine(row.arguments);
-    EXPECT_EQ(parsed, row.expected);
-}
-
-CommandLine execs(std::vector<std::string> strings, bool answerYes = false) {
-    CommandLine line;
-    line.execStrings = std::move(strings);
-    line.answerYes = answerYes;
-    return line;
-}
-
-enum class Flag { Yes, Help, Version };
-
-CommandLine flag(Flag which) {
-    CommandLine line;
-    switch (which) {
-    case Flag::Yes:
-        line.answerYes = true;
-        break;
-    case Flag::Help:
-        line.help = true;
-        break;
-    case Flag::Version:
-        line.version = true;
-        break;
+TEST(CommandLineParse, GivesTheLineOrTheReason) {
+    const std::string needsCommands =
+        "option --exec needs the commands to run, as in --exec '[code39]'";
+    // clang-format off
+    const struct { const char* name; std::vector<std::string> arguments; ParsedCommandLine expected; } rows[] = {
+        {"Nothing", {}, Line{}},
+        {"ExecsInOrderWithYes", {"--exec", "[a]", "--exec=[b][message='A=B']", "--yes", "--exec", "-1", "--exec="},
+         Line{{"[a]", "[b][message='A=B']", "-1", ""}, true, false, false, {}}},
+        {"ShortHelp", {"-h"}, Line{{}, false, true, false, {}}},
+        {"Version", {"--version"}, Line{{}, false, false, true, {}}},
+        {"FileWithExec", {"--exec", "[x]", "a.vkf"}, Line{{"[x]"}, false, false, false, "a.vkf"}},
+        {"LoneDashIsAFile", {"-"}, Line{{}, false, false, false, "-"}},
+        {"DoubleDashEndsOptions", {"--", "--yes"}, Line{{}, false, false, false, "--yes"}},
+        {"UnknownOption", {"--help", "--frobnicate"}, Error{"unknown option --frobnicate"}},
+        {"UnknownShortOption", {"-x"}, Error{"unknown option -x"}},
+        {"ExecPrefix", {"--execute", "[x]"}, Error{"unknown option --execute"}},
+        {"ExecAtTheEnd", {"--yes", "--exec"}, Error{needsCommands}},
+        {"ExecFollowedByOption", {"--exec", "--yes"}, Error{needsCommands}},
+        {"FlagWithValue", {"--yes=no"}, Error{"option --yes takes no value"}},
+        {"TwoFiles", {"a.vkf", "--exec", "[x]", "b.vkf"}, Error{"only one configuration file can be named, but both a.vkf and b.vkf were"}},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(parseCommandLine(row.arguments) == row.expected);
     }
-    return line;
 }
-
-CommandLine file(std::string name, std::vector<std::string> strings = {}) {
-    CommandLine line = execs(std::move(strings));
-    line.configurationFile = std::move(name);
-    return line;
-}
-
-CommandLineError error(std::string message) {
-    return CommandLineError{std::move(message)};
-}
-
-const std::string kNeedsCommands =
-    "option --exec needs the commands to run, as in --exec '[code39]'";
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ParseTest,
-    ::testing::Values(
-        ParseCase{"Nothing", {}, CommandLine{}},
-        ParseCase{"OneExec", {"--exec", "[code39]"}, execs({"[code39]"})},
-        ParseCase{"ExecWithEquals",
-                  {"--exec=[code39][message='A=B']"},
-                  execs({"[code39][message='A=B']"})},
-        ParseCase{"ExecEqualsEmpty", {"--exec="}, execs({""})},
-        ParseCase{"ExecsKeepTheirOrder",
-                  {"--exec", "[message=]", "--exec=[build/copy]", "--exec", "[code39]"},
-                  execs({"[message=]", "[build/copy]", "[code39]"})},
-        ParseCase{"ExecValueMayStartWithADash", {"--exec", "-1"}, execs({"-1"})},
-        ParseCase{"YesBefore", {"--yes", "--exec", "[x]"}, execs({"[x]"}, true)},
-        ParseCase{"YesAfter", {"--exec", "[x]", "--yes"}, execs({"[x]"}, true)},
-        ParseCase{"YesAlone", {"--yes"}, flag(Flag::Yes)},
-        ParseCase{"Help", {"--help"}, flag(Flag::Help)},
-        ParseCase{"ShortHelp", {"-h"}, flag(Flag::Help)},
-        ParseCase{"Version", {"--version"}, flag(Flag::Version)},
-        ParseCase{"ConfigurationFile", {"labels.vkf"}, file("labels.vkf")},
-        ParseCase{"FileWithExec", {"--exec", "[x]", "labels.vkf"}, file("labels.vkf", {"[x]"})},
-        ParseCase{"LoneDashIsAFile", {"-"}, file("-")},
-        ParseCase{"DoubleDashEndsOptions", {"--", "--yes"}, file("--yes")},
-        ParseCase{"UnknownLongOption", {"--frobnicate"}, error("unknown option --frobnicate")},
-        ParseCase{"UnknownShortOption", {"-x"}, error("unknown option -x")},
-        ParseCase{"UnknownOptionWithValue", {"--send=[x]"}, error("unknown option --send=[x]")},
-        ParseCase{"ExecPrefixIsNotExec", {"--execute", "[x]"}, error("unknown option --execute")},
-        ParseCase{"WrongCase", {"--EXEC", "[x]"}, error("unknown option --EXEC")},
-        ParseCase{"ExecAtTheEnd", {"--yes", "--exec"}, error(kNeedsCommands)},
-        ParseCase{"ExecFollowedByOption", {"--exec", "--yes"}, error(kNeedsCommands)},
-        ParseCase{"YesWithValue", {"--yes=no"}, error("option --yes takes no value")},
-        ParseCase{"HelpWithValue", {"--help=all"}, error("option --help takes no value")},
-        ParseCase{"TwoFiles",
-                  {"a.vkf", "--exec", "[x]", "b.vkf"},
-                  error("only one configuration file can be named, but both a.vkf and b.vkf "
-                        "were")},
-        ParseCase{
-            "ErrorEvenWithHelp", {"--help", "--frobnicate"}, error("unknown option --frobnicate")}),
-    [](const auto& info) { return info.param.name; });
-
-// The texts shown to people: they must name what they explain.
-struct TextCase {
-    std::string name;
-    std::string_view text;
-    std::vector<std::string> mentions;
-};
-
-void PrintTo(const TextCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class TextTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(TextTest, MentionsWhatItExplains) {
-    const auto& row = GetParam();
-    for (const auto& mention : row.mentions)
-        EXPECT_NE(row.text.find(mention), std::string_view::npos) << "missing: " << mention;
-    EXPECT_TRUE(row.text.ends_with("\n"));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TextTest,
-    ::testing::Values(
-        TextCase{"Help",
-                 helpText(),
-                 {"--exec COMMANDS", "--exec=COMMANDS", "--yes", "-h, --help", "--version",
-                  "[code39][message='ABC',13][build/copy]", "not case-sensitive", "standard error",
-                  "Exit status", "Vornik.conf", "XDG_CONFIG_HOME", "[Settings]",
-                  "desktop window is not part of this version yet"}},
-        TextCase{"Usage", usageText(), {"vornik [--yes] --exec COMMANDS", "vornik --help"}}),
-    [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace vornik::cli

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <utility>
 
 namespace vornik {
 namespace {
@@ -13,107 +14,39 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-struct NearestCase {
-    double value;
-    std::int32_t expected;
-};
-
-constexpr NearestCase kNearestCases[] = {
-    // Whole numbers and ordinary fractions.
-    {0.0, 0},
-    {-0.0, 0},
-    {1.0, 1},
-    {-7.0, -7},
-    {3.9, 4},
-    {-3.9, -4},
-    {76.923, 77},
-    {1.4, 1},
-    {-1.4, -1},
-    // Exact halves go to the even neighbour, on both sides of zero.
-    {0.5, 0},
-    {1.5, 2},
-    {2.5, 2},
-    {3.5, 4},
-    {-0.5, 0},
-    {-1.5, -2},
-    {-2.5, -2},
-    {-3.5, -4},
-    {1000001.5, 1000002},
-    {1000000.5, 1000000},
-    // Just below and above a half.
-    {0.49999999999999994, 0},
-    {2.4999999999999996, 2},
-    {2.5000000000000004, 3},
-    {-2.5000000000000004, -3},
-    // Tiny values.
-    {std::numeric_limits<double>::denorm_min(), 0},
-    {-std::numeric_limits<double>::denorm_min(), 0},
+// clang-format off
+constexpr std::pair<double, std::int32_t> kNearestRows[] = {
+    {3.9, 4}, {-3.9, -4}, {1.4, 1}, {-1.4, -1},
+    // Exact halves to the even neighbour; just below and above a half.
+    {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {1000001.5, 1000002},
+    {2.4999999999999996, 2}, {2.5000000000000004, 3}, {-2.5000000000000004, -3},
     // At and beyond the int32 range: saturation.
-    {2147483647.0, kMax},
-    {2147483647.4, kMax},
-    {2147483647.5, kMax},
-    {2147483648.0, kMax},
-    {2147483646.5, 2147483646},
-    {-2147483648.0, kMin},
-    {-2147483647.5, kMin},
-    {-2147483648.5, kMin},
-    {-2147483649.0, kMin},
-    {1e300, kMax},
-    {-1e300, kMin},
-    {std::numeric_limits<double>::max(), kMax},
-    {std::numeric_limits<double>::lowest(), kMin},
-    {kInf, kMax},
-    {-kInf, kMin},
-    // Not a number.
-    {kNaN, 0},
-    {-kNaN, 0},
+    {2147483646.5, 2147483646}, {2147483647.4, kMax}, {2147483648.0, kMax},
+    {-2147483647.5, kMin}, {-2147483649.0, kMin}, {1e300, kMax}, {-kInf, kMin}, {kInf, kMax},
+    {kNaN, 0}, {std::numeric_limits<double>::denorm_min(), 0},
 };
+// clang-format on
 
-TEST(NearestTest, RoundsHalvesToEvenAndSaturates) {
-    for (const NearestCase& row : kNearestCases) {
-        SCOPED_TRACE(::testing::Message() << "value " << row.value);
-        EXPECT_EQ(nearest(row.value), row.expected);
-    }
-}
-
-// The result does not depend on the floating-point rounding mode.
-TEST(NearestTest, IgnoresTheRoundingMode) {
+// The same results in every floating-point rounding mode.
+TEST(Nearest, RoundsHalvesToEvenAndSaturatesInEveryRoundingMode) {
     const int saved = std::fegetround();
-    for (const int mode : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
-        if (std::fesetround(mode) != 0) {
-            continue;
-        }
-        for (const NearestCase& row : kNearestCases) {
-            SCOPED_TRACE(::testing::Message() << "mode " << mode << ", value " << row.value);
-            EXPECT_EQ(nearest(row.value), row.expected);
+    for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+        ASSERT_EQ(std::fesetround(mode), 0);
+        for (const auto& [value, expected] : kNearestRows) {
+            EXPECT_EQ(nearest(value), expected) << "mode " << mode << ", value " << value;
         }
     }
     std::fesetround(saved);
 }
 
-struct SingleCase {
-    double value;
-    float expected;
-};
-
-constexpr float kLargestFloat = std::numeric_limits<float>::max();
-
-constexpr SingleCase kSingleCases[] = {
-    {33.02, 33.02f},
-    {-2.54, -2.54f},
-    {0.0, 0.0f},
-    // Beyond the float range a plain conversion is undefined: saturate.
-    {1e39, kLargestFloat},
-    {-1e300, -kLargestFloat},
-    {kInf, kLargestFloat},
-    {-kInf, -kLargestFloat},
-    {kNaN, 0.0f},
-};
-
-TEST(ToSingleTest, NarrowsAndSaturates) {
-    for (const SingleCase& row : kSingleCases) {
-        SCOPED_TRACE(::testing::Message() << "value " << row.value);
-        EXPECT_EQ(toSingle(row.value), row.expected);
+// Beyond the float range a plain conversion is undefined: saturate.
+TEST(ToSingle, NarrowsAndSaturates) {
+    constexpr float kLargest = std::numeric_limits<float>::max();
+    const std::pair<double, float> rows[] = {
+        {33.02, 33.02f},     {-2.54, -2.54f},  {kLargest, kLargest}, {1e39, kLargest},
+        {-1e300, -kLargest}, {kInf, kLargest}, {-kInf, -kLargest},   {kNaN, 0.0f}};
+    for (const auto& [value, expected] : rows) {
+        EXPECT_EQ(toSingle(value), expected) << "value " << value;
     }
 }
 
