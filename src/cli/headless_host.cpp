@@ -37,14 +37,41 @@ MessageAnswer backOut(MessageButtons buttons) {
     return MessageAnswer::Cancel;
 }
 
+// Which button a headless answer stands for, as the user would read it.
+std::string_view buttonName(MessageAnswer answer) {
+    switch (answer) {
+    case MessageAnswer::Ok:
+        return "OK";
+    case MessageAnswer::Cancel:
+        return "Cancel";
+    case MessageAnswer::Yes:
+        return "Yes";
+    case MessageAnswer::No:
+        return "No";
+    case MessageAnswer::Retry:
+        return "Retry";
+    }
+    return "Cancel";
+}
+
 } // namespace
 
 HeadlessHost::HeadlessHost(std::ostream& errors, SettingsFile settings, HeadlessPolicy policy)
     : errors_(errors), settings_(std::move(settings)), policy_(policy) {}
 
 MessageAnswer HeadlessHost::showMessage(const MessageBox& box) {
-    errors_ << box.title << ": " << box.text << '\n' << std::flush;
-    return policy_.answerYes ? goAhead(box.buttons) : backOut(box.buttons);
+    errors_ << box.title << ": " << box.text << '\n';
+    const MessageAnswer answer = policy_.answerYes ? goAhead(box.buttons) : backOut(box.buttons);
+    // A question answered for the user says so, and how to answer it the
+    // other way, so that a stopped run is never a mystery.
+    if (box.buttons != MessageButtons::Ok) {
+        errors_ << "vornik: answered " << buttonName(answer);
+        if (!policy_.answerYes)
+            errors_ << " (run with --yes to go ahead)";
+        errors_ << '\n';
+    }
+    errors_ << std::flush;
+    return answer;
 }
 
 // The advice only explains how to paste into a word processor; with nobody

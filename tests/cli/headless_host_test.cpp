@@ -8,6 +8,8 @@
 namespace vornik::cli {
 namespace {
 
+using namespace std::string_literals;
+
 // Every box is one "TITLE: TEXT" line, the text byte for byte; without --yes
 // the user backs out, with it the user goes ahead. The bell rings only on a
 // terminal, and the paste advice is closed with OK, nothing checked.
@@ -15,9 +17,12 @@ TEST(HeadlessHost, AnswersPerButtonsAndWritesTheBoxVerbatim) {
     using B = MessageButtons;
     using A = MessageAnswer;
     // clang-format off
-    const struct { MessageButtons buttons; MessageAnswer withoutYes, withYes; } rows[] = {
-        {B::Ok, A::Ok, A::Ok}, {B::OkCancel, A::Cancel, A::Ok}, {B::YesNo, A::No, A::Yes},
-        {B::YesNoCancel, A::Cancel, A::Yes}, {B::RetryCancel, A::Cancel, A::Retry},
+    const struct { MessageButtons buttons; MessageAnswer withoutYes, withYes; const char* backOutNote; const char* goAheadNote; } rows[] = {
+        {B::Ok, A::Ok, A::Ok, "", ""},
+        {B::OkCancel, A::Cancel, A::Ok, "vornik: answered Cancel (run with --yes to go ahead)\n", "vornik: answered OK\n"},
+        {B::YesNo, A::No, A::Yes, "vornik: answered No (run with --yes to go ahead)\n", "vornik: answered Yes\n"},
+        {B::YesNoCancel, A::Cancel, A::Yes, "vornik: answered Cancel (run with --yes to go ahead)\n", "vornik: answered Yes\n"},
+        {B::RetryCancel, A::Cancel, A::Retry, "vornik: answered Cancel (run with --yes to go ahead)\n", "vornik: answered Retry\n"},
     };
     // clang-format on
     std::ostringstream backOutErrors, goAheadErrors;
@@ -32,8 +37,8 @@ TEST(HeadlessHost, AnswersPerButtonsAndWritesTheBoxVerbatim) {
         EXPECT_EQ(goAhead.showMessage(box), row.withYes);
         backOut.beep();
         goAhead.beep();
-        EXPECT_EQ(backOutErrors.str(), "Vornik:  A.\rB.\r\n\rC \n\a");
-        EXPECT_EQ(goAheadErrors.str(), "Vornik:  A.\rB.\r\n\rC \n");
+        EXPECT_EQ(backOutErrors.str(), "Vornik:  A.\rB.\r\n\rC \n"s + row.backOutNote + "\a");
+        EXPECT_EQ(goAheadErrors.str(), "Vornik:  A.\rB.\r\n\rC \n"s + row.goAheadNote);
         const auto advice = goAhead.showPasteAdvice("Paste with Paste Special.");
         EXPECT_TRUE(advice.closedWithOk && !advice.dontShowAgainChecked);
     }

@@ -113,5 +113,29 @@ TEST(SettingsFile, RefusesAWriteAndLosesNothing) {
               "there is no settings file: neither XDG_CONFIG_HOME nor HOME is set");
 }
 
+// The file the desktop program's settings use: XDG_CONFIG_HOME when it is an
+// absolute folder, else ~/.config; nowhere when neither is known.
+TEST(SettingsFileTest, DefaultPathFollowsTheXdgRules) {
+    using Environment = std::map<std::string, std::string>;
+    const struct {
+        Environment environment;
+        const char* expected;
+    } rows[] = {
+        {{{"XDG_CONFIG_HOME", "/x"}, {"HOME", "/h"}}, "/x/Vornik/Vornik.conf"},
+        {{{"XDG_CONFIG_HOME", "relative"}, {"HOME", "/h"}}, "/h/.config/Vornik/Vornik.conf"},
+        {{{"XDG_CONFIG_HOME", ""}, {"HOME", "/h"}}, "/h/.config/Vornik/Vornik.conf"},
+        {{{"HOME", ""}}, ""},
+        {{}, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expected);
+        const auto lookup = [&](const char* name) -> std::optional<std::string> {
+            const auto found = row.environment.find(name);
+            return found == row.environment.end() ? std::nullopt : std::optional(found->second);
+        };
+        EXPECT_EQ(SettingsFile::defaultPath(lookup), fs::path(row.expected));
+    }
+}
+
 } // namespace
 } // namespace vornik::cli
