@@ -19,6 +19,8 @@ public:
     vornik::PasteAdviceAnswer showPasteAdvice(std::string_view) override { return {}; }
     void beep() override {}
     void setBusyPointer(bool) override {}
+    void publishPicture(const vornik::render::CurrentPicture&,
+                        std::span<const std::uint8_t>) override {}
     void emptyClipboard() override {}
     std::optional<std::string> clipboardText() override { return std::nullopt; }
     void setClipboardText(const std::string&) override {}

@@ -28,6 +28,10 @@ public:
     void beep() override;
     void setBusyPointer(bool) override {}
 
+    // Without a display or a desktop clipboard a symbol reaches the user
+    // through the temporary metafile and the save commands only.
+    void publishPicture(const render::CurrentPicture&, std::span<const std::uint8_t>) override {}
+
     void emptyClipboard() override { clipboard_.reset(); }
     std::optional<std::string> clipboardText() override { return clipboard_; }
     void setClipboardText(const std::string& text) override { clipboard_ = text; }

@@ -31,8 +31,7 @@ constexpr int kExitFailed = 2;  // nothing useful came out, or the call was wron
 struct RunTally {
     int refusedStrings = 0;
     int buildsWithoutSymbol = 0;
-    // Commands that open, save or export files add their failures here when
-    // they arrive; none exist in this version.
+    // Saving a symbol and the other file commands that failed.
     int failedFileOperations = 0;
 };
 
@@ -95,6 +94,7 @@ int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
     }
     (void)app.shutDown(false);
     tally.buildsWithoutSymbol = app.buildsWithoutSymbol();
+    tally.failedFileOperations = app.failedFileOperations();
     return exitStatus(tally);
 }
 

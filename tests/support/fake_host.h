@@ -18,6 +18,11 @@ public:
     PasteAdviceAnswer showPasteAdvice(std::string_view text) override;
     void beep() override { ++beeps; }
     void setBusyPointer(bool busy) override { busyPointerCalls.push_back(busy); }
+    void publishPicture(const render::CurrentPicture& picture,
+                        std::span<const std::uint8_t> placeableWmf) override {
+        published.push_back(picture);
+        publishedFiles.emplace_back(placeableWmf.begin(), placeableWmf.end());
+    }
     void emptyClipboard() override;
     std::optional<std::string> clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }
@@ -32,6 +37,8 @@ public:
 
     // What happened.
     std::vector<MessageBox> messages;
+    std::vector<render::CurrentPicture> published;
+    std::vector<std::vector<std::uint8_t>> publishedFiles;
     std::vector<std::string> pasteAdviceTexts;
     std::vector<bool> busyPointerCalls;
     int beeps = 0;

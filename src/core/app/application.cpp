@@ -74,6 +74,10 @@ void Application::applyStartupDefaults() {
     state_.MessageFilePath.clear();
     state_.MessageFileOpen = false;
     state_.CommandJustSetDimension = false;
+    state_.SymbolWidth = 0;
+    state_.SymbolHeight = 0;
+    panel_ = render::MeasurementsPanel{};
+    panel_.Refresh(job_, state_.SymbolWidth, state_.SymbolHeight);
     boxes_.showStartupTexts();
 }
 

@@ -7,6 +7,8 @@
 #include "core/app/host.h"
 #include "core/app/job.h"
 #include "core/app/run_state.h"
+#include "core/linear/pattern_tables.h"
+#include "core/render/measurements_panel.h"
 
 #include <filesystem>
 #include <functional>
@@ -38,6 +40,9 @@ public:
     Host& host() { return host_; }
     DimensionBoxes& boxes() { return boxes_; }
     BuilderTable& builders() { return builders_; }
+    linear::PatternTables& patternTables() { return patternTables_; }
+    render::MeasurementsPanel& panel() { return panel_; }
+    const render::MeasurementsPanel& panel() const { return panel_; }
 
     // Start-up and the File > New / [NEW] reset: defaults, temporary
     // metafile name, settings store, the configuration named at start.
@@ -77,6 +82,11 @@ public:
     // Cancel, rejected messages); the command line's exit status uses it.
     int buildsWithoutSymbol() const { return buildsWithoutSymbol_; }
 
+    // File operations (saving a symbol, ...) that failed since start; each
+    // failure has been told to the user.
+    int failedFileOperations() const { return failedFileOperations_; }
+    void countFailedFileOperation() { ++failedFileOperations_; }
+
     // Hooks for features that live elsewhere: loading the configuration named
     // on the command line, and the unsaved-changes question. Without them the
     // start-up skips the load and the shut-down does not ask.
@@ -103,7 +113,10 @@ private:
     RunState state_;
     DimensionBoxes boxes_;
     BuilderTable builders_;
+    linear::PatternTables patternTables_;
+    render::MeasurementsPanel panel_;
     int buildsWithoutSymbol_ = 0;
+    int failedFileOperations_ = 0;
 };
 
 } // namespace vornik

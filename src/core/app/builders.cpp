@@ -2,6 +2,8 @@
 
 #include "core/app/application.h"
 #include "core/app/program_texts.h"
+#include "core/linear/pattern_tables.h"
+#include "core/render/linear_renderer.h"
 
 #include <string>
 
@@ -45,12 +47,9 @@ BuilderKind builderFor(Symbology symbology) {
     return BuilderKind::Linear; // a value outside the catalogue; the caller has checked it
 }
 
-namespace {
-
 // Stands in for an encoder this version does not have: it says so plainly and
 // leaves no symbol behind, so no caller mistakes it for a build.
-BuildOutcome reportNotAvailable(BuildContext& context) {
-    Application& app = context.app;
+BuildOutcome reportSymbologyUnavailable(Application& app) {
     app.state().SymbolBuilt = false;
     app.host().setBusyPointer(false);
     app.host().showMessage({.title = std::string(kProgramTitle),
@@ -60,15 +59,27 @@ BuildOutcome reportNotAvailable(BuildContext& context) {
     return BuildOutcome::Rejected;
 }
 
-} // namespace
-
 std::string unavailableSymbologyText(Symbology symbology) {
     return symbologyName(symbology) +
            " symbols cannot be built yet: this version of Vornik has no encoder for them.";
 }
 
+namespace {
+
+// Linear and postal symbols: the pattern tables of the symbology are built
+// afresh for every encode, then the renderer encodes, draws and publishes.
+BuildOutcome buildLinear(BuildContext& context) {
+    Application& app = context.app;
+    linear::BuildPatternTables(app.job(), app.patternTables());
+    return render::renderLinearSymbol(app, app.job().Message, context.heightUnits,
+                                      context.widthUnits);
+}
+
+} // namespace
+
 BuilderTable::BuilderTable() {
-    builders_.fill(reportNotAvailable);
+    builders_.fill([](BuildContext& context) { return reportSymbologyUnavailable(context.app); });
+    install(BuilderKind::Linear, buildLinear);
 }
 
 void BuilderTable::install(BuilderKind kind, Builder builder) {

@@ -29,6 +29,9 @@ inline constexpr std::size_t kBuilderKindCount = 8;
 // The notice of a builder that this version does not have yet.
 [[nodiscard]] std::string unavailableSymbologyText(Symbology symbology);
 
+// Shows that notice for the job's symbology; the build ends without a symbol.
+BuildOutcome reportSymbologyUnavailable(Application& app);
+
 // What every builder receives: the application (job, run state, host) and
 // the two integer dimensions the Build command derived.
 struct BuildContext {

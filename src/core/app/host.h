@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/render/current_picture.h"
+
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -44,6 +48,11 @@ public:
     virtual PasteAdviceAnswer showPasteAdvice(std::string_view text) = 0;
     virtual void beep() = 0;
     virtual void setBusyPointer(bool busy) = 0;
+
+    // A new symbol: onto the clipboard and into the display. The bytes are
+    // the placeable metafile file of the picture.
+    virtual void publishPicture(const render::CurrentPicture& picture,
+                                std::span<const std::uint8_t> placeableWmf) = 0;
 
     // Clipboard.
     virtual void emptyClipboard() = 0;

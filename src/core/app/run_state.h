@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/render/current_picture.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -33,6 +36,14 @@ struct RunState {
     bool HelpLabelVisible = false;
     bool SymbolDisplayVisible = false;
     std::string WindowCaption;
+
+    // The last symbol built: its size in 0.01 mm (the two-dimensional
+    // renderers also give a height), the bar pattern of a linear symbol before
+    // quiet zones were added, and its published picture.
+    std::int32_t SymbolWidth = 0;
+    std::int32_t SymbolHeight = 0;
+    std::string LastBarPattern;
+    render::CurrentPicture CurrentPicture;
 
     // Set by a command that has just written a dimension or magnification
     // box, so that the box's change logic couples width and magnification as

@@ -36,6 +36,7 @@ void Application::MCode_Click(Symbology symbology) {
 
 void Application::refreshPanel() {
     deriveDots(job_);
+    panel_.Refresh(job_, state_.SymbolWidth, state_.SymbolHeight);
     boxes_.showJobValues();
     host_.viewChanged();
 }

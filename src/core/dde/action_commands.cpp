@@ -1,5 +1,6 @@
 // Commands without a value: actions, and settings switched on or off.
 
+#include "core/app/save_bar_code.h"
 #include "core/dde/command_call.h"
 
 #include <array>
@@ -44,6 +45,10 @@ bool pasteComment(CommandCall& call) {
         return false;
     call.set(call.job().Comment, *text);
     return true;
+}
+
+bool saveBarCodeCommand(CommandCall& call) {
+    return saveBarCode(call.app) == SaveOutcome::Saved;
 }
 
 bool newJob(CommandCall& call) {
@@ -116,6 +121,7 @@ constexpr auto kActions = std::to_array<CommandEntry>({
     {"[COPYCOMMENT]", Match::Exact, copyComment},
     {"[PASTECOMMENT]", Match::Exact, pasteComment},
     {"[NEW]", Match::Exact, newJob},
+    {"[SAVEBARCODE]", Match::Exact, saveBarCodeCommand},
     {"[INCMESSAGE]", Match::Exact, setField<&Job::IncTarget, true>},
     {"[INCSUPPLEMENT]", Match::Exact, setField<&Job::IncTarget, false>},
     {"[TEXTABOVE=ON]", Match::Exact, setField<&Job::TextAbove, true>},

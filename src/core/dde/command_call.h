@@ -34,7 +34,7 @@ using CommandHandler = bool (*)(CommandCall&);
 
 enum class Match {
     Exact,  // the whole upper-cased command is the keyword
-    Prefix, // the upper-cased command starts with the keyword, which ends in "="
+    Prefix, // the upper-cased command starts with the keyword, which ends in "=" or "("
 };
 
 struct CommandEntry {

@@ -4,6 +4,7 @@
 #include "core/app/number_format.h"
 #include "core/app/numeric_text.h"
 #include "core/app/rounding.h"
+#include "core/app/save_bar_code.h"
 #include "core/app/units.h"
 #include "core/dde/command_call.h"
 #include "core/dde/execute_string.h"
@@ -272,6 +273,14 @@ template <ColorRef Job::*Field> bool rgbColor(CommandCall& call) {
     return true;
 }
 
+// --- files ------------------------------------------------------------------
+
+bool saveBarCodeAs(CommandCall& call) {
+    call.app.state().BarcodeSavePath =
+        filePath(call.command, std::string_view("[SAVEBARCODE(").size());
+    return saveBarCode(call.app) == SaveOutcome::Saved;
+}
+
 constexpr auto kValueCommands = std::to_array<CommandEntry>({
     {"[MESSAGE=", Match::Prefix, message},
     {"[BARCODE=", Match::Prefix, barcode},
@@ -303,6 +312,7 @@ constexpr auto kValueCommands = std::to_array<CommandEntry>({
     {"[FONTCOLOR=", Match::Prefix, namedColor<&Job::FontColor>},
     {"[FORECOLOR=", Match::Prefix, namedColor<&Job::ForeColor>},
     {"[BACKCOLOR=", Match::Prefix, namedColor<&Job::BackColor>},
+    {"[SAVEBARCODE(", Match::Prefix, saveBarCodeAs},
     {"[FONTCOLORRGB=", Match::Prefix, rgbColor<&Job::FontColor>},
     {"[FORECOLORRGB=", Match::Prefix, rgbColor<&Job::ForeColor>},
     {"[BACKCOLORRGB=", Match::Prefix, rgbColor<&Job::BackColor>},

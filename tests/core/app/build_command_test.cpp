@@ -199,14 +199,14 @@ TEST(BuildCommand, EachSymbologyGoesToItsBuilderAndAMissingOneSaysSo) {
     }
     EXPECT_EQ(b.builds.size(), kSymbologyCatalogue.size());
 
-    b.app.builders() = BuilderTable{}; // no builder installed: none is available yet
-    b.app.job().Symbology = Code39;
+    b.app.builders() = BuilderTable{}; // the builders of this version: none for Aztec Code yet
+    b.app.job().Symbology = Aztec;
     EXPECT_EQ(b.app.Build(), BuildOutcome::Rejected);
     EXPECT_EQ(b.app.buildsWithoutSymbol(), 1);
     EXPECT_FALSE(b.app.state().SymbolBuilt);
     EXPECT_EQ(b.host.messages.back(),
               (MessageBox{"Vornik",
-                          "Code 39 (Normal) symbols cannot be built yet: this version of Vornik "
+                          "Aztec Code symbols cannot be built yet: this version of Vornik "
                           "has no encoder for them.",
                           MessageIcon::Information, MessageButtons::Ok}));
 }

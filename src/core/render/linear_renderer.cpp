@@ -1,0 +1,264 @@
+#include "core/render/linear_renderer.h"
+
+#include "core/app/application.h"
+#include "core/app/error_reporter.h"
+#include "core/app/program_texts.h"
+#include "core/app/rounding.h"
+#include "core/linear/encode_linear.h"
+#include "core/render/element_widths.h"
+#include "core/render/linear_drawing.h"
+#include "core/render/measurements_panel.h"
+#include "core/render/publish.h"
+
+#include <optional>
+#include <vector>
+
+namespace vornik::render {
+
+namespace {
+
+constexpr int kLongestMessage = 100;
+constexpr float kWidthLimit = 32764.0f;
+constexpr int kHeightLimit = 32767;
+constexpr int kPostalPitch = 120;
+constexpr int kPostnetHeight = 317;
+constexpr int kFourStateHeight = 507;
+
+// The checks of the inputs; the first broken one is reported. The comment is
+// held to the same length as the message: it is drawn as one line.
+std::optional<std::int32_t> inputError(const std::string& message, const std::string& comment,
+                                       int h, int X) {
+    if (message.empty())
+        return kErrorEmptyMessage;
+    if (message.size() > kLongestMessage || comment.size() > kLongestMessage)
+        return kErrorMessageTooLarge;
+    if (h <= 0)
+        return kErrorBarHeight;
+    if (X <= 0)
+        return kErrorNarrowBarWidth;
+    return std::nullopt;
+}
+
+double ratioOf(const Job& job) {
+    return 2.0 + job.Ratio / 10.0;
+}
+
+// Quiet zones of 10 modules, 12 inside a bearer frame.
+int quietZoneModules(const Job& job) {
+    if (!drawsTextLines(job.Symbology) || !job.QuietZones)
+        return 0;
+    const int s = static_cast<int>(job.Symbology);
+    const bool framed = job.BearerBars && (s == 1 || s == 2 || (s >= 9 && s <= 22));
+    return framed ? 12 : 10;
+}
+
+// Where the UPC/EAN digits of the main symbol and of the add-on are centred.
+void textCentres(const Job& job, LinearLayout& layout) {
+    const double k = static_cast<double>(layout.supplement.size());
+    const double Q = layout.Q;
+    const double X = layout.X;
+    switch (job.Symbology) {
+    case Symbology::UpcA:
+    case Symbology::Ean13:
+    case Symbology::BookLand:
+        layout.Cm = (Q + 56.5) * X;
+        layout.Ca = (4.5 * k + Q + 115) * X;
+        return;
+    case Symbology::Ean8:
+        layout.Cm = (Q + 42.5) * X;
+        layout.Ca = (4.5 * k + Q + 87) * X;
+        return;
+    case Symbology::UpcE:
+    case Symbology::UpcE1:
+        layout.Cm = (Q + 34.5) * X;
+        layout.Ca = (4.5 * k + Q + 72) * X;
+        return;
+    default:
+        return;
+    }
+}
+
+// The picture's width; nullopt past the limit of a metafile coordinate.
+std::optional<int> symbolWidth(const Job& job, LinearLayout& layout) {
+    if (isPostal(job.Symbology)) {
+        layout.h = job.Symbology == Symbology::Postnet ? kPostnetHeight : kFourStateHeight;
+        return static_cast<int>(layout.pattern.size()) * kPostalPitch;
+    }
+    const float estimate = patternWidthEstimate(layout.pattern, layout.X, layout.Wd);
+    if (estimate >= kWidthLimit)
+        return std::nullopt;
+    return nearest(estimate);
+}
+
+// Text line, text and comment reserves, picture height and bar offset.
+void verticalLayout(const Job& job, LinearLayout& layout) {
+    layout.L = job.AutoFontScaling ? layout.h / 6 : nearest(job.FontSize * 35.15);
+    const bool lines = drawsTextLines(job.Symbology);
+    layout.Th = job.IncludeText && lines ? layout.L : 0;
+    layout.Cn = static_cast<int>(std::min<std::size_t>(job.Comment.size(), kHeightLimit));
+    layout.Ch = layout.Cn > 0 && lines ? layout.L : 0;
+    layout.H = layout.h + layout.Th + layout.Ch;
+    layout.Ta = (job.TextAbove ? layout.Th : 0) + (job.CommentAbove ? layout.Ch : 0);
+}
+
+void reportSizeLimit(Application& app, const char* text) {
+    Host& host = app.host();
+    host.beep();
+    app.state().SymbolBuilt = false;
+    if (!app.job().MessageWarnings) {
+        host.emptyClipboard();
+        return;
+    }
+    host.showMessage({.title = std::string(kProgramTitle),
+                      .text = text,
+                      .icon = MessageIcon::None,
+                      .buttons = MessageButtons::Ok});
+}
+
+// Background fill, unless transparent; the text is drawn without a box. The
+// fill's pen and brush, when made, are deleted with the other objects.
+struct BackgroundObjects {
+    std::uint16_t brush = 0;
+    std::uint16_t pen = 0;
+};
+
+std::optional<BackgroundObjects> drawBackground(MetafileRecorder& recorder, const Job& job,
+                                                int xExtent, int yExtent) {
+    recorder.setBkMode(kTransparentBackground);
+    if (job.Transparent)
+        return std::nullopt;
+    BackgroundObjects objects;
+    objects.brush = recorder.createBrush({.style = kBrushSolid, .color = job.BackColor});
+    objects.pen =
+        recorder.createPen({.style = kPenInsideFrame, .width = 0, .color = job.BackColor});
+    recorder.selectObject(objects.brush);
+    recorder.selectObject(objects.pen);
+    recorder.rectangle(0, 0, unit(xExtent), unit(-yExtent));
+    recorder.setBkColor(job.BackColor);
+    return objects;
+}
+
+// Puts the stock objects back (a metafile records them as objects of their
+// own) so that every object this build made can be deleted.
+void releaseObjects(MetafileRecorder& recorder, const std::vector<std::uint16_t>& made) {
+    recorder.selectObject(recorder.createFont({.height = 16,
+                                               .width = 7,
+                                               .weight = 700,
+                                               .outPrecision = 1,
+                                               .clipPrecision = 2,
+                                               .quality = 1,
+                                               .pitchAndFamily = 0x22,
+                                               .faceName = "System"}));
+    recorder.selectObject(recorder.createPen({.style = kPenSolid, .width = 0, .color = kBlack}));
+    recorder.selectObject(recorder.createBrush({.style = kBrushSolid, .color = kBlack}));
+    for (const std::uint16_t index : made)
+        recorder.deleteObject(index);
+}
+
+Metafile drawSymbol(const Job& job, const LinearLayout& layout, int xExtent, int yExtent) {
+    MetafileRecorder recorder;
+    recorder.setWindowOrg(0, 0);
+    recorder.setWindowExt(unit(xExtent), unit(-yExtent));
+    const auto background = drawBackground(recorder, job, xExtent, yExtent);
+    const std::int16_t penWidth = job.FixDriver ? 200 : 1;
+    const auto barPen =
+        recorder.createPen({.style = kPenInsideFrame, .width = penWidth, .color = job.ForeColor});
+    const auto barBrush = recorder.createBrush({.style = kBrushSolid, .color = job.ForeColor});
+    recorder.selectObject(barPen);
+    recorder.selectObject(barBrush);
+
+    OrientedCanvas canvas(recorder, job.Orientation, layout.W, layout.H);
+    const BarExtent bars = drawBars(canvas, job, layout);
+    const int s = static_cast<int>(job.Symbology);
+    if (job.BearerBars && !(s >= 3 && s <= 8) && !isPostal(job.Symbology))
+        drawBearerBars(canvas, layout, bars);
+
+    recorder.setTextColor(job.FontColor);
+    const TextFonts fonts = createTextFonts(recorder, job, layout);
+    recorder.selectObject(fonts.main);
+    recorder.setTextAlign(kAlignCenter | kAlignTop);
+    const bool lines = drawsTextLines(job.Symbology);
+    if (job.IncludeText && lines) {
+        drawHumanReadable(canvas, job, layout, fonts);
+        if (isUpcEanFamily(job.Symbology) && !layout.supplement.empty())
+            drawSupplementDigits(canvas, job, layout);
+    }
+    if (layout.Cn > 0 && lines)
+        drawComment(canvas, job, layout);
+
+    std::vector<std::uint16_t> made{fonts.main, fonts.small, barPen, barBrush};
+    if (background)
+        made.insert(made.end(), {background->pen, background->brush});
+    releaseObjects(recorder, made);
+    return recorder.close();
+}
+
+// The width and check value captions of the panel, and the symbol's width.
+void finishCaptions(Application& app, const LinearLayout& layout) {
+    const Job& job = app.job();
+    app.state().SymbolWidth = layout.W;
+    app.panel().setTotalLength(formatSymbolLength(layout.W, job.Units));
+    if (!isUpcEanFamily(job.Symbology)) {
+        app.panel().setCheckValue(layout.checkText);
+        return;
+    }
+    // UPC/EAN: the bar-to-bar width, without the 9-module lead and trail spaces.
+    const int margins = (job.QuietZones ? 38 : 18) * layout.X;
+    app.panel().setCheckValue(formatSymbolLength(layout.W - margins, job.Units));
+}
+
+} // namespace
+
+BuildOutcome renderLinearSymbol(Application& app, std::string message, int h, int X) {
+    Job& job = app.job();
+    RunState& state = app.state();
+    app.panel().setCheckValue("");
+    if (const auto code = inputError(message, job.Comment, h, X)) {
+        app.ReportMessageError(*code);
+        return BuildOutcome::Rejected;
+    }
+
+    LinearLayout layout;
+    layout.X = X;
+    layout.h = h;
+    layout.Wd = nearest(ratioOf(job) * X);
+    std::string pattern;
+    const auto encoded = linear::EncodeLinear(
+        app.patternTables(), job, message, layout.supplement, pattern, layout.checkText,
+        [&app](std::int32_t code) { app.ReportMessageError(code); });
+    if (encoded == linear::EncodeOutcome::Rejected)
+        return BuildOutcome::Rejected;
+    if (encoded == linear::EncodeOutcome::NoEncoder)
+        return reportSymbologyUnavailable(app);
+    layout.message = message;
+
+    if (!pattern.empty() && (pattern.back() == '1' || pattern.back() == '2'))
+        pattern.pop_back();
+    state.LastBarPattern = pattern;
+    layout.Q = quietZoneModules(job);
+    const std::string quiet(static_cast<std::size_t>(layout.Q), '1');
+    layout.pattern = quiet + pattern + quiet;
+
+    const auto width = symbolWidth(job, layout);
+    if (!width) {
+        reportSizeLimit(app, kWidthLimitText);
+        return BuildOutcome::Rejected;
+    }
+    layout.W = *width;
+    textCentres(job, layout);
+    verticalLayout(job, layout);
+    if (layout.H > kHeightLimit) {
+        reportSizeLimit(app, kHeightLimitText);
+        return BuildOutcome::Rejected;
+    }
+
+    const bool rotated = job.Orientation != Orientation::Horizontal;
+    const int xExtent = rotated ? layout.H : layout.W;
+    const int yExtent = rotated ? layout.W : layout.H;
+    publishPicture(app, drawSymbol(job, layout, xExtent, yExtent), xExtent, yExtent);
+    finishCaptions(app, layout);
+    state.SymbolBuilt = true;
+    return BuildOutcome::Built;
+}
+
+} // namespace vornik::render

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/render/metafile.h"
+
+#include <QFont>
+
+class QPaintDevice;
+
+namespace vornik::exporting {
+
+// A recorded font made ready for one paint device. Qt has no average
+// character width, so a LOGFONT width other than 0 is met by stretching the
+// text horizontally by `horizontalScale` when it is drawn.
+struct DeviceFont {
+    QFont font;
+    double horizontalScale = 1.0;
+};
+
+// The device font for a LOGFONT whose lengths are multiplied by `heightScale`
+// (height) and `widthScale` (width) to give device pixels. A positive height
+// is the character cell (ascent plus descent), a negative one the em height,
+// as in GDI; height 0 keeps Qt's default size. The face name goes through
+// fontconfig, so "Arial" finds its metric-compatible substitute.
+[[nodiscard]] DeviceFont makeDeviceFont(const render::LogFont& log, double heightScale,
+                                        double widthScale, const QPaintDevice* device);
+
+} // namespace vornik::exporting

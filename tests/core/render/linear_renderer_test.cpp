@@ -1,0 +1,221 @@
+#include "core/app/save_bar_code.h"
+#include "core/render/linear_drawing.h"
+#include "core/render/linear_renderer.h"
+#include "core/render/placeable_wmf.h"
+#include "support/command_session.h"
+#include "support/temp_folder.h"
+
+#include <algorithm>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace vornik::render {
+namespace {
+
+using Session = vornik::testing::CommandSession;
+
+std::vector<op::Rectangle> rectanglesOf(const Metafile& metafile) {
+    std::vector<op::Rectangle> rectangles;
+    for (const MetaOp& call : metafile.ops)
+        if (const auto* rectangle = std::get_if<op::Rectangle>(&call))
+            rectangles.push_back(*rectangle);
+    return rectangles;
+}
+
+std::vector<op::TextOut> textsOf(const Metafile& metafile) {
+    std::vector<op::TextOut> texts;
+    for (const MetaOp& call : metafile.ops)
+        if (const auto* text = std::get_if<op::TextOut>(&call))
+            texts.push_back(*text);
+    return texts;
+}
+
+std::vector<std::uint8_t> readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Code 39 "A" at 13 mils (X = 33) and ratio 2.5 (Wd = nearest(82.5) = 82):
+// three characters of six narrow and three wide elements, two gaps between
+// them (the last one is dropped), so W = 3 x (6 x 33 + 3 x 82) + 2 x 33.
+// The text line is nearest(10 x 35.15) = 352 high, under 2540 of bars.
+constexpr int kCode39AWidth = 3 * (6 * 33 + 3 * 82) + 2 * 33;
+constexpr int kCode39AHeight = 2540 + 352;
+
+TEST(LinearRendererTest, Code39LaysOutAndPublishesAtTrueSize) {
+    const struct {
+        const char* name;
+        const char* commands;
+        int xExtent, yExtent;
+    } rows[] = {
+        {"Upright", "", kCode39AWidth, kCode39AHeight},
+        {"Vertical90", "[VERTDOWN]", kCode39AHeight, kCode39AWidth},
+        {"Vertical270", "[VERTUP]", kCode39AHeight, kCode39AWidth},
+        {"QuietZones", "[QUIETZONES=ON]", kCode39AWidth + 20 * 33, kCode39AHeight},
+        {"FramedQuietZones", "[QUIETZONES=ON][BEARERBARS=ON]", kCode39AWidth + 24 * 33,
+         kCode39AHeight},
+        {"NoText", "[TEXT=OFF]", kCode39AWidth, 2540},
+        {"Comment", "[COMMENT=Lot 7]", kCode39AWidth, kCode39AHeight + 352},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session session;
+        ASSERT_TRUE(
+            session.run(std::string("[CODE39][MESSAGE='A']") + row.commands + "[BUILD/COPY]"));
+        ASSERT_EQ(session.host.published.size(), 1u);
+        const CurrentPicture& picture = session.host.published[0];
+        EXPECT_EQ(picture.xExtent, row.xExtent);
+        EXPECT_EQ(picture.yExtent, row.yExtent);
+        EXPECT_TRUE(session.state().SymbolBuilt);
+        // The temporary file holds the published bytes, and reads back as the picture.
+        const auto file = readBytes(session.state().TempMetafilePath);
+        EXPECT_EQ(file, session.host.publishedFiles[0]);
+        const auto read = readPlaceableWmf(file);
+        ASSERT_TRUE(std::holds_alternative<PlaceablePicture>(read));
+        const auto& placeable = std::get<PlaceablePicture>(read);
+        EXPECT_EQ(placeable.xExtent, row.xExtent);
+        EXPECT_EQ(placeable.yExtent, row.yExtent);
+        EXPECT_EQ(placeable.metafile, *picture.metafile);
+    }
+}
+
+TEST(LinearRendererTest, PatternLosesItsTrailingGapAndBarsFollowIt) {
+    Session session;
+    ASSERT_TRUE(session.run("[CODE39][MESSAGE='A'][BUILD/COPY]"));
+    const std::string& pattern = session.state().LastBarPattern;
+    ASSERT_FALSE(pattern.empty());
+    EXPECT_EQ(pattern.back(), '3');
+    EXPECT_EQ(pattern.find_first_not_of("1234"), std::string::npos);
+    // One background rectangle, then one per bar: five bars a character.
+    const auto rectangles = rectanglesOf(*session.state().CurrentPicture.metafile);
+    ASSERT_EQ(rectangles.size(), 1u + 3 * 5);
+    EXPECT_EQ(rectangles[0], (op::Rectangle{0, 0, kCode39AWidth, -kCode39AHeight}));
+    EXPECT_EQ(rectangles[1], (op::Rectangle{0, 0, 33, -2540})); // "*" starts narrow
+    EXPECT_EQ(rectangles.back().right, kCode39AWidth);
+}
+
+// Reduction and gain move only each bar's right edge, by 5 % of X a step
+// (33 x 10 % = 3.3 -> 3; 33 x 75 % = 24.75 -> 25); the picture keeps its width.
+TEST(LinearRendererTest, BarWidthAdjustmentMovesRightEdges) {
+    Session plain;
+    ASSERT_TRUE(plain.run("[CODE39][MESSAGE='A'][BUILD/COPY]"));
+    const auto nominal = rectanglesOf(*plain.state().CurrentPicture.metafile);
+    const struct {
+        const char* command;
+        int shift;
+    } rows[] = {{"[BARREDUCTION=10]", -3}, {"[BARREDUCTION=-75]", 25}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.command);
+        Session session;
+        ASSERT_TRUE(
+            session.run(std::string("[CODE39][MESSAGE='A']") + row.command + "[BUILD/COPY]"));
+        const auto adjusted = rectanglesOf(*session.state().CurrentPicture.metafile);
+        ASSERT_EQ(adjusted.size(), nominal.size());
+        EXPECT_EQ(adjusted[0], nominal[0]);
+        for (std::size_t i = 1; i < nominal.size(); ++i) {
+            EXPECT_EQ(adjusted[i].left, nominal[i].left);
+            EXPECT_EQ(adjusted[i].right, nominal[i].right + row.shift);
+        }
+    }
+}
+
+// The text sits under the bars, one character centred in each of n equal
+// cells; the comment is one line in its alignment.
+TEST(LinearRendererTest, TextCellsAndCommentAlignment) {
+    Session session;
+    ASSERT_TRUE(session.run("[CODE39][MESSAGE='A'][COMMENT=Lot][COMMENTALIGNRIGHT][BUILD/COPY]"));
+    const auto texts = textsOf(*session.state().CurrentPicture.metafile);
+    const std::string shown = "*A*";
+    ASSERT_EQ(texts.size(), shown.size() + 1);
+    const int cell = kCode39AWidth / 3; // 466
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(texts[i].text, std::string(1, shown[i]));
+        EXPECT_EQ(texts[i].x, i * cell + cell / 2);
+        // Below the comment line (352) and the bars (2540).
+        EXPECT_EQ(texts[i].y, -2540 - 352);
+    }
+    EXPECT_EQ(texts.back(), (op::TextOut{kCode39AWidth, 0, "Lot"}));
+}
+
+TEST(LinearRendererTest, BadInputsAreReportedAndDrawNothing) {
+    const struct {
+        const char* commands;
+        const char* text;
+    } rows[] = {
+        {"[MESSAGE='"
+         "ABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJ"
+         "ABCDEFGHIJABCDEFGHIJABCDEFGHIJA']",
+         "Bar Code Message is too large! Please Re-Enter."},
+        {"[MESSAGE='A'][COMMENT=ABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJ"
+         "ABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJA]",
+         "Bar Code Message is too large! Please Re-Enter."},
+        {"[MESSAGE='A'][BARHEIGHT=0]", "Invalid or Missing Bar Code Height! Please Re-Enter."},
+        {"[MESSAGE='A'][BARWIDTH=0]", "Invalid or Missing Narrow Bar Width! Please Re-Enter."},
+        {"[MESSAGE='A#']",
+         "Invalid Code 39 message!  Normal Code 39 bar codes may contain only the "
+         "following 44 (upper case) characters: "
+         "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ  -.*$/+%"},
+        // 100 characters at 10 inches wide are far past the width a metafile holds.
+        {"[MESSAGE='AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA'][BARWIDTH=390]",
+         kWidthLimitText},
+        {"[MESSAGE='A'][FONTSIZE=1000]", kHeightLimitText},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.commands);
+        Session session;
+        ASSERT_TRUE(session.run(std::string("[CODE39][MESSAGEWARNINGS=ON][PRINTWARNINGS=OFF]") +
+                                row.commands));
+        session.host.answers = {MessageAnswer::Ok};
+        session.run("[BUILD/COPY]");
+        ASSERT_FALSE(session.host.messages.empty());
+        EXPECT_EQ(session.host.messages.back().text, row.text);
+        EXPECT_TRUE(session.host.published.empty());
+        EXPECT_FALSE(session.state().SymbolBuilt);
+    }
+}
+
+// A saved symbol is the temporary file's bytes; formats the converter writes
+// are refused in this version, and nothing is saved before a symbol is built.
+TEST(LinearRendererTest, SavingCopiesTheTemporaryMetafile) {
+    const testing::TempFolder folder;
+    Session session;
+    const std::string wmf = (folder.path() / "x.wmf").string();
+    const std::string none = (folder.path() / "plain").string();
+    EXPECT_FALSE(session.run("[SAVEBARCODE(" + wmf + ")]"));
+    EXPECT_EQ(session.app.failedFileOperations(), 0);
+    ASSERT_TRUE(session.run("[CODE39][MESSAGE='A'][BUILD/COPY]"));
+    EXPECT_TRUE(session.run("[SAVEBARCODE(" + wmf + ")][SAVEBARCODE( " + none + " )]"));
+    EXPECT_EQ(readBytes(wmf), session.host.publishedFiles.back());
+    EXPECT_EQ(readBytes(none), session.host.publishedFiles.back());
+    EXPECT_FALSE(session.run("[SAVEBARCODE(" + (folder.path() / "x.Png").string() + ")]"));
+    EXPECT_FALSE(session.run("[SAVEBARCODE(" + (folder.path() / "no/such/x.wmf").string() + ")]"));
+    EXPECT_EQ(session.app.failedFileOperations(), 2);
+    EXPECT_EQ(extensionOf("/a.b/c"), "");
+    EXPECT_EQ(extensionOf("c.tIf"), "TIF");
+}
+
+// Postal bars stand at a 1.2 mm pitch, 0.5 mm wide: POSTNET's short bars
+// start 1.9 mm down; the four-state bars have their own spans.
+TEST(LinearRendererTest, PostalGeometry) {
+    Job job;
+    LinearLayout layout;
+    MetafileRecorder recorder;
+    OrientedCanvas canvas(recorder, Orientation::Horizontal, 480, 507);
+    job.Symbology = Symbology::Postnet;
+    layout.pattern = "43";
+    layout.h = 317;
+    (void)drawBars(canvas, job, layout);
+    job.Symbology = Symbology::Bpo4State;
+    layout.pattern = "WXYZ";
+    (void)drawBars(canvas, job, layout);
+    const std::vector<op::Rectangle> expected{{0, 0, 50, -317},       {120, -190, 170, -317},
+                                              {0, -190, 50, -327},    {120, 0, 170, -317},
+                                              {240, -190, 290, -507}, {360, 0, 410, -507}};
+    EXPECT_EQ(rectanglesOf(recorder.close()), expected);
+}
+
+} // namespace
+} // namespace vornik::render
