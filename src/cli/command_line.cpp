@@ -133,6 +133,13 @@ The command language:
   joined with commas. Unknown commands are ignored. A command that is
   refused makes its string fail, but the commands after it still run.
 
+Symbols:
+  [build/copy] draws the symbol at true size; [savebarcode(FILE)] saves the
+  last symbol built. A FILE ending in .wmf (or any name without a raster
+  extension) receives a placeable Windows metafile. This version draws
+  Code 39, Code 39 Full ASCII and Code 93; the other symbologies say that
+  they cannot be built yet.
+
 Messages and questions:
   What the desktop program shows in a message box is written to standard
   error as one "TITLE: TEXT" line per box, the text exactly as the box would
@@ -150,7 +157,7 @@ Settings:
   section [Settings]. The desktop program will share the same file.
 
 Example:
-  vornik --exec "[code39][message='VORNIK-1'][barwidth=10][text=on]"
+  vornik --exec "[code39][message='VORNIK-1'][build/copy][savebarcode(label.wmf)]"
 )";
 
 constexpr std::string_view kUsage =

@@ -113,8 +113,11 @@ TextFonts createTextFonts(MetafileRecorder& recorder, const Job& job, const Line
     font.charSet = 1;
     font.clipPrecision = 16;
     font.quality = 0;
-    const std::int16_t angle = job.Orientation == Orientation::Vertical90    ? 900
-                               : job.Orientation == Orientation::Vertical270 ? 2700
+    // A symbol turned clockwise reads its text from top to bottom, each glyph's
+    // top towards the right, away from the bars (2700, a clockwise turn);
+    // turned counter-clockwise, from bottom to top (900).
+    const std::int16_t angle = job.Orientation == Orientation::Vertical90    ? 2700
+                               : job.Orientation == Orientation::Vertical270 ? 900
                                                                              : 0;
     font.escapement = angle;
     font.orientation = angle;

@@ -140,6 +140,31 @@ TEST(LinearRendererTest, TextCellsAndCommentAlignment) {
     EXPECT_EQ(texts.back(), (op::TextOut{kCode39AWidth, 0, "Lot"}));
 }
 
+// Turned clockwise, the text reads downward with its glyphs' tops away from
+// the bars (2700); turned counter-clockwise, upward (900).
+TEST(LinearRendererTest, RotatedTextTurnsWithTheSymbol) {
+    const struct {
+        const char* command;
+        std::int16_t escapement;
+    } rows[] = {{"[HORIZONTAL]", 0}, {"[VERTDOWN]", 2700}, {"[VERTUP]", 900}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.command);
+        Session session;
+        ASSERT_TRUE(session.run(std::string("[CODE39][MESSAGE='A']") + row.command +
+                                "[BUILD/COPY]"));
+        int fonts = 0;
+        for (const MetaOp& call : session.state().CurrentPicture.metafile->ops) {
+            const auto* font = std::get_if<op::CreateFont>(&call);
+            if (font == nullptr || font->font.faceName != "Arial")
+                continue;
+            ++fonts;
+            EXPECT_EQ(font->font.escapement, row.escapement);
+            EXPECT_EQ(font->font.orientation, row.escapement);
+        }
+        EXPECT_EQ(fonts, 2); // the main font and the small one
+    }
+}
+
 TEST(LinearRendererTest, BadInputsAreReportedAndDrawNothing) {
     const struct {
         const char* commands;
