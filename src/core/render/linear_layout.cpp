@@ -26,20 +26,15 @@ struct GuardRule {
 };
 
 std::optional<GuardRule> guardRule(Symbology symbology) {
-    switch (symbology) {
-    case Symbology::Ean13:
-    case Symbology::BookLand:
+    if (symbology == Symbology::Ean13 || symbology == Symbology::BookLand)
         return GuardRule{3, 46, 49, 93, 98, false};
-    case Symbology::UpcA:
+    if (symbology == Symbology::UpcA)
         return GuardRule{10, 46, 49, 86, 98, true};
-    case Symbology::Ean8:
+    if (symbology == Symbology::Ean8)
         return GuardRule{3, 32, 35, 65, 70, false};
-    case Symbology::UpcE:
-    case Symbology::UpcE1:
+    if (symbology == Symbology::UpcE || symbology == Symbology::UpcE1)
         return GuardRule{4, 46, 0, 0, 52, true};
-    default:
-        return std::nullopt;
-    }
+    return std::nullopt;
 }
 
 bool inside(int e, int from, int to) {

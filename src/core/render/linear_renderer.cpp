@@ -57,24 +57,16 @@ void textCentres(const Job& job, LinearLayout& layout) {
     const double k = static_cast<double>(layout.supplement.size());
     const double Q = layout.Q;
     const double X = layout.X;
-    switch (job.Symbology) {
-    case Symbology::UpcA:
-    case Symbology::Ean13:
-    case Symbology::BookLand:
+    const Symbology s = job.Symbology;
+    if (s == Symbology::UpcA || s == Symbology::Ean13 || s == Symbology::BookLand) {
         layout.Cm = (Q + 56.5) * X;
         layout.Ca = (4.5 * k + Q + 115) * X;
-        return;
-    case Symbology::Ean8:
+    } else if (s == Symbology::Ean8) {
         layout.Cm = (Q + 42.5) * X;
         layout.Ca = (4.5 * k + Q + 87) * X;
-        return;
-    case Symbology::UpcE:
-    case Symbology::UpcE1:
+    } else if (s == Symbology::UpcE || s == Symbology::UpcE1) {
         layout.Cm = (Q + 34.5) * X;
         layout.Ca = (4.5 * k + Q + 72) * X;
-        return;
-    default:
-        return;
     }
 }
 

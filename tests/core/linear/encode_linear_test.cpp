@@ -1,111 +1,118 @@
+#include "core/linear/bar_pattern.h"
 #include "core/linear/encode_linear.h"
+#include "core/linear/full_ascii.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <numeric>
+#include <random>
 #include <string>
 #include <variant>
 #include <vector>
+#include <zint.h>
 
 namespace vornik::linear {
 namespace {
 
-const std::string kStar = "3231414131"; // Code 39 "*": n w n n w n w n n, gap
-const std::string kZero = "3132414131"; // Code 39 "0": n n n w w n w n n, gap
+using enum Symbology;
 
-Job jobFor(Symbology symbology, bool checkDigit = false) {
-    Job job;
-    job.Symbology = symbology;
-    job.CheckDigit = checkDigit;
-    return job;
+// Row 0 of libzint's symbol for the data, "1" per bar module and "0" per
+// space module; option_2 1 adds the Code 39 check character.
+std::string zintModules(int symbology, const std::string& data, bool check) {
+    const std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> symbol(ZBarcode_Create(),
+                                                                          &ZBarcode_Delete);
+    symbol->symbology = symbology;
+    symbol->option_2 = check ? 1 : 0;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    if (ZBarcode_Encode(symbol.get(), bytes, static_cast<int>(data.size())) >= ZINT_ERROR)
+        return "refused";
+    std::string modules;
+    for (int x = 0; x < symbol->width; ++x)
+        modules += (symbol->encoded_data[0][x >> 3] >> (x & 7)) & 1 ? '1' : '0';
+    return modules;
 }
 
-TEST(EncodeMessage, DispatchesOnTheSymbology) {
-    struct Row {
-        const char* name;
-        Job job;
-        std::string text; // empty: no encoder yet
+// Our pattern as modules, the wide elements two modules wide as libzint
+// draws them.
+std::string patternModules(const std::string& pattern) {
+    std::string modules;
+    for (const char c : pattern) {
+        const int count = c == kWideBar || c == kWideSpace ? 2 : countedModules(c);
+        modules.append(static_cast<std::size_t>(count), isBar(c) ? '1' : '0');
+    }
+    return modules;
+}
+
+// Random messages of 1 to 20 characters, every other one with a check digit,
+// through the tables and encoder of each symbology.
+TEST(EncodeMessage, MatchesLibzintModuleForModule) {
+    std::string ascii(128, '\0');
+    std::iota(ascii.begin(), ascii.end(), '\0');
+    const struct {
+        Symbology symbology;
+        int zint;
+        std::string alphabet;
+    } rows[] = {
+        {Code39, BARCODE_CODE39, std::string(kBaseCharacters) + "abcdefghijklmnopqrstuvwxyz"},
+        {Code39FullAscii, BARCODE_EXCODE39, ascii},
+        {Code93, BARCODE_CODE93, ascii},
     };
-    const Row rows[] = {
-        {"code 39 upper-cases", jobFor(Symbology::Code39), "*A$*"},
-        {"code 39 with check", jobFor(Symbology::Code39, true), "*A$6*"}, // 10 + 39 = 49 = 43 + 6
-        {"full ascii keeps case", jobFor(Symbology::Code39FullAscii), "*a$*"},
-        {"code 93", jobFor(Symbology::Code93), " a$ "},
-        {"upc-a", jobFor(Symbology::UpcA), ""},
-        {"code 128", jobFor(Symbology::Code128), ""},
-        {"pdf417", jobFor(Symbology::Pdf417), ""},
-        {"bpo", jobFor(Symbology::Bpo4State), ""},
-    };
+    std::mt19937 random(39); // fixed seed: the same messages every run
+    std::uniform_int_distribution<std::size_t> length(1, 20);
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Job job = row.job;
+        SCOPED_TRACE(static_cast<int>(row.symbology));
+        std::uniform_int_distribution<std::size_t> pick(0, row.alphabet.size() - 1);
+        const std::string lastGap = row.zint == BARCODE_CODE93 ? "" : "0"; // not in libzint's
+        Job job;
+        job.Symbology = row.symbology;
         PatternTables tables;
         BuildPatternTables(job, tables);
-        const auto result = encodeMessage(tables, job, "a$", "");
-        if (row.text.empty()) {
-            EXPECT_TRUE(std::holds_alternative<NoEncoder>(result));
-            continue;
+        for (int i = 0; i < 200; ++i) {
+            std::string message(length(random), ' ');
+            for (char& c : message)
+                c = row.alphabet[pick(random)];
+            job.CheckDigit = i % 2 == 1;
+            const auto result = encodeMessage(tables, job, message, "");
+            ASSERT_TRUE(std::holds_alternative<LinearSymbol>(result));
+            EXPECT_EQ(patternModules(std::get<LinearSymbol>(result).pattern),
+                      zintModules(row.zint, message, job.CheckDigit) + lastGap)
+                << ::testing::PrintToString(message) << (job.CheckDigit ? " with check" : "");
         }
-        ASSERT_TRUE(std::holds_alternative<LinearSymbol>(result));
-        EXPECT_EQ(std::get<LinearSymbol>(result).text, row.text);
     }
 }
 
-struct Encoding {
-    EncodeOutcome outcome = EncodeOutcome::NoEncoder;
-    std::string message;
-    std::string supplement = "12";
-    std::string pattern = "unset";
-    std::string checkText = "unset";
+// A rejection keeps the tables; a success rewrites the message and erases
+// them, so that an encode without a new build draws nothing.
+TEST(EncodeLinear, KeepsTheTablesUntilASuccess) {
+    Job job;
+    job.Symbology = Code39;
+    PatternTables tables;
+    BuildPatternTables(job, tables);
+    std::string message, supplement = "12", pattern, checkText = "unset";
     std::vector<std::int32_t> reported;
-};
-
-Encoding encodeOnce(PatternTables& tables, const Job& job, const std::string& message) {
-    Encoding e;
-    e.message = message;
-    e.outcome = EncodeLinear(tables, job, e.message, e.supplement, e.pattern, e.checkText,
-                             [&e](std::int32_t code) { e.reported.push_back(code); });
-    return e;
-}
-
-TEST(EncodeLinear, SuccessRewritesTheMessageAndErasesTheTable) {
-    Job job = jobFor(Symbology::Code39);
-    PatternTables tables;
-    BuildPatternTables(job, tables);
-    const auto first = encodeOnce(tables, job, "0");
-    EXPECT_EQ(first.outcome, EncodeOutcome::Encoded);
-    EXPECT_EQ(first.message, "*0*");
-    EXPECT_EQ(first.supplement, "12"); // only UPC/EAN rewrite the add-on
-    EXPECT_EQ(first.pattern, kStar + kZero + kStar);
-    EXPECT_EQ(first.checkText, "");
-    EXPECT_TRUE(first.reported.empty());
-    EXPECT_FALSE(tables.filled());
-
-    // without a new build every entry is empty
-    const auto second = encodeOnce(tables, job, "0");
-    EXPECT_EQ(second.outcome, EncodeOutcome::Encoded);
-    EXPECT_EQ(second.pattern, "");
-}
-
-TEST(EncodeLinear, RejectionReportsTheCodeAndKeepsTheTable) {
-    Job job = jobFor(Symbology::Code39);
-    PatternTables tables;
-    BuildPatternTables(job, tables);
-    const auto rejected = encodeOnce(tables, job, "A#");
-    EXPECT_EQ(rejected.outcome, EncodeOutcome::Rejected);
-    EXPECT_EQ(rejected.reported, std::vector<std::int32_t>{8});
-    EXPECT_EQ(rejected.message, "A#");
+    const auto encode = [&](const Job& encoded, const char* text) {
+        message = text;
+        return EncodeLinear(tables, encoded, message, supplement, pattern, checkText,
+                            [&reported](std::int32_t code) { reported.push_back(code); });
+    };
+    EXPECT_EQ(encode(job, "A#"), EncodeOutcome::Rejected);
+    EXPECT_EQ(reported, std::vector<std::int32_t>{8});
+    EXPECT_EQ(message, "A#");
     EXPECT_TRUE(tables.filled());
 
-    const auto retried = encodeOnce(tables, job, "0"); // the kept table still serves
-    EXPECT_EQ(retried.pattern, kStar + kZero + kStar);
-}
+    EXPECT_EQ(encode(job, "0"), EncodeOutcome::Encoded);
+    // "*" n w n n w n w n n, "0" n n n w w n w n n, each with its gap; only
+    // UPC/EAN rewrite the add-on
+    EXPECT_EQ(message + "|" + supplement + "|" + pattern + "|" + checkText,
+              "*0*|12|323141413131324141313231414131|");
+    EXPECT_FALSE(tables.filled());
+    EXPECT_EQ(encode(job, "0"), EncodeOutcome::Encoded);
+    EXPECT_EQ(pattern, "");
 
-TEST(EncodeLinear, SymbologyWithoutEncoderReportsNothing) {
-    Job job = jobFor(Symbology::Pdf417);
-    PatternTables tables;
-    const auto e = encodeOnce(tables, job, "0");
-    EXPECT_EQ(e.outcome, EncodeOutcome::NoEncoder);
-    EXPECT_TRUE(e.reported.empty());
-    EXPECT_EQ(e.message, "0");
+    job.Symbology = Pdf417;
+    EXPECT_EQ(encode(job, "0"), EncodeOutcome::NoEncoder);
+    EXPECT_EQ(message, "0");
+    EXPECT_EQ(reported.size(), 1u); // nothing reported since the rejection
 }
 
 } // namespace

@@ -97,6 +97,32 @@ TEST(LinearRendererTest, PatternLosesItsTrailingGapAndBarsFollowIt) {
     EXPECT_EQ(rectangles.back().right, kCode39AWidth);
 }
 
+// The panel's two value labels after a build: the width (4 characters with
+// the check "A" = 4 x 444 + 3 x 33 = 1875) and the check value; the bar pen
+// is 2 mm wide when working round printer drivers.
+TEST(LinearRendererTest, CaptionsAndDriverPen) {
+    const struct {
+        const char* commands;
+        const char* totalLength;
+        std::int16_t barPen;
+    } rows[] = {{"", "0.74 \"", 1}, {"[METRIC]", "1.88 cm", 1}, {"[FIXDRIVER=ON]", "0.74 \"", 200}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.commands);
+        Session session;
+        ASSERT_TRUE(session.run(std::string("[CODE39][MESSAGE='A'][CODE39CHECK=ON]") +
+                                row.commands + "[BUILD/COPY]"));
+        EXPECT_EQ(session.app.panel().TotalLength.caption, row.totalLength);
+        EXPECT_EQ(session.app.panel().CheckValue.caption, "10");
+        EXPECT_EQ(session.state().SymbolWidth, 1875);
+        std::vector<std::int16_t> penWidths;
+        for (const MetaOp& call : session.state().CurrentPicture.metafile->ops)
+            if (const auto* pen = std::get_if<op::CreatePen>(&call))
+                penWidths.push_back(pen->pen.width);
+        // The background's pen, the bar pen, and the stock pen put back at the end.
+        EXPECT_EQ(penWidths, (std::vector<std::int16_t>{0, row.barPen, 0}));
+    }
+}
+
 // Reduction and gain move only each bar's right edge, by 5 % of X a step
 // (33 x 10 % = 3.3 -> 3; 33 x 75 % = 24.75 -> 25); the picture keeps its width.
 TEST(LinearRendererTest, BarWidthAdjustmentMovesRightEdges) {
@@ -220,6 +246,25 @@ TEST(LinearRendererTest, SavingCopiesTheTemporaryMetafile) {
     EXPECT_EQ(session.app.failedFileOperations(), 2);
     EXPECT_EQ(extensionOf("/a.b/c"), "");
     EXPECT_EQ(extensionOf("c.tIf"), "TIF");
+}
+
+// A temporary file that cannot be written is told to the user; the symbol is
+// still built and published, but there is nothing to save.
+TEST(LinearRendererTest, UnwritableTemporaryFileIsToldAndTheBuildGoesOn) {
+    const testing::TempFolder folder;
+    Session session;
+    session.state().TempMetafilePath = "/proc/vornik-none/x.WMF";
+    ASSERT_TRUE(session.run("[CODE39][MESSAGE='A'][BUILD/COPY]"));
+    ASSERT_EQ(session.host.messages.size(), 1u);
+    const std::string& text = session.host.messages[0].text;
+    EXPECT_TRUE(text.starts_with("The bar code could not be written to the temporary file "
+                                 "/proc/vornik-none/x.WMF: "))
+        << text;
+    EXPECT_TRUE(text.ends_with(". It is on display, but cannot be saved to a file.")) << text;
+    EXPECT_EQ(session.host.published.size(), 1u);
+    EXPECT_TRUE(session.state().SymbolBuilt);
+    EXPECT_FALSE(session.run("[SAVEBARCODE(" + (folder.path() / "x.wmf").string() + ")]"));
+    EXPECT_EQ(session.app.failedFileOperations(), 1);
 }
 
 // Postal bars stand at a 1.2 mm pitch, 0.5 mm wide: POSTNET's short bars
