@@ -1,33 +1,21 @@
 #include "export/windows1252.h"
 
 #include <gtest/gtest.h>
-#include <string>
 
 namespace vornik::exporting {
 namespace {
 
-struct Row {
-    const char* name;
-    std::string bytes;
-    std::u16string expected;
-};
-
-// clang-format off
-const Row kRows[] = {
-    {"ascii",              "HELLO 123",         u"HELLO 123"},
-    {"euro first of range", "\x80",             u"\u20AC"},
-    {"quotes and dashes",  "\x93x\x94\x96\x97", u"\u201Cx\u201D\u2013\u2014"},
-    {"last of range",      "\x9F",              u"\u0178"},
-    {"unassigned kept",    "\x81\x8D\x8F\x90\x9D", u"\u0081\u008D\u008F\u0090\u009D"},
-    {"latin-1 above range", "\xA0\xE9\xFF",     u"\u00A0\u00E9\u00FF"},
-    {"nul is a character", std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
-};
-// clang-format on
-
+// Bytes 0x80 to 0x9F as the code page maps them (CP1252.TXT), the five it leaves unassigned kept
+// as the C1 controls of the same value, and every other byte as its Latin-1 code point.
 TEST(FromWindows1252, DecodesEveryRangeOfTheCodePage) {
-    for (const Row& row : kRows) {
-        EXPECT_EQ(fromWindows1252(row.bytes), QString::fromStdU16String(row.expected)) << row.name;
-    }
+    const std::pair<std::string, std::u16string> rows[] = {
+        {"\x80\x82\x8A\x93x\x94\x96\x97\x99\x9F",
+         u"\u20AC\u201A\u0160\u201Cx\u201D\u2013\u2014\u2122\u0178"},
+        {"\x81\x8D\x8F\x90\x9D", u"\u0081\u008D\u008F\u0090\u009D"},
+        {{"A\0\x7F\xA0\xE9\xFF", 6}, {u"A\0\u007F\u00A0\u00E9\u00FF", 6}},
+    };
+    for (const auto& [bytes, expected] : rows)
+        EXPECT_EQ(fromWindows1252(bytes).toStdU16String(), expected);
 }
 
 } // namespace

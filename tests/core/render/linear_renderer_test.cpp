@@ -176,8 +176,8 @@ TEST(LinearRendererTest, RotatedTextTurnsWithTheSymbol) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.command);
         Session session;
-        ASSERT_TRUE(session.run(std::string("[CODE39][MESSAGE='A']") + row.command +
-                                "[BUILD/COPY]"));
+        ASSERT_TRUE(
+            session.run(std::string("[CODE39][MESSAGE='A']") + row.command + "[BUILD/COPY]"));
         int fonts = 0;
         for (const MetaOp& call : session.state().CurrentPicture.metafile->ops) {
             const auto* font = std::get_if<op::CreateFont>(&call);
