@@ -1,6 +1,7 @@
 #include "core/render/element_widths.h"
 
 #include "core/app/rounding.h"
+#include "core/linear/bar_pattern.h"
 
 namespace vornik::render {
 
@@ -11,12 +12,15 @@ int thirteenths(int X, int numerator) {
     return nearest(static_cast<double>(numerator) * X / 13.0);
 }
 
-ElementGeometry bar(int drawn, int advance, int modules) {
-    return {.bar = true, .drawnWidth = drawn, .advance = advance, .modules = modules};
+// Module counts come with the alphabet; the drawn widths are the renderer's.
+ElementGeometry bar(char c, int drawn, int advance) {
+    return {
+        .bar = true, .drawnWidth = drawn, .advance = advance, .modules = linear::countedModules(c)};
 }
 
-ElementGeometry space(int advance, int modules) {
-    return {.bar = false, .drawnWidth = 0, .advance = advance, .modules = modules};
+ElementGeometry space(char c, int advance) {
+    return {
+        .bar = false, .drawnWidth = 0, .advance = advance, .modules = linear::countedModules(c)};
 }
 
 } // namespace
@@ -24,43 +28,43 @@ ElementGeometry space(int advance, int modules) {
 ElementGeometry elementGeometry(char c, int X, int Wd) {
     switch (c) {
     case '3':
-        return bar(X, X, 1);
+        return bar(c, X, X);
     case '1':
-        return space(X, 1);
+        return space(c, X);
     case '4':
-        return bar(Wd, Wd, 0);
+        return bar(c, Wd, Wd);
     case '2':
-        return space(Wd, 0);
+        return space(c, Wd);
     case '5':
-        return bar(2 * X, 2 * X, 2);
+        return bar(c, 2 * X, 2 * X);
     case '8':
-        return space(2 * X, 2);
+        return space(c, 2 * X);
     case '6':
-        return bar(3 * X, 3 * X, 3);
+        return bar(c, 3 * X, 3 * X);
     case '9':
-        return space(3 * X, 3);
+        return space(c, 3 * X);
     case '7':
-        return bar(4 * X, 4 * X, 4);
+        return bar(c, 4 * X, 4 * X);
     case 'A':
-        return space(4 * X, 4);
+        return space(c, 4 * X);
     case 'B':
-        return space(9 * X, 9);
+        return space(c, 9 * X);
     case 'C':
-        return bar(X - thirteenths(X, 1), thirteenths(X, 12), 1);
+        return bar(c, X - thirteenths(X, 1), thirteenths(X, 12));
     case 'G':
-        return space(thirteenths(X, 12), 1);
+        return space(c, thirteenths(X, 12));
     case 'D':
-        return bar(thirteenths(X, 25), thirteenths(X, 25), 2);
+        return bar(c, thirteenths(X, 25), thirteenths(X, 25));
     case 'H':
-        return space(thirteenths(X, 25), 2);
+        return space(c, thirteenths(X, 25));
     case 'E':
-        return bar(thirteenths(X, 27), thirteenths(X, 27), 2);
+        return bar(c, thirteenths(X, 27), thirteenths(X, 27));
     case 'I':
-        return space(thirteenths(X, 27), 2);
+        return space(c, thirteenths(X, 27));
     case 'F':
-        return bar(thirteenths(X, 40), thirteenths(X, 40), 3);
+        return bar(c, thirteenths(X, 40), thirteenths(X, 40));
     case 'J':
-        return space(thirteenths(X, 40), 3);
+        return space(c, thirteenths(X, 40));
     default:
         return {};
     }

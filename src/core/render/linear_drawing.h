@@ -17,6 +17,10 @@ struct BarExtent {
                                  const LinearLayout& layout);
 void drawBearerBars(OrientedCanvas& canvas, const LinearLayout& layout, BarExtent bars);
 
+// The LOGFONT of the stock system font: the text fonts start from it, and it
+// is selected again when the drawing is done.
+[[nodiscard]] LogFont stockSystemFont();
+
 // The fonts of the text lines: the main font and the small one for the first
 // and last UPC digits.
 struct TextFonts {

@@ -133,14 +133,7 @@ std::optional<BackgroundObjects> drawBackground(MetafileRecorder& recorder, cons
 // Puts the stock objects back (a metafile records them as objects of their
 // own) so that every object this build made can be deleted.
 void releaseObjects(MetafileRecorder& recorder, const std::vector<std::uint16_t>& made) {
-    recorder.selectObject(recorder.createFont({.height = 16,
-                                               .width = 7,
-                                               .weight = 700,
-                                               .outPrecision = 1,
-                                               .clipPrecision = 2,
-                                               .quality = 1,
-                                               .pitchAndFamily = 0x22,
-                                               .faceName = "System"}));
+    recorder.selectObject(recorder.createFont(stockSystemFont()));
     recorder.selectObject(recorder.createPen({.style = kPenSolid, .width = 0, .color = kBlack}));
     recorder.selectObject(recorder.createBrush({.style = kBrushSolid, .color = kBlack}));
     for (const std::uint16_t index : made)

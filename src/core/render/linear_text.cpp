@@ -10,19 +10,6 @@ namespace vornik::render {
 
 namespace {
 
-// The LOGFONT of the stock system font, which the text fonts start from.
-LogFont systemFont() {
-    return {.height = 16,
-            .width = 7,
-            .weight = 700,
-            .charSet = 0,
-            .outPrecision = 1,
-            .clipPrecision = 2,
-            .quality = 1,
-            .pitchAndFamily = 0x22,
-            .faceName = "System"};
-}
-
 // The face name up to its first NUL, at most 31 bytes as LOGFONT holds it.
 std::string faceName(const std::string& name) {
     return name.substr(0, std::min(name.find('\0'), std::string::size_type{31}));
@@ -102,8 +89,20 @@ Spot lowered(Spot spot, const Job& job, const LinearLayout& layout) {
 
 } // namespace
 
+LogFont stockSystemFont() {
+    return {.height = 16,
+            .width = 7,
+            .weight = 700,
+            .charSet = 0,
+            .outPrecision = 1,
+            .clipPrecision = 2,
+            .quality = 1,
+            .pitchAndFamily = 0x22,
+            .faceName = "System"};
+}
+
 TextFonts createTextFonts(MetafileRecorder& recorder, const Job& job, const LinearLayout& layout) {
-    LogFont font = systemFont();
+    LogFont font = stockSystemFont();
     font.weight = job.FontBold ? 700 : 400;
     font.height = unit(layout.L);
     font.width = job.AutoFontScaling ? unit(5LL * layout.X) : 0;
