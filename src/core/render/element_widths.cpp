@@ -71,44 +71,15 @@ ElementGeometry elementGeometry(char c, int X, int Wd) {
 }
 
 float patternWidthEstimate(std::string_view pattern, int X, int Wd) {
+    // Nominal widths: whole modules of X, the wide elements Wd; the
+    // thirteenths letters count as the whole modules they round to.
     const float x = static_cast<float>(X);
     float sum = 0.0f;
     for (const char c : pattern) {
-        switch (c) {
-        case '1':
-        case '3':
-        case 'C':
-        case 'G':
-            sum += x;
-            break;
-        case '2':
-        case '4':
+        if (c == linear::kWideBar || c == linear::kWideSpace)
             sum += static_cast<float>(Wd);
-            break;
-        case '5':
-        case '8':
-        case 'D':
-        case 'E':
-        case 'H':
-        case 'I':
-            sum += 2 * x;
-            break;
-        case '6':
-        case '9':
-        case 'F':
-        case 'J':
-            sum += 3 * x;
-            break;
-        case '7':
-        case 'A':
-            sum += 4 * x;
-            break;
-        case 'B':
-            sum += 9 * x;
-            break;
-        default:
-            break; // postal characters have their own pitch
-        }
+        else
+            sum += static_cast<float>(linear::countedModules(c)) * x;
     }
     return sum;
 }
