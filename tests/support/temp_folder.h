@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace vornik::testing {
 
@@ -22,6 +23,25 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// Works in another folder for its lifetime: commands that write files by
+// name (a fuzzed [SAVEBARCODE(7)]) then write there, not into the checkout.
+class WorkingDirectory {
+public:
+    explicit WorkingDirectory(const std::filesystem::path& folder)
+        : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~WorkingDirectory() {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+    }
+    WorkingDirectory(const WorkingDirectory&) = delete;
+    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+private:
+    std::filesystem::path previous_;
 };
 
 // The whole content of a file; empty when it cannot be read.

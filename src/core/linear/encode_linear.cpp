@@ -1,7 +1,14 @@
 #include "core/linear/encode_linear.h"
 
+#include "core/linear/bookland.h"
+#include "core/linear/codabar.h"
+#include "core/linear/code128.h"
 #include "core/linear/code39.h"
 #include "core/linear/code93.h"
+#include "core/linear/msi_plessey.h"
+#include "core/linear/postal.h"
+#include "core/linear/two_of_five.h"
+#include "core/linear/upc_ean.h"
 
 namespace vornik::linear {
 
@@ -14,28 +21,47 @@ EncodeResult encodeMessage(const PatternTables& tables, const Job& job, const st
         return encodeCode39(tables, message, Code39Mode::FullAscii, job.CheckDigit);
     case Symbology::Code93:
         return encodeCode93(tables, message);
-    case Symbology::UpcA:
-    case Symbology::UpcE:
-    case Symbology::UpcE1:
-    case Symbology::Ean8:
-    case Symbology::Ean13:
-    case Symbology::BookLand:
-    case Symbology::Interleaved2of5:
-    case Symbology::Discrete2of5:
-    case Symbology::Codabar:
     case Symbology::Code128:
+        return encodeCode128(tables, message, Code128Variant::Plain, false);
     case Symbology::EanUcc128:
+        return encodeCode128(tables, message, Code128Variant::EanUcc, job.CheckDigit);
+    case Symbology::UpcA: // the add-on comes from the job's Supplement
+        return encodeUpcEan(tables, UpcEanVariant::UpcA, message, job.Supplement,
+                            upcEanOptions(job));
+    case Symbology::UpcE:
+        return encodeUpcEan(tables, UpcEanVariant::UpcE, message, job.Supplement,
+                            upcEanOptions(job));
+    case Symbology::UpcE1:
+        return encodeUpcEan(tables, UpcEanVariant::UpcE1, message, job.Supplement,
+                            upcEanOptions(job));
+    case Symbology::Ean8:
+        return encodeUpcEan(tables, UpcEanVariant::Ean8, message, job.Supplement,
+                            upcEanOptions(job));
+    case Symbology::Ean13:
+        return encodeUpcEan(tables, UpcEanVariant::Ean13, message, job.Supplement,
+                            upcEanOptions(job));
+    case Symbology::BookLand:
+        return encodeBookland(tables, message, job.Supplement, upcEanOptions(job));
     case Symbology::Pdf417:
     case Symbology::Aztec:
     case Symbology::DataMatrix:
-    case Symbology::MsiPlessey:
     case Symbology::Rss14:
     case Symbology::Rss14Stacked:
     case Symbology::Rss14StackedOmni:
     case Symbology::RssLimited:
-    case Symbology::Postnet:
-    case Symbology::Bpo4State:
         return NoEncoder{};
+    case Symbology::Interleaved2of5:
+        return encodeInterleaved2of5(tables, message, job.CheckDigit);
+    case Symbology::Discrete2of5:
+        return encodeDiscrete2of5(tables, message);
+    case Symbology::Codabar:
+        return encodeCodabar(tables, message, job.CheckDigit);
+    case Symbology::MsiPlessey:
+        return encodeMsiPlessey(tables, message, job.CheckDigit);
+    case Symbology::Postnet:
+        return encodePostnet(tables, message);
+    case Symbology::Bpo4State:
+        return encodeFourState(tables, message);
     }
     return NoEncoder{}; // a value outside the catalogue
 }

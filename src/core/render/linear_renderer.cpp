@@ -9,6 +9,7 @@
 #include "core/render/linear_drawing.h"
 #include "core/render/measurements_panel.h"
 #include "core/render/publish.h"
+#include "core/render/symbol_picture.h"
 
 #include <optional>
 #include <vector>
@@ -107,51 +108,9 @@ void reportSizeLimit(Application& app, const char* text) {
                       .buttons = MessageButtons::Ok});
 }
 
-// Background fill, unless transparent; the text is drawn without a box. The
-// fill's pen and brush, when made, are deleted with the other objects.
-struct BackgroundObjects {
-    std::uint16_t brush = 0;
-    std::uint16_t pen = 0;
-};
-
-std::optional<BackgroundObjects> drawBackground(MetafileRecorder& recorder, const Job& job,
-                                                int xExtent, int yExtent) {
-    recorder.setBkMode(kTransparentBackground);
-    if (job.Transparent)
-        return std::nullopt;
-    BackgroundObjects objects;
-    objects.brush = recorder.createBrush({.style = kBrushSolid, .color = job.BackColor});
-    objects.pen =
-        recorder.createPen({.style = kPenInsideFrame, .width = 0, .color = job.BackColor});
-    recorder.selectObject(objects.brush);
-    recorder.selectObject(objects.pen);
-    recorder.rectangle(0, 0, unit(xExtent), unit(-yExtent));
-    recorder.setBkColor(job.BackColor);
-    return objects;
-}
-
-// Puts the stock objects back (a metafile records them as objects of their
-// own) so that every object this build made can be deleted.
-void releaseObjects(MetafileRecorder& recorder, const std::vector<std::uint16_t>& made) {
-    recorder.selectObject(recorder.createFont(stockSystemFont()));
-    recorder.selectObject(recorder.createPen({.style = kPenSolid, .width = 0, .color = kBlack}));
-    recorder.selectObject(recorder.createBrush({.style = kBrushSolid, .color = kBlack}));
-    for (const std::uint16_t index : made)
-        recorder.deleteObject(index);
-}
-
 Metafile drawSymbol(const Job& job, const LinearLayout& layout, int xExtent, int yExtent) {
-    MetafileRecorder recorder;
-    recorder.setWindowOrg(0, 0);
-    recorder.setWindowExt(unit(xExtent), unit(-yExtent));
-    const auto background = drawBackground(recorder, job, xExtent, yExtent);
-    const std::int16_t penWidth = job.FixDriver ? 200 : 1;
-    const auto barPen =
-        recorder.createPen({.style = kPenInsideFrame, .width = penWidth, .color = job.ForeColor});
-    const auto barBrush = recorder.createBrush({.style = kBrushSolid, .color = job.ForeColor});
-    recorder.selectObject(barPen);
-    recorder.selectObject(barBrush);
-
+    SymbolPicture picture(job, xExtent, yExtent);
+    MetafileRecorder& recorder = picture.recorder();
     OrientedCanvas canvas(recorder, job.Orientation, layout.W, layout.H);
     const BarExtent bars = drawBars(canvas, job, layout);
     const int s = static_cast<int>(job.Symbology);
@@ -160,6 +119,8 @@ Metafile drawSymbol(const Job& job, const LinearLayout& layout, int xExtent, int
 
     recorder.setTextColor(job.FontColor);
     const TextFonts fonts = createTextFonts(recorder, job, layout);
+    picture.own(fonts.main);
+    picture.own(fonts.small);
     recorder.selectObject(fonts.main);
     recorder.setTextAlign(kAlignCenter | kAlignTop);
     const bool lines = drawsTextLines(job.Symbology);
@@ -170,12 +131,7 @@ Metafile drawSymbol(const Job& job, const LinearLayout& layout, int xExtent, int
     }
     if (layout.Cn > 0 && lines)
         drawComment(canvas, job, layout);
-
-    std::vector<std::uint16_t> made{fonts.main, fonts.small, barPen, barBrush};
-    if (background)
-        made.insert(made.end(), {background->pen, background->brush});
-    releaseObjects(recorder, made);
-    return recorder.close();
+    return picture.finish();
 }
 
 // The width and check value captions of the panel, and the symbol's width.
@@ -216,6 +172,12 @@ BuildOutcome renderLinearSymbol(Application& app, std::string message, int h, in
     if (encoded == linear::EncodeOutcome::NoEncoder)
         return reportSymbologyUnavailable(app);
     layout.message = message;
+    // Postal codes tidy what was typed (a ZIP code's dash, the customer
+    // code's capitals); the message box shows the tidied message.
+    if (isPostal(job.Symbology) && job.Message != message) {
+        job.Message = message;
+        state.Dirty = true;
+    }
 
     if (!pattern.empty() && (pattern.back() == '1' || pattern.back() == '2'))
         pattern.pop_back();

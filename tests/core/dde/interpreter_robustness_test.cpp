@@ -3,6 +3,7 @@
 
 #include "core/dde/command_call.h"
 #include "support/command_session.h"
+#include "support/temp_folder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,6 +91,8 @@ std::string randomString(std::mt19937& random, const std::vector<std::string>& p
 
 // Every piece on its own, then random strings of them.
 TEST(InterpreterRobustnessTest, RandomStringsKeepTheJobValid) {
+    const testing::TempFolder folder;
+    const testing::WorkingDirectory inFolder(folder.path());
     const std::vector<std::string> pieces = allPieces();
     std::vector<std::string> strings = pieces;
     std::mt19937 random(20240611);
@@ -115,6 +118,8 @@ TEST(InterpreterRobustnessTest, RandomStringsKeepTheJobValid) {
 // refused and the job left as it was; clamping would store a number the
 // caller never sent.
 TEST(InterpreterRobustnessTest, ExtremeValuesAreRefused) {
+    const testing::TempFolder folder;
+    const testing::WorkingDirectory inFolder(folder.path());
     for (const char* keyword : {"[PDFSECURITY=", "[PDFOVERHEAD=", "[PDFMAXCOLS=", "[PDFMAXROWS=",
                                 "[AZTECECP=", "[DMFORMAT=", "[DMECC=", "[BARREDUCTION=",
                                 "[HORIZONTALDPI=", "[VERTICALDPI=", "[FONTSIZE=", "[MAGNIFY="}) {
@@ -131,6 +136,8 @@ TEST(InterpreterRobustnessTest, ExtremeValuesAreRefused) {
 
 // Random bytes of every value but "]" and "'" arrive as sent.
 TEST(InterpreterRobustnessTest, MegabyteInputs) {
+    const testing::TempFolder folder;
+    const testing::WorkingDirectory inFolder(folder.path());
     std::mt19937 random(1);
     std::string text(1u << 20, '\0');
     for (char& c : text)

@@ -1,4 +1,5 @@
 #include "core/app/save_bar_code.h"
+#include "core/render/fim.h"
 #include "core/render/linear_drawing.h"
 #include "core/render/linear_renderer.h"
 #include "core/render/placeable_wmf.h"
@@ -265,6 +266,57 @@ TEST(LinearRendererTest, UnwritableTemporaryFileIsToldAndTheBuildGoesOn) {
     EXPECT_TRUE(session.state().SymbolBuilt);
     EXPECT_FALSE(session.run("[SAVEBARCODE(" + (folder.path() / "x.wmf").string() + ")]"));
     EXPECT_EQ(session.app.failedFileOperations(), 1);
+}
+
+// Postal symbols are 1.2 mm a bar, of their own fixed height whatever the
+// job's, without text; the message box shows the message as it was read.
+TEST(LinearRendererTest, PostalSymbolsBuildAtTheirOwnSize) {
+    const struct {
+        const char* commands;
+        const char* message;
+        int xExtent, yExtent;
+    } rows[] = {
+        // Frame bar, 5 digits and the check digit of 5 bars each, frame bar.
+        {"[POSTNET][MESSAGE='ZIP 12345-67'][BARHEIGHT=3]", "12345", 32 * 120, 317},
+        // Start bar, 7 characters and the check character of 4 bars, stop bar.
+        {"[BPO][MESSAGE='sn34 1rb'][QUIETZONES=ON][COMMENT=x]", "SN341RB", 34 * 120, 507},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.commands);
+        Session session;
+        ASSERT_TRUE(session.run(std::string(row.commands) + "[BUILD/COPY]"));
+        ASSERT_EQ(session.host.published.size(), 1u);
+        EXPECT_EQ(session.host.published[0].xExtent, row.xExtent);
+        EXPECT_EQ(session.host.published[0].yExtent, row.yExtent);
+        EXPECT_EQ(session.job().Message, row.message);
+        EXPECT_TRUE(textsOf(*session.state().CurrentPicture.metafile).empty());
+    }
+}
+
+// The facing identification marks: 0.8 mm columns over 5/8 inch, the bars
+// narrowed or widened like any other; FIM B has its bars in columns 1, 5, 7,
+// 11, 13 and 17.
+TEST(LinearRendererTest, FacingIdentificationMarks) {
+    Session session;
+    ASSERT_TRUE(session.run("[BARREDUCTION=-10]")); // 8 % of 80 = 8 units of gain
+    EXPECT_EQ(drawFacingIdentificationMark(session.app, 2), BuildOutcome::Built);
+    ASSERT_EQ(session.host.published.size(), 1u);
+    EXPECT_EQ(session.host.published[0].xExtent, 1350);
+    EXPECT_EQ(session.host.published[0].yExtent, 1588);
+    const auto rectangles = rectanglesOf(*session.state().CurrentPicture.metafile);
+    std::vector<op::Rectangle> expected{{0, 0, 1350, -1588}};
+    for (const int column : {0, 4, 6, 10, 12, 16})
+        expected.push_back({static_cast<std::int16_t>(column * 80), 0,
+                            static_cast<std::int16_t>(column * 80 + 88), -1588});
+    EXPECT_EQ(rectangles, expected);
+    EXPECT_EQ(session.app.panel().TotalLength.caption, "0.53 \"");
+    EXPECT_TRUE(session.state().SymbolBuilt);
+
+    ASSERT_TRUE(session.run("[VERTUP]"));
+    EXPECT_EQ(drawFacingIdentificationMark(session.app, 1), BuildOutcome::Built);
+    EXPECT_EQ(session.host.published.back().xExtent, 1588);
+    EXPECT_EQ(session.host.published.back().yExtent, 1350);
+    EXPECT_EQ(drawFacingIdentificationMark(session.app, 4), BuildOutcome::Rejected);
 }
 
 // Postal bars stand at a 1.2 mm pitch, 0.5 mm wide: POSTNET's short bars

@@ -1,0 +1,56 @@
+// Every linear and postal symbology of the catalogue builds from the command
+// line and is saved as a placeable metafile.
+
+#include "core/app/symbology.h"
+#include "core/render/placeable_wmf.h"
+#include "support/temp_folder.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <sys/wait.h>
+
+namespace vornik::cli {
+namespace {
+
+using vornik::testing::TempFolder;
+
+int run(const std::string& command) {
+    const int status = std::system((command + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A valid message for each symbology the linear renderer draws.
+const std::map<Symbology, const char*> kSamples = {
+    {Symbology::Code39, "'CODE 39'"},       {Symbology::Code39FullAscii, "'Full ascii'"},
+    {Symbology::UpcA, "'01234567890'"},     {Symbology::UpcE, "'012345'"},
+    {Symbology::UpcE1, "'123456'"},         {Symbology::Ean8, "'1234567'"},
+    {Symbology::Ean13, "'123456789012'"},   {Symbology::BookLand, "'0306406152'"},
+    {Symbology::Interleaved2of5, "'1234'"}, {Symbology::Discrete2of5, "'1234'"},
+    {Symbology::Codabar, "'A1234B'"},       {Symbology::Code93, "'Code 93'"},
+    {Symbology::Code128, "'Code 128'"},     {Symbology::EanUcc128, "'0101234567890128'"},
+    {Symbology::MsiPlessey, "'1234'"},      {Symbology::Postnet, "'12345'"},
+    {Symbology::Bpo4State, "'SN341RB'"},
+};
+
+TEST(CatalogueProgram, EveryLinearSymbologyBuildsAndSaves) {
+    const TempFolder folder;
+    for (const auto& [symbology, message] : kSamples) {
+        const std::string keyword(catalogueEntry(symbology).keywords[0]);
+        SCOPED_TRACE(keyword);
+        const auto wmf = folder.path() / (std::to_string(static_cast<int>(symbology)) + ".wmf");
+        const std::string commands =
+            keyword + "[message=" + message + "][build/copy][savebarcode(" + wmf.string() + ")]";
+        EXPECT_EQ(run("XDG_CONFIG_HOME=" + folder.path().string() +
+                      " " VORNIK_PROGRAM " --yes --exec \"" + commands + "\""),
+                  0);
+        const std::string bytes = testing::readFile(wmf);
+        const auto read = render::readPlaceableWmf(
+            {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+        EXPECT_TRUE(std::holds_alternative<render::PlaceablePicture>(read));
+    }
+}
+
+} // namespace
+} // namespace vornik::cli

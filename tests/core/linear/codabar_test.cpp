@@ -1,0 +1,82 @@
+#include "core/linear/codabar.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <variant>
+
+namespace vornik::linear {
+namespace {
+
+// Characters from the standard's seven elements (0 narrow, 1 wide, bar
+// first), written 3/4 for bars and 1/2 for spaces, then the gap 1.
+// clang-format off
+const std::map<char, std::string> kCharacters = {
+    {'0', "31313241"}, // 0000011
+    {'1', "31314231"}, // 0000110
+    {'2', "31323141"}, // 0001001
+    {'3', "42313131"}, // 1100000
+    {'5', "41313231"}, // 1000010
+    {'9', "41323131"}, // 1001000
+    {'-', "31324131"}, // 0001100
+    {':', "41314141"}, // 1000101
+    {'+', "31414141"}, // 0010101
+    {'A', "31423231"}, // 0011010
+    {'B', "32323141"}, // 0101001
+    {'C', "31323241"}, // 0001011
+    {'D', "31324231"}, // 0001110
+};
+// clang-format on
+
+std::string patternOf(const std::string& characters) {
+    std::string pattern;
+    for (const char c : characters)
+        pattern += kCharacters.at(c);
+    return pattern;
+}
+
+// Check values: 0 to 9, - 10, $ 11, : 12, / 13, . 14, + 15, A to D 16 to 19;
+// the check character has the value that brings the sum to a multiple of 16.
+TEST(Codabar, EncodesOrRejects) {
+    struct Row {
+        const char* name;
+        bool check;
+        std::string message;
+        std::string text; // also the characters drawn
+        std::int32_t error = 0;
+    };
+    const Row rows[] = {
+        {"plain", false, "A0B", "A0B"},
+        {"lower case upper-cased", false, "c:+d", "C:+D"},
+        // 16 + 1 + 2 + 3 + 17 = 39, 39 mod 16 = 7, 16 - 7 = 9
+        {"check digit", true, "A123B", "A1239B"},
+        // 16 + 5 + 17 = 38, 38 mod 16 = 6, 16 - 6 = 10 = "-"
+        {"check dash", true, "a5b", "A5-B"},
+        // 16 + 0 + 16 = 32, a multiple of 16: check 0
+        {"check zero", true, "A0A", "A00A"},
+        {"invalid character", false, "A1EB", "", 5},
+        {"invalid character with check", true, "A1*B", "", 5},
+        {"letter in the body", false, "A1A2B", "", 6},
+        {"no start", false, "123B", "", 6},
+        {"no stop", false, "A123", "", 6},
+        {"start only", true, "A", "", 6},
+    };
+    PatternTables tables;
+    fillCodabarTables(tables);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const EncodeResult result = encodeCodabar(tables, row.message, row.check);
+        if (row.error != 0) {
+            ASSERT_TRUE(std::holds_alternative<MessageError>(result));
+            EXPECT_EQ(std::get<MessageError>(result).code, row.error);
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<LinearSymbol>(result));
+        const auto& symbol = std::get<LinearSymbol>(result);
+        EXPECT_EQ(symbol.pattern, patternOf(row.text));
+        EXPECT_EQ(symbol.text, row.text);
+    }
+}
+
+} // namespace
+} // namespace vornik::linear

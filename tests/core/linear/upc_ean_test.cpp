@@ -1,0 +1,277 @@
+#include "core/linear/bar_pattern.h"
+#include "core/linear/bookland.h"
+#include "core/linear/upc_ean.h"
+#include "core/linear/upc_ean_tables.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <variant>
+#include <zint.h>
+
+namespace vornik::linear {
+namespace {
+
+using V = UpcEanVariant;
+
+PatternTables upcEanTables() {
+    PatternTables tables;
+    fillUpcEanTables(tables);
+    return tables;
+}
+
+// Element widths in thirteenths of a module: the whole-module characters 13
+// per module, C and G 12, D and H 25, E and I 27, F and J 40.
+int thirteenths(char c) {
+    switch (c) {
+    case 'C':
+    case 'G':
+        return 12;
+    case 'D':
+    case 'H':
+        return 25;
+    case 'E':
+    case 'I':
+        return 27;
+    case 'F':
+    case 'J':
+        return 40;
+    }
+    return 13 * countedModules(c);
+}
+
+// Every digit of every set is 7 modules wide, alternates space and bar from
+// its set's first element, and the sets are the standard's module widths.
+TEST(UpcEanTables, EveryDigitIsSevenModulesOfAlternatingElements) {
+    const PatternTables tables = upcEanTables();
+    for (char d = '0'; d <= '9'; ++d) {
+        SCOPED_TRACE(d);
+        const std::string sets[] = {tables.PatternTable[static_cast<std::size_t>(d)],
+                                    tables.EvenParityTable[static_cast<std::size_t>(d - '0')],
+                                    tables.RightHandTable[static_cast<std::size_t>(d)]};
+        for (std::size_t set = 0; set < 3; ++set) {
+            ASSERT_EQ(sets[set].size(), 4u);
+            int width = 0;
+            for (std::size_t i = 0; i < 4; ++i) {
+                const bool barExpected = (set == 2) == (i % 2 == 0); // set C starts with a bar
+                EXPECT_EQ(isBar(sets[set][i]), barExpected) << sets[set];
+                width += thirteenths(sets[set][i]);
+            }
+            EXPECT_EQ(width, 91) << sets[set];
+        }
+    }
+    EXPECT_EQ(tables.PatternTable[128], "313");
+    EXPECT_EQ(tables.PatternTable[0], "13131");
+}
+
+TEST(UpcEanTables, ParityPatterns) {
+    EXPECT_EQ(ean13Parity(0), "OOOOOO");
+    EXPECT_EQ(ean13Parity(4), "OEOOEE");
+    EXPECT_EQ(upcEParity(0), "EEEOOO");
+    EXPECT_EQ(upcEParity(9), "EOOEOE");
+    EXPECT_EQ(upcE1Parity(0), "OOOEEE"); // the one digit where the columns differ
+    EXPECT_EQ(upcE1Parity(3), "OOEEEO");
+    EXPECT_EQ(addOnParity("34"), "EO");       // 34 mod 4 = 2
+    EXPECT_EQ(addOnParity("52495"), "EOEOO"); // 3 x (5+4+5) + 9 x (2+9) = 141, 1
+    EXPECT_EQ(addOnParity("00000"), "EEOOO");
+}
+
+TEST(UpcEan, CheckDigitsAndUpcEExpansion) {
+    // 0 3 6 0 0 0 2 9 1 4 5 from the right x 3,1,3...: 15+4+3+9+6+0+0+0+18+3+0 = 58
+    EXPECT_EQ(upcEanCheckDigit("03600029145"), 2);
+    // 4 0 0 6 3 8 1 3 3 3 9 3: 9+9+9+3+9+1+24+3+18+0+0+4 = 89
+    EXPECT_EQ(upcEanCheckDigit("400638133393"), 1);
+    // 9 6 3 8 5 0 7: 21+0+15+8+9+6+27 = 86
+    EXPECT_EQ(upcEanCheckDigit("9638507"), 4);
+    // 9 7 8 0 3 0 6 4 0 6 1 5: 15+1+18+0+12+6+0+3+0+8+21+9 = 93
+    EXPECT_EQ(upcEanCheckDigit("978030640615"), 7);
+    EXPECT_EQ(expandUpcE("123453", '0'), "01230000045");
+    EXPECT_EQ(expandUpcE("120450", '0'), "01200000045");
+    EXPECT_EQ(expandUpcE("123454", '1'), "11234000005");
+    EXPECT_EQ(expandUpcE("123457", '0'), "01234500007");
+}
+
+TEST(Bookland, IsbnAndPriceConversions) {
+    EXPECT_EQ(std::get<std::string>(booklandMessage("0-306-40615-2")), "978030640615");
+    EXPECT_EQ(std::get<std::string>(booklandMessage("030640615X")), "978030640615");
+    EXPECT_EQ(std::get<MessageError>(booklandMessage("0-306-4O615-2")).code, 31);
+    EXPECT_EQ(std::get<MessageError>(booklandMessage("0-306-4061-2")).code, 31);
+    EXPECT_EQ(std::get<MessageError>(booklandMessage("")).code, 31);
+    EXPECT_EQ(std::get<std::string>(booklandAddOn("9.95")), "50995");
+    EXPECT_EQ(std::get<std::string>(booklandAddOn("12.95")), "51295");
+    EXPECT_EQ(std::get<std::string>(booklandAddOn("90000")), "90000");
+    EXPECT_EQ(std::get<std::string>(booklandAddOn("12")), "12");
+    EXPECT_EQ(std::get<std::string>(booklandAddOn("")), "");
+    EXPECT_EQ(std::get<MessageError>(booklandAddOn("123.45")).code, 32);
+    EXPECT_EQ(std::get<MessageError>(booklandAddOn("$9")).code, 32);
+}
+
+struct Row {
+    const char* name;
+    V variant;
+    std::string message;
+    std::string supplement;
+    UpcEanOptions options;
+    std::string pattern; // empty when an error is expected
+    std::string text;
+    std::string checkText;
+    std::int32_t error = 0;
+};
+
+constexpr UpcEanOptions kStrict{true, false};
+constexpr UpcEanOptions kLoose{false, false};
+constexpr UpcEanOptions kOwnCheck{true, true};
+
+// Set A: 0 9513, 3 1713, 4 1395, 5 1593, 6 1317; set B: 0 1386, 1 GEHE,
+// 2 HEGE, 3 13A3, 4 8613, 8 JCIC; set C: 1 EHEG, 2 EGEH, 3 3A31, 4 3168,
+// 5 3861, 9 6138.
+// clang-format off
+const Row kRows[] = {
+    {"UPC-A", V::UpcA, "03600029145", "", kStrict,
+     "B313" "9513" "1713" "1317" "9513" "9513" "9513" "13131" "EGEH" "6138" "EHEG"
+     "3168" "3861" "EGEH"
+     "313B",
+     "0  36000 29145  2", "2"},
+    // 00000000123: 3x3 + 2 + 1x3 = 14, check 6
+    {"UPC-A padded", V::UpcA, "123", "", kLoose,
+     "B313" "9513" "9513" "9513" "9513" "9513" "9513" "13131" "6831" "6831" "EHEG"
+     "EGEH" "3A31" "313A"
+     "313B",
+     "0  00000 00123  6", "6"},
+    // leading 4: O E O O E E over 0 0 6 3 8 1
+    {"EAN-13", V::Ean13, "400638133393", "", kStrict,
+     "B313" "9513" "1386" "1317" "1713" "JCIC" "GEHE" "13131" "3A31" "3A31" "3A31"
+     "6138" "3A31" "EHEG"
+     "313B",
+     "4 006381 333931  ", "1"},
+    {"EAN-13 own check", V::Ean13, "4006381333935", "", kOwnCheck,
+     "B313" "9513" "1386" "1317" "1713" "JCIC" "GEHE" "13131" "3A31" "3A31" "3A31"
+     "6138" "3A31" "3861"
+     "313B",
+     "4 006381 333935  ", "5"},
+    {"EAN-13 typed check replaced", V::Ean13, "4006381333935", "", kLoose,
+     "B313" "9513" "1386" "1317" "1713" "JCIC" "GEHE" "13131" "3A31" "3A31" "3A31"
+     "6138" "3A31" "EHEG"
+     "313B",
+     "4 006381 333931  ", "1"},
+    // 9638507 check 4; set A 9 9315, 6 1317, 3 1713, 8 GEGF; set C 5 3861, 0 6831, 7 CJCI, 4 3168
+    {"EAN-8", V::Ean8, "9638507", "", kStrict,
+     "B313" "9315" "1317" "1713" "GEGF" "13131" "3861" "6831" "CJCI" "3168"
+     "313B",
+     "  9638 5074  ", "4"},
+    // 01230000045: 15+4+3+6+1 = 29, check 1, parity E E O E O O
+    {"UPC-E", V::UpcE, "123453", "", kStrict,
+     "B313" "GEHE" "HEGE" "1713" "8613" "1593" "1713"
+     "131313B",
+     "0 123453 1", "1"},
+    // 11230000045: 29 + 1x3 = 32, check 8, parity O E O E E O
+    {"UPC-E1", V::UpcE1, "123453", "", kStrict,
+     "B313" "IDIC" "HEGE" "1713" "8613" "1683" "1713"
+     "131313B",
+     "1 123453 8", "8"},
+    // add-on 34: E O, then 52495: E O E O O (set A 2 ICID, set B 5 1683, 9 8316)
+    {"add-on 2", V::UpcA, "03600029145", "34", kStrict,
+     "B313" "9513" "1713" "1317" "9513" "9513" "9513" "13131" "EGEH" "6138" "EHEG"
+     "3168" "3861" "EGEH" "313B" "315" "13A3" "13" "1395"
+     "B",
+     "0  36000 29145  2", "2"},
+    {"add-on 5", V::Ean8, "9638507", "52495", kStrict,
+     "B313" "9315" "1317" "1713" "GEGF" "13131" "3861" "6831" "CJCI" "3168" "313B"
+     "315" "1683" "13" "ICID" "13" "8613" "13" "9315" "13" "1593"
+     "B",
+     "  9638 5074  ", "4"},
+    {"UPC-A letter", V::UpcA, "0360002914A", "", kLoose, "", "", "", 2},
+    {"UPC-A short", V::UpcA, "123", "", kStrict, "", "", "", 2},
+    {"UPC-A check without the option", V::UpcA, "036000291452", "", kStrict, "", "", "", 2},
+    {"UPC-E long", V::UpcE, "12345678", "", kOwnCheck, "", "", "", 13},
+    {"EAN-8 space", V::Ean8, "963 507", "", kLoose, "", "", "", 3},
+    {"EAN-13 short", V::Ean13, "40063813339", "", kStrict, "", "", "", 15},
+    {"add-on 3 digits", V::UpcA, "03600029145", "123", kStrict, "", "", "", 14},
+    {"add-on letter", V::UpcA, "03600029145", "1A", kStrict, "", "", "", 14},
+};
+// clang-format on
+
+TEST(UpcEan, EncodesOrRejects) {
+    const PatternTables tables = upcEanTables();
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.name);
+        const auto result =
+            encodeUpcEan(tables, row.variant, row.message, row.supplement, row.options);
+        const auto* error = std::get_if<MessageError>(&result);
+        EXPECT_EQ(error == nullptr ? 0 : error->code, row.error);
+        const auto* symbol = std::get_if<LinearSymbol>(&result);
+        if (symbol == nullptr)
+            continue;
+        EXPECT_EQ(symbol->pattern, row.pattern);
+        EXPECT_EQ(symbol->text, row.text);
+        EXPECT_EQ(symbol->checkText, row.checkText);
+        EXPECT_EQ(symbol->supplement, row.supplement);
+    }
+}
+
+TEST(Bookland, EncodesAsEan13WithThePriceAddOn) {
+    const auto result =
+        encodeBookland(upcEanTables(), "0-306-40615-2", "9.95", UpcEanOptions{true, false});
+    const auto& symbol = std::get<LinearSymbol>(result);
+    EXPECT_EQ(symbol.text, "9 780306 406157  ");
+    EXPECT_EQ(symbol.supplement, "50995");
+    EXPECT_EQ(symbol.checkText, "7");
+    EXPECT_EQ(std::get<MessageError>(
+                  encodeBookland(upcEanTables(), "0-306-40615-2", "1.2.3.4.5", UpcEanOptions{}))
+                  .code,
+              32);
+}
+
+// libzint's row 0 as "1" per bar module and "0" per space module; option_2
+// sets the add-on gap to our 9 modules.
+std::string zintModules(int symbology, const std::string& data) {
+    const std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> symbol(ZBarcode_Create(),
+                                                                          &ZBarcode_Delete);
+    symbol->symbology = symbology;
+    symbol->option_2 = 9;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    if (ZBarcode_Encode(symbol.get(), bytes, static_cast<int>(data.size())) >= ZINT_ERROR)
+        return "refused";
+    std::string modules;
+    for (int x = 0; x < symbol->width; ++x)
+        modules += (symbol->encoded_data[0][x >> 3] >> (x & 7)) & 1 ? '1' : '0';
+    return modules;
+}
+
+// Our pattern without its lead and trail gaps, each element rounded to its
+// whole modules.
+std::string patternModules(const std::string& pattern) {
+    std::string modules;
+    for (const char c : pattern.substr(1, pattern.size() - 2))
+        modules.append(static_cast<std::size_t>(countedModules(c)), isBar(c) ? '1' : '0');
+    return modules;
+}
+
+TEST(UpcEan, MatchesLibzintModuleForModule) {
+    const struct {
+        V variant;
+        const char* message;
+        const char* supplement;
+        int zint;
+        const char* zintData;
+    } rows[] = {
+        {V::UpcA, "72527273070", "", BARCODE_UPCA, "72527273070"},
+        {V::UpcA, "01234567890", "12", BARCODE_UPCA, "01234567890+12"},
+        {V::Ean13, "590123412345", "", BARCODE_EANX, "590123412345"},
+        {V::Ean13, "978829001234", "86104", BARCODE_EANX, "978829001234+86104"},
+        {V::Ean8, "5512345", "", BARCODE_EANX, "5512345"},
+        {V::UpcE, "654321", "", BARCODE_UPCE, "0654321"},
+        {V::UpcE, "123450", "07", BARCODE_UPCE, "0123450+07"},
+        {V::UpcE1, "876543", "", BARCODE_UPCE, "1876543"},
+    };
+    const PatternTables tables = upcEanTables();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.zintData);
+        const auto result = encodeUpcEan(tables, row.variant, row.message, row.supplement, kStrict);
+        const auto& symbol = std::get<LinearSymbol>(result);
+        EXPECT_EQ(patternModules(symbol.pattern), zintModules(row.zint, row.zintData));
+    }
+}
+
+} // namespace
+} // namespace vornik::linear

@@ -1,0 +1,77 @@
+// Code 128 and EAN/UCC-128 symbols drawn the whole way and read back by
+// ZXing: every code set change and shift has to land where the reader
+// expects it, in each orientation.
+
+#include "export/decode_support.h"
+#include "support/command_session.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace vornik::exporting {
+namespace {
+
+using Session = vornik::testing::CommandSession;
+
+struct Read {
+    std::string text;
+    std::string symbologyIdentifier;
+};
+
+Read readCode128(const QImage& grey) {
+    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
+                                ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
+    const auto hints =
+        ZXing::DecodeHints().setFormats(ZXing::BarcodeFormat::Code128).setTryRotate(true);
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    if (!result.isValid())
+        return {"(nothing read)", ""};
+    return {result.text(), result.symbologyIdentifier()};
+}
+
+struct DecodeCase {
+    const char* name;
+    const char* commands;
+    std::string expected;
+    const char* identifier; // ]C0 plain Code 128, ]C1 FNC1 in first position
+};
+
+// FNC1 in the middle of a GS1 message reads as the group separator (29).
+const DecodeCase kCases[] = {
+    {"SetB", "[CODE128][MESSAGE='Code 128']", "Code 128", "]C0"},
+    {"EvenDigitsInC", "[CODE128][MESSAGE='1234']", "1234", "]C0"},
+    {"OddDigitsCThenB", "[CODE128][MESSAGE='123']", "123", "]C0"},
+    {"DigitsThenLetters", "[CODE128][MESSAGE='12345AB']", "12345AB", "]C0"},
+    {"OddRunAfterLetters", "[CODE128][MESSAGE='AB12345']", "AB12345", "]C0"},
+    {"ShiftToA", "[CODE128][MESSAGE='ab',9,'cd']", "ab\tcd", "]C0"},
+    {"ShiftToB", "[CODE128][MESSAGE=9,'x',9]", "\tx\t", "]C0"},
+    {"SwitchesBAC", "[CODE128][MESSAGE='Ab',9,13,'123456x']", "Ab\t\r123456x", "]C0"},
+    {"Controls", "[CODE128][MESSAGE='ESC',27,'SOH',1,'US',31]", "ESC\x1BSOH\x01US\x1F", "]C0"},
+    {"EanUcc", "[EAN/UCC128][MESSAGE='0001234560000000']", "0001234560000000", "]C1"},
+    {"EanUccCheckDigit", "[EAN/UCC128][MESSAGE='0001234560000000'][CODE39CHECK=ON]",
+     "00012345600000005", "]C1"},
+    {"EanUccSeparator", "[EAN/UCC128][MESSAGE='10ABC',128,'3712']",
+     "10ABC\x1D"
+     "3712",
+     "]C1"},
+};
+
+TEST(Code128DecodeTest, ZxingReadsEveryCodeSetChange) {
+    for (const DecodeCase& row : kCases) {
+        for (const char* orientation : {"[HORIZONTAL]", "[VERTDOWN]", "[VERTUP]"}) {
+            SCOPED_TRACE(::testing::Message() << row.name << " " << orientation);
+            Session session;
+            session.run("[PRINTWARNINGS=OFF][MESSAGEWARNINGS=OFF]");
+            ASSERT_TRUE(session.run(std::string(row.commands) + orientation + "[BUILD/COPY]"));
+            ASSERT_TRUE(session.state().SymbolBuilt);
+            const QImage image = renderTemporaryFile(session.state().TempMetafilePath, 300.0);
+            ASSERT_FALSE(image.isNull());
+            const Read read = readCode128(image);
+            EXPECT_EQ(read.text, row.expected);
+            EXPECT_EQ(read.symbologyIdentifier, row.identifier);
+        }
+    }
+}
+
+} // namespace
+} // namespace vornik::exporting
