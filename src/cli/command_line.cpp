@@ -136,9 +136,9 @@ The command language:
 Symbols:
   [build/copy] draws the symbol at true size; [savebarcode(FILE)] saves the
   last symbol built. A FILE ending in .wmf (or any name without a raster
-  extension) receives a placeable Windows metafile. This version draws
-  Code 39, Code 39 Full ASCII and Code 93; the other symbologies say that
-  they cannot be built yet.
+  extension) receives a placeable Windows metafile. This version draws the
+  linear and postal symbologies; PDF417, Data Matrix, Aztec Code and the
+  RSS-14 family say that they cannot be built yet.
 
 Messages and questions:
   What the desktop program shows in a message box is written to standard

@@ -16,8 +16,8 @@ constexpr std::size_t kCentreGuardSlot = 0;
 constexpr std::int32_t kAddOnError = 14;
 
 struct VariantRules {
-    std::size_t dataDigits;
-    std::int32_t error;
+    std::size_t dataDigits; // without the check digit
+    std::int32_t error;     // the message error of a broken length or character rule
 };
 
 VariantRules rulesOf(UpcEanVariant variant) {
