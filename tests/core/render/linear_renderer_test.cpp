@@ -10,8 +10,10 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
+#include <zint.h>
 
 namespace vornik::render {
 namespace {
@@ -317,6 +319,29 @@ TEST(LinearRendererTest, FacingIdentificationMarks) {
     EXPECT_EQ(session.host.published.back().xExtent, 1588);
     EXPECT_EQ(session.host.published.back().yExtent, 1350);
     EXPECT_EQ(drawFacingIdentificationMark(session.app, 4), BuildOutcome::Rejected);
+}
+
+// The marks' bar columns are libzint's, module for module.
+TEST(LinearRendererTest, FacingIdentificationMarksMatchLibzint) {
+    for (const int mark : {1, 2, 3}) {
+        SCOPED_TRACE(mark);
+        const std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> symbol(ZBarcode_Create(),
+                                                                              &ZBarcode_Delete);
+        symbol->symbology = BARCODE_FIM;
+        const unsigned char letter = static_cast<unsigned char>('A' + mark - 1);
+        ASSERT_LT(ZBarcode_Encode(symbol.get(), &letter, 1), ZINT_ERROR);
+        std::string zint;
+        for (int x = 0; x < symbol->width; ++x)
+            zint += (symbol->encoded_data[0][x >> 3] >> (x & 7)) & 1 ? '1' : '0';
+
+        Session session;
+        ASSERT_EQ(drawFacingIdentificationMark(session.app, mark), BuildOutcome::Built);
+        std::string ours(17, '0');
+        const auto rectangles = rectanglesOf(*session.state().CurrentPicture.metafile);
+        for (std::size_t i = 1; i < rectangles.size(); ++i) // after the background
+            ours[static_cast<std::size_t>(rectangles[i].left / 80)] = '1';
+        EXPECT_EQ(ours, zint);
+    }
 }
 
 // Postal bars stand at a 1.2 mm pitch, 0.5 mm wide: POSTNET's short bars
