@@ -43,7 +43,7 @@ struct DecodeCase {
 const DecodeCase kCases[] = {
     {"Code128", "[CODE128][MESSAGE='Ab12345']", F::Code128, "Ab12345"},
     {"EanUcc128", "[EAN/UCC128][MESSAGE='0101234567890128']", F::Code128, "0101234567890128"},
-    {"UpcA", "[UPCA][MESSAGE='03600029145']", F::UPCA, "036000291453"},
+    {"UpcA", "[UPCA][MESSAGE='03600029145']", F::UPCA, "036000291452"},
     {"UpcE", "[UPCE][MESSAGE='123453']", F::UPCE, "01234531"},
     {"Ean8", "[EAN8][MESSAGE='9638507']", F::EAN8, "96385074"},
     {"Ean13", "[EAN13][MESSAGE='400638133393']", F::EAN13, "4006381333931"},
@@ -53,7 +53,11 @@ const DecodeCase kCases[] = {
 };
 
 constexpr const char* kOptionSets[] = {
-    "", "[TEXT=OFF]", "[QUIETZONES=ON]", "[BARREDUCTION=15]", "[BARREDUCTION=-15]",
+    "",
+    "[TEXT=OFF]",
+    "[QUIETZONES=ON]",
+    "[BARREDUCTION=15]",
+    "[BARREDUCTION=-15]",
     "[TEXTABOVE=ON]",
 };
 constexpr const char* kOrientations[] = {"", "[VERTDOWN]", "[VERTUP]"};
