@@ -3,7 +3,6 @@
 // expects it, in each orientation.
 
 #include "export/decode_support.h"
-#include "support/command_session.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,25 +10,7 @@
 namespace vornik::exporting {
 namespace {
 
-using Session = vornik::testing::CommandSession;
-
-struct Read {
-    std::string text;
-    std::string symbologyIdentifier;
-};
-
-Read readCode128(const QImage& grey) {
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
-    const auto hints =
-        ZXing::DecodeHints().setFormats(ZXing::BarcodeFormat::Code128).setTryRotate(true);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    if (!result.isValid())
-        return {"(nothing read)", ""};
-    return {result.text(), result.symbologyIdentifier()};
-}
-
-struct DecodeCase {
+struct Code128Case {
     const char* name;
     const char* commands;
     std::string expected;
@@ -37,7 +18,7 @@ struct DecodeCase {
 };
 
 // FNC1 in the middle of a GS1 message reads as the group separator (29).
-const DecodeCase kCases[] = {
+const Code128Case kCases[] = {
     {"SetB", "[CODE128][MESSAGE='Code 128']", "Code 128", "]C0"},
     {"EvenDigitsInC", "[CODE128][MESSAGE='1234']", "1234", "]C0"},
     {"OddDigitsCThenB", "[CODE128][MESSAGE='123']", "123", "]C0"},
@@ -57,18 +38,15 @@ const DecodeCase kCases[] = {
 };
 
 TEST(Code128DecodeTest, ZxingReadsEveryCodeSetChange) {
-    for (const DecodeCase& row : kCases) {
+    const auto hints = readerFor(ZXing::BarcodeFormat::Code128);
+    for (const Code128Case& row : kCases) {
         for (const char* orientation : {"[HORIZONTAL]", "[VERTDOWN]", "[VERTUP]"}) {
             SCOPED_TRACE(::testing::Message() << row.name << " " << orientation);
-            Session session;
-            session.run("[PRINTWARNINGS=OFF][MESSAGEWARNINGS=OFF]");
-            ASSERT_TRUE(session.run(std::string(row.commands) + orientation + "[BUILD/COPY]"));
-            ASSERT_TRUE(session.state().SymbolBuilt);
-            const QImage image = renderTemporaryFile(session.state().TempMetafilePath, 300.0);
-            ASSERT_FALSE(image.isNull());
-            const Read read = readCode128(image);
-            EXPECT_EQ(read.text, row.expected);
-            EXPECT_EQ(read.symbologyIdentifier, row.identifier);
+            std::string identifier;
+            EXPECT_EQ(
+                buildAndDecode(row.commands + std::string(orientation), hints, 300, &identifier),
+                row.expected);
+            EXPECT_EQ(identifier, row.identifier);
         }
     }
 }

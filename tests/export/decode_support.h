@@ -5,6 +5,7 @@
 
 #include "core/render/placeable_wmf.h"
 #include "export/player.h"
+#include "support/command_session.h"
 
 #include <QPainter>
 #include <ZXing/ReadBarcode.h>
@@ -34,12 +35,42 @@ inline QImage renderTemporaryFile(const std::string& path, double dpi) {
     return page.convertToFormat(QImage::Format_Grayscale8);
 }
 
-inline std::string decode(const QImage& grey, ZXing::BarcodeFormat format) {
+// A symbol to build and what ZXing should read from it.
+struct DecodeCase {
+    const char* name;
+    const char* commands;
+    ZXing::BarcodeFormat format;
+    const char* expected;
+};
+
+// The reader for one format, trying rotations, keeping the Codabar start and
+// stop letters and reading Code 39 as Full ASCII.
+inline ZXing::DecodeHints readerFor(ZXing::BarcodeFormat format) {
+    return ZXing::DecodeHints()
+        .setFormats(format)
+        .setTryRotate(true)
+        .setReturnCodabarStartEnd(true)
+        .setTryCode39ExtendedMode(true);
+}
+
+// The commands built (warnings off) into the temporary file, rendered at `dpi`
+// and read with `hints`; "(not built)", "(no picture)" or "(nothing read)"
+// when that fails.
+// The symbology identifier lands in `identifier` when one is asked for.
+inline std::string buildAndDecode(const std::string& commands, const ZXing::DecodeHints& hints,
+                                  double dpi = 300, std::string* identifier = nullptr) {
+    vornik::testing::CommandSession session;
+    session.run("[PRINTWARNINGS=OFF][MESSAGEWARNINGS=OFF]");
+    if (!session.run(commands + "[BUILD/COPY]") || !session.state().SymbolBuilt)
+        return "(not built)";
+    const QImage grey = renderTemporaryFile(session.state().TempMetafilePath, dpi);
+    if (grey.isNull())
+        return "(no picture)";
     const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
                                 ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
-    const auto hints =
-        ZXing::DecodeHints().setFormats(format).setTryCode39ExtendedMode(true).setTryRotate(true);
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    if (identifier)
+        *identifier = result.symbologyIdentifier();
     return result.isValid() ? result.text() : "(nothing read)";
 }
 

@@ -3,22 +3,12 @@
 // and ZXing decodes the image.
 
 #include "export/decode_support.h"
-#include "support/command_session.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace vornik::exporting {
 namespace {
-
-using Session = vornik::testing::CommandSession;
-
-struct DecodeCase {
-    const char* name;
-    const char* commands;
-    ZXing::BarcodeFormat format;
-    const char* expected;
-};
 
 using F = ZXing::BarcodeFormat;
 
@@ -58,13 +48,7 @@ TEST(SymbolDecodeTest, ZxingReadsWhatWeDraw) {
     for (const DecodeCase& row : kCases) {
         for (const double dpi : {300.0, 600.0}) {
             SCOPED_TRACE(::testing::Message() << row.name << " at " << dpi << " dpi");
-            Session session;
-            session.run("[PRINTWARNINGS=OFF][MESSAGEWARNINGS=OFF]");
-            ASSERT_TRUE(session.run(std::string(row.commands) + "[BUILD/COPY]"));
-            ASSERT_TRUE(session.state().SymbolBuilt);
-            const QImage image = renderTemporaryFile(session.state().TempMetafilePath, dpi);
-            ASSERT_FALSE(image.isNull());
-            EXPECT_EQ(decode(image, row.format), row.expected);
+            EXPECT_EQ(buildAndDecode(row.commands, readerFor(row.format), dpi), row.expected);
         }
     }
 }

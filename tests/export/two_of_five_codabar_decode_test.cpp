@@ -3,7 +3,6 @@
 // three orientations.
 
 #include "export/decode_support.h"
-#include "support/command_session.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,33 +10,18 @@
 namespace vornik::exporting {
 namespace {
 
-using Session = vornik::testing::CommandSession;
 using F = ZXing::BarcodeFormat;
 
-// ZXing drops the Codabar start and stop letters unless asked to keep them,
-// and checks an ITF check digit (weights 3, 1 from the right) when asked to.
-std::string decodeWith(const QImage& grey, F format, bool itfCheck) {
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
-    const auto hints = ZXing::DecodeHints()
-                           .setFormats(format)
-                           .setTryRotate(true)
-                           .setReturnCodabarStartEnd(true)
-                           .setValidateITFCheckSum(itfCheck);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    return result.isValid() ? result.text() : "(nothing read)";
-}
-
-struct DecodeCase {
+struct ItfCodabarCase {
     const char* name;
     const char* commands;
     F format;
-    bool itfCheck;
+    bool itfCheck; // ZXing checks the ITF check digit (weights 3, 1 from the right)
     const char* expected;
 };
 
 // ZXing reads ITF of six digits or more only.
-const DecodeCase kCases[] = {
+const ItfCodabarCase kCases[] = {
     {"I2of5Even", "[I2OF5][MESSAGE='123456']", F::ITF, false, "123456"},
     {"I2of5OddPadded", "[I2OF5][MESSAGE='12345']", F::ITF, false, "012345"},
     // 3x1 + 2 + 3x3 + 4 + 3x5 + 6 + 3x7 = 60: check 0
@@ -52,16 +36,12 @@ const DecodeCase kCases[] = {
 };
 
 TEST(TwoOfFiveCodabarDecodeTest, ZxingReadsWhatWeDraw) {
-    for (const DecodeCase& row : kCases) {
+    for (const ItfCodabarCase& row : kCases) {
         for (const char* orientation : {"[HORIZONTAL]", "[VERTDOWN]", "[VERTUP]"}) {
             SCOPED_TRACE(::testing::Message() << row.name << " " << orientation);
-            Session session;
-            session.run("[PRINTWARNINGS=OFF][MESSAGEWARNINGS=OFF]");
-            ASSERT_TRUE(session.run(std::string(row.commands) + orientation + "[BUILD/COPY]"));
-            ASSERT_TRUE(session.state().SymbolBuilt);
-            const QImage image = renderTemporaryFile(session.state().TempMetafilePath, 300.0);
-            ASSERT_FALSE(image.isNull());
-            EXPECT_EQ(decodeWith(image, row.format, row.itfCheck), row.expected);
+            EXPECT_EQ(buildAndDecode(row.commands + std::string(orientation),
+                                     readerFor(row.format).setValidateITFCheckSum(row.itfCheck)),
+                      row.expected);
         }
     }
 }

@@ -3,7 +3,6 @@
 // each orientation.
 
 #include "export/decode_support.h"
-#include "support/command_session.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,26 +10,7 @@
 namespace vornik::exporting {
 namespace {
 
-using Session = vornik::testing::CommandSession;
 using F = ZXing::BarcodeFormat;
-
-// The reader asked to read add-ons: ZXing reports the main symbol's digits, a
-// blank and the add-on's digits.
-std::string decodeWithAddOn(const QImage& grey, ZXing::BarcodeFormat format) {
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
-    const auto hints = ZXing::DecodeHints().setFormats(format).setTryRotate(true).setEanAddOnSymbol(
-        ZXing::EanAddOnSymbol::Read);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    return result.isValid() ? result.text() : "(nothing read)";
-}
-
-struct DecodeCase {
-    const char* name;
-    const char* commands;
-    ZXing::BarcodeFormat format;
-    const char* expected;
-};
 
 // Check digits, weight 3 on the rightmost data digit: 03600029145 sums to 58,
 // check 2; 400638133393 to 89, check 1; 9638507 to 86, check 4. UPC-E 123453
@@ -60,13 +40,10 @@ TEST(UpcEanDecodeTest, ZxingReadsWhatWeDrawInEveryOrientation) {
     for (const DecodeCase& row : kCases) {
         for (const char* orientation : {"", "[VERTDOWN]", "[VERTUP]"}) {
             SCOPED_TRACE(::testing::Message() << row.name << " " << orientation);
-            Session session;
-            session.run("[PRINTWARNINGS=OFF][MESSAGEWARNINGS=OFF]");
-            ASSERT_TRUE(session.run(std::string(row.commands) + orientation + "[BUILD/COPY]"));
-            ASSERT_TRUE(session.state().SymbolBuilt);
-            const QImage image = renderTemporaryFile(session.state().TempMetafilePath, 300.0);
-            ASSERT_FALSE(image.isNull());
-            EXPECT_EQ(decodeWithAddOn(image, row.format), row.expected);
+            EXPECT_EQ(buildAndDecode(
+                          row.commands + std::string(orientation),
+                          readerFor(row.format).setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read)),
+                      row.expected);
         }
     }
 }

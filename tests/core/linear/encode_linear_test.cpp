@@ -1,47 +1,19 @@
 #include "core/linear/bar_pattern.h"
 #include "core/linear/encode_linear.h"
 #include "core/linear/full_ascii.h"
+#include "core/linear/zint_modules.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 #include <numeric>
 #include <random>
 #include <string>
 #include <variant>
 #include <vector>
-#include <zint.h>
 
 namespace vornik::linear {
 namespace {
 
 using enum Symbology;
-
-// Row 0 of libzint's symbol for the data, "1" per bar module and "0" per
-// space module; option_2 1 adds the Code 39 check character.
-std::string zintModules(int symbology, const std::string& data, bool check) {
-    const std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> symbol(ZBarcode_Create(),
-                                                                          &ZBarcode_Delete);
-    symbol->symbology = symbology;
-    symbol->option_2 = check ? 1 : 0;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
-    if (ZBarcode_Encode(symbol.get(), bytes, static_cast<int>(data.size())) >= ZINT_ERROR)
-        return "refused";
-    std::string modules;
-    for (int x = 0; x < symbol->width; ++x)
-        modules += (symbol->encoded_data[0][x >> 3] >> (x & 7)) & 1 ? '1' : '0';
-    return modules;
-}
-
-// Our pattern as modules, the wide elements two modules wide as libzint
-// draws them.
-std::string patternModules(const std::string& pattern) {
-    std::string modules;
-    for (const char c : pattern) {
-        const int count = c == kWideBar || c == kWideSpace ? 2 : countedModules(c);
-        modules.append(static_cast<std::size_t>(count), isBar(c) ? '1' : '0');
-    }
-    return modules;
-}
 
 // Random messages of 1 to 20 characters, every other one with a check digit,
 // through the tables and encoder of each symbology.
@@ -72,10 +44,8 @@ TEST(EncodeMessage, MatchesLibzintModuleForModule) {
             for (char& c : message)
                 c = row.alphabet[pick(random)];
             job.CheckDigit = i % 2 == 1;
-            const auto result = encodeMessage(tables, job, message, "");
-            ASSERT_TRUE(std::holds_alternative<LinearSymbol>(result));
-            EXPECT_EQ(patternModules(std::get<LinearSymbol>(result).pattern),
-                      zintModules(row.zint, message, job.CheckDigit) + lastGap)
+            EXPECT_EQ(testing::encodedModules(encodeMessage(tables, job, message, ""), 2),
+                      testing::zintModules(row.zint, message, job.CheckDigit ? 1 : 0) + lastGap)
                 << ::testing::PrintToString(message) << (job.CheckDigit ? " with check" : "");
         }
     }

@@ -1,12 +1,15 @@
 #pragma once
 
-// Symbols drawn by libzint, as a reference for the two-width symbologies
-// that no reader in the test set decodes.
+// Symbols drawn by libzint, as a reference for the symbologies that no
+// reader in the test set decodes, and our patterns in the same form.
 
 #include "core/linear/bar_pattern.h"
+#include "core/linear/encode_linear.h"
 
 #include <memory>
+#include <random>
 #include <string>
+#include <variant>
 #include <zint.h>
 
 namespace vornik::linear::testing {
@@ -27,15 +30,39 @@ inline std::string zintModules(int symbology, const std::string& data, int optio
     return modules;
 }
 
-// A two-width pattern as modules: narrow elements one module, wide ones
-// `wide` modules, as libzint draws the symbology.
-inline std::string twoWidthModules(const std::string& pattern, int wide) {
+// A pattern as modules: the wide two-width elements `wide` modules, as
+// libzint draws the symbology (0: as counted), every other element its
+// counted modules.
+inline std::string patternModules(const std::string& pattern, int wide = 0) {
     std::string modules;
     for (const char c : pattern) {
-        const int count = c == kWideBar || c == kWideSpace ? wide : 1;
-        modules.append(static_cast<std::size_t>(count), isBar(c) ? '1' : '0');
+        const bool isWide = wide != 0 && (c == kWideBar || c == kWideSpace);
+        modules.append(static_cast<std::size_t>(isWide ? wide : countedModules(c)),
+                       isBar(c) ? '1' : '0');
     }
     return modules;
+}
+
+// The encoded symbol as modules, or "refused" when the encoder refused.
+inline std::string encodedModules(const EncodeResult& result, int wide = 0) {
+    const auto* symbol = std::get_if<LinearSymbol>(&result);
+    return symbol == nullptr ? "refused" : patternModules(symbol->pattern, wide);
+}
+
+// What an encoder gave: "pattern|text", or "error N" when it refused.
+inline std::string outcome(const EncodeResult& result) {
+    if (const auto* error = std::get_if<MessageError>(&result))
+        return "error " + std::to_string(error->code);
+    const auto* symbol = std::get_if<LinearSymbol>(&result);
+    return symbol == nullptr ? "no encoder" : symbol->pattern + "|" + symbol->text;
+}
+
+// `n` random digits; a fixed seed gives the same messages every run.
+inline std::string randomDigits(std::mt19937& random, std::size_t n) {
+    std::string text;
+    while (text.size() < n)
+        text += static_cast<char>('0' + random() % 10);
+    return text;
 }
 
 } // namespace vornik::linear::testing
