@@ -1,8 +1,8 @@
 #include "core/app/save_bar_code.h"
 
 #include "core/app/application.h"
+#include "core/app/ascii_case.h"
 #include "core/app/program_texts.h"
-#include "core/dde/execute_string.h"
 
 #include <array>
 #include <filesystem>
@@ -39,7 +39,7 @@ std::string extensionOf(std::string_view path) {
     const auto dot = name.rfind('.');
     if (dot == std::string::npos)
         return {};
-    return dde::upperCased(std::string_view(name).substr(dot + 1));
+    return asciiUpper(std::string_view(name).substr(dot + 1));
 }
 
 SaveOutcome saveBarCode(Application& app) {

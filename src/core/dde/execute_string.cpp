@@ -1,5 +1,7 @@
 #include "core/dde/execute_string.h"
 
+#include "core/app/ascii_case.h"
+
 namespace vornik::dde {
 
 namespace {
@@ -31,11 +33,7 @@ std::string_view nextCommand(std::string_view& remainder) {
 }
 
 std::string upperCased(std::string_view text) {
-    std::string upper{text};
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper;
+    return asciiUpper(text);
 }
 
 std::string decodeEscapedText(std::string_view value) {

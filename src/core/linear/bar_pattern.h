@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 namespace vornik::linear {
 
 // The bar pattern alphabet. Every character of a bar pattern string is one
@@ -72,6 +76,16 @@ inline constexpr char kWideBar = '4';
     if (bar)
         return wide ? kWideBar : kNarrowBar;
     return wide ? kWideSpace : kNarrowSpace;
+}
+
+// A two-width character from its elements as a standard's table writes them,
+// one symbol a character, bars and spaces alternating from a bar; `wide` is
+// the symbol the table uses for a wide element.
+[[nodiscard]] inline std::string twoWidthPattern(std::string_view elements, char wide) {
+    std::string pattern;
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        pattern += twoWidthElement(i % 2 == 0, elements[i] == wide);
+    return pattern;
 }
 
 // A multi-width element of 1 to 4 modules.

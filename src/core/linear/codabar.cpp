@@ -1,5 +1,6 @@
 #include "core/linear/codabar.h"
 
+#include "core/app/ascii_case.h"
 #include "core/linear/bar_pattern.h"
 
 #include <array>
@@ -27,17 +28,7 @@ constexpr std::int32_t kErrorCharacter = 5;
 constexpr std::int32_t kErrorStartStop = 6;
 
 std::string toPattern(std::string_view elements) {
-    std::string pattern;
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        pattern += twoWidthElement(i % 2 == 0, elements[i] == '1');
-    return pattern + kNarrowSpace;
-}
-
-std::string upperCased(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
+    return twoWidthPattern(elements, '1') + kNarrowSpace;
 }
 
 bool isStartStop(char c) {
@@ -77,7 +68,7 @@ void fillCodabarTables(PatternTables& tables) {
 
 EncodeResult encodeCodabar(const PatternTables& tables, const std::string& message,
                            bool checkDigit) {
-    std::string text = upperCased(message);
+    std::string text = asciiUpper(message);
     if (checkDigit && !text.empty())
         text.insert(text.size() - 1, 1, checkCharacter(text));
     if (const std::int32_t code = violation(text); code != 0)

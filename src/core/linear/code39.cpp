@@ -1,5 +1,6 @@
 #include "core/linear/code39.h"
 
+#include "core/app/ascii_case.h"
 #include "core/linear/bar_pattern.h"
 #include "core/linear/full_ascii.h"
 
@@ -33,10 +34,7 @@ constexpr std::int32_t kErrorNormalCharacter = 8;
 
 // Bars and spaces alternate from a bar; the character ends with a narrow gap.
 std::string toPattern(std::string_view elements) {
-    std::string pattern;
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        pattern += twoWidthElement(i % 2 == 0, elements[i] == '2');
-    return pattern + kNarrowSpace;
+    return twoWidthPattern(elements, '2') + kNarrowSpace;
 }
 
 bool isShiftLike(unsigned char c) {
@@ -66,13 +64,6 @@ int streamValue(unsigned char c, Code39Mode mode) {
     return sum;
 }
 
-std::string upperCased(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 } // namespace
 
 std::string code39Pattern(int value) {
@@ -92,7 +83,7 @@ void fillCode39Tables(PatternTables& tables, Code39Mode mode) {
 
 EncodeResult encodeCode39(const PatternTables& tables, const std::string& message, Code39Mode mode,
                           bool checkDigit) {
-    const std::string text = mode == Code39Mode::Normal ? upperCased(message) : message;
+    const std::string text = mode == Code39Mode::Normal ? asciiUpper(message) : message;
     const std::string& star = tables.PatternTable[kCode39StarSlot];
     LinearSymbol symbol;
     symbol.pattern = star;

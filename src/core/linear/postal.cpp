@@ -1,5 +1,7 @@
 #include "core/linear/postal.h"
 
+#include "core/app/ascii_case.h"
+
 #include <array>
 #include <string_view>
 
@@ -73,10 +75,6 @@ std::string fourStatePattern(std::size_t position) {
     return bars;
 }
 
-char upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 } // namespace
 
 void fillPostnetTables(PatternTables& tables) {
@@ -119,8 +117,8 @@ void fillFourStateTables(PatternTables& tables) {
 EncodeResult encodeFourState(const PatternTables& tables, const std::string& message) {
     std::string filtered;
     for (const char c : message)
-        if (kFourStateCharacters.find(upper(c)) != std::string_view::npos)
-            filtered += upper(c);
+        if (kFourStateCharacters.find(asciiUpper(c)) != std::string_view::npos)
+            filtered += asciiUpper(c);
     if (filtered.size() < 5 || filtered.size() > 12)
         return MessageError{kErrorFourState};
     LinearSymbol symbol;
