@@ -13,7 +13,7 @@
 namespace vornik::linear {
 
 EncodeResult encodeMessage(const PatternTables& tables, const Job& job, const std::string& message,
-                           const std::string& /*supplement*/) {
+                           const std::string& supplement) {
     switch (job.Symbology) {
     case Symbology::Code39:
         return encodeCode39(tables, message, Code39Mode::Normal, job.CheckDigit);
@@ -25,23 +25,18 @@ EncodeResult encodeMessage(const PatternTables& tables, const Job& job, const st
         return encodeCode128(tables, message, Code128Variant::Plain, false);
     case Symbology::EanUcc128:
         return encodeCode128(tables, message, Code128Variant::EanUcc, job.CheckDigit);
-    case Symbology::UpcA: // the add-on comes from the job's Supplement
-        return encodeUpcEan(tables, UpcEanVariant::UpcA, message, job.Supplement,
-                            upcEanOptions(job));
+    case Symbology::UpcA:
+        return encodeUpcEan(tables, UpcEanVariant::UpcA, message, supplement, upcEanOptions(job));
     case Symbology::UpcE:
-        return encodeUpcEan(tables, UpcEanVariant::UpcE, message, job.Supplement,
-                            upcEanOptions(job));
+        return encodeUpcEan(tables, UpcEanVariant::UpcE, message, supplement, upcEanOptions(job));
     case Symbology::UpcE1:
-        return encodeUpcEan(tables, UpcEanVariant::UpcE1, message, job.Supplement,
-                            upcEanOptions(job));
+        return encodeUpcEan(tables, UpcEanVariant::UpcE1, message, supplement, upcEanOptions(job));
     case Symbology::Ean8:
-        return encodeUpcEan(tables, UpcEanVariant::Ean8, message, job.Supplement,
-                            upcEanOptions(job));
+        return encodeUpcEan(tables, UpcEanVariant::Ean8, message, supplement, upcEanOptions(job));
     case Symbology::Ean13:
-        return encodeUpcEan(tables, UpcEanVariant::Ean13, message, job.Supplement,
-                            upcEanOptions(job));
+        return encodeUpcEan(tables, UpcEanVariant::Ean13, message, supplement, upcEanOptions(job));
     case Symbology::BookLand:
-        return encodeBookland(tables, message, job.Supplement, upcEanOptions(job));
+        return encodeBookland(tables, message, supplement, upcEanOptions(job));
     case Symbology::Pdf417:
     case Symbology::Aztec:
     case Symbology::DataMatrix:

@@ -163,6 +163,9 @@ BuildOutcome renderLinearSymbol(Application& app, std::string message, int h, in
     layout.X = X;
     layout.h = h;
     layout.Wd = nearest(ratioOf(job) * X);
+    // The add-on digits or BookLand price go in with the supplement box's text
+    // and come back as the digits to draw.
+    layout.supplement = job.Supplement;
     std::string pattern;
     const auto encoded = linear::EncodeLinear(
         app.patternTables(), job, message, layout.supplement, pattern, layout.checkText,
