@@ -3,6 +3,7 @@
 
 #include "cli/command_line.h"
 #include "cli/headless_host.h"
+#include "cli/image_converter_module.h"
 #include "cli/settings_file.h"
 #include "core/app/application.h"
 #include "core/dde/interpreter.h"
@@ -79,7 +80,9 @@ int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
                                              .audibleBeep = ::isatty(STDERR_FILENO) == 1};
     vornik::cli::HeadlessHost host(
         std::cerr, vornik::cli::SettingsFile(vornik::cli::SettingsFile::defaultPath()), policy);
-    vornik::Application app(host, {programDirectory(invokedAs), commandLine.configurationFile});
+    const std::filesystem::path directory = programDirectory(invokedAs);
+    vornik::Application app(host, {directory, commandLine.configurationFile});
+    app.convertImage = vornik::cli::imageConverter(directory);
     app.startUp();
 
     vornik::dde::Interpreter interpreter(app);

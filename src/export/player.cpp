@@ -1,6 +1,7 @@
 #include "export/player.h"
 
 #include "core/app/rounding.h"
+#include "core/render/metafile_replay.h"
 #include "export/device_font.h"
 #include "export/windows1252.h"
 
@@ -22,9 +23,6 @@ namespace op = render::op;
 
 constexpr double kUnitsPerInch = 2540.0;
 
-// GDI values our recorder never writes but a picture read from a file may hold.
-constexpr std::uint16_t kPenNull = 5;   // PS_NULL: no outline
-constexpr std::uint16_t kBrushNull = 1; // BS_NULL: no fill
 constexpr std::uint16_t kAlignHorizontal = 6;
 constexpr std::uint16_t kAlignVertical = 24;
 constexpr std::uint16_t kAlignBottom = 8;
@@ -35,36 +33,6 @@ QColor toQColor(ColorRef color) {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
 }
-
-using GdiObject = std::variant<LogPen, LogBrush, LogFont>;
-
-// The metafile's object table, indexed as the records index it: a new object
-// takes the lowest free slot, a deleted one frees its slot.
-class ObjectTable {
-public:
-    void create(GdiObject object) {
-        const auto free = std::find(slots_.begin(), slots_.end(), std::nullopt);
-        if (free == slots_.end()) {
-            slots_.emplace_back(std::move(object));
-            return;
-        }
-        *free = std::move(object);
-    }
-    [[nodiscard]] const GdiObject* find(std::uint16_t index) const {
-        if (index >= slots_.size() || !slots_[index]) {
-            return nullptr;
-        }
-        return &*slots_[index];
-    }
-    void remove(std::uint16_t index) {
-        if (index < slots_.size()) {
-            slots_[index].reset();
-        }
-    }
-
-private:
-    std::vector<std::optional<GdiObject>> slots_;
-};
 
 // Fills the band of `width` pixels just inside `outer`.
 void fillFrame(QPainter& painter, const QRect& outer, int width, const QColor& color) {
@@ -80,83 +48,42 @@ void fillFrame(QPainter& painter, const QRect& outer, int width, const QColor& c
                      color);
 }
 
-// Plays one call at a time onto the painter with the state of a GDI device
-// context: mapping, object table, selected objects and text attributes. The
-// defaults are those of a fresh device context.
-class Player {
+// Draws the replayed calls onto the painter, mapping the window onto the
+// target rectangle.
+class Player : public render::PictureSink {
 public:
-    Player(QPainter& painter, const QRectF& target) : painter_(painter), target_(target) {}
+    Player(QPainter& painter, const QRectF& target, TextRendering textRendering)
+        : painter_(painter), target_(target), textRendering_(textRendering) {}
 
-    void operator()(const op::SetWindowOrg& call) {
-        originX_ = call.x;
-        originY_ = call.y;
+    void windowChanged(const render::Window& window) override {
+        window_ = window;
+        scaleX_ = target_.width() / window.extentX;
+        scaleY_ = target_.height() / window.extentY;
+        fontCache_.reset();
     }
-    void operator()(const op::SetWindowExt& call) {
-        // GDI refuses a zero extent; so do we, rather than divide by it.
-        if (call.x == 0 || call.y == 0) {
-            return;
-        }
-        scaleX_ = target_.width() / call.x;
-        scaleY_ = target_.height() / call.y;
-        deviceFont_.reset();
-    }
-    void operator()(const op::CreatePen& call) { objects_.create(call.pen); }
-    void operator()(const op::CreateBrush& call) { objects_.create(call.brush); }
-    void operator()(const op::CreateFont& call) { objects_.create(call.font); }
-    void operator()(const op::SelectObject& call);
-    // A selected object stays in use after it is deleted: the context holds a copy.
-    void operator()(const op::DeleteObject& call) { objects_.remove(call.index); }
-    void operator()(const op::Rectangle& call);
-    void operator()(const op::SetTextAlign& call) { align_ = call.align; }
-    void operator()(const op::SetTextColor& call) { textColor_ = call.color; }
-    void operator()(const op::SetBkMode& call) { backgroundMode_ = call.mode; }
-    void operator()(const op::SetBkColor& call) { backgroundColor_ = call.color; }
-    void operator()(const op::TextOut& call);
+    void rectangle(const op::Rectangle& call, const LogPen& pen, const LogBrush& brush) override;
+    void text(const op::TextOut& call, const render::TextStyle& style) override;
 
 private:
     [[nodiscard]] double deviceX(double x) const {
-        return target_.left() + (x - originX_) * scaleX_;
+        return target_.left() + (x - window_.originX) * scaleX_;
     }
     [[nodiscard]] double deviceY(double y) const {
-        return target_.top() + (y - originY_) * scaleY_;
+        return target_.top() + (y - window_.originY) * scaleY_;
     }
     [[nodiscard]] QRect deviceBox(const op::Rectangle& call) const;
-    void drawFrame(const QRect& box);
-    const DeviceFont& deviceFont();
-    [[nodiscard]] double alignedX(double advance) const;
-    [[nodiscard]] double alignedBaseline(const QFontMetricsF& metrics) const;
+    void drawFrame(const QRect& box, const LogPen& pen);
+    const DeviceFont& deviceFont(const LogFont& font);
 
     QPainter& painter_;
     QRectF target_;
-    double originX_ = 0;
-    double originY_ = 0;
+    TextRendering textRendering_;
+    render::Window window_;
     double scaleX_ = 1;
     double scaleY_ = 1;
-    ObjectTable objects_;
-    LogPen pen_;
-    LogBrush brush_{render::kBrushSolid, kWhite, 0};
-    LogFont font_;
-    std::optional<DeviceFont> deviceFont_;
-    std::uint16_t align_ = render::kAlignLeft | render::kAlignTop;
-    ColorRef textColor_ = kBlack;
-    ColorRef backgroundColor_ = kWhite;
-    std::uint16_t backgroundMode_ = render::kOpaqueBackground;
+    // The last font made ready, kept while neither it nor the window changes.
+    std::optional<std::pair<LogFont, DeviceFont>> fontCache_;
 };
-
-void Player::operator()(const op::SelectObject& call) {
-    const GdiObject* object = objects_.find(call.index);
-    if (object == nullptr) {
-        return;
-    }
-    if (const auto* pen = std::get_if<LogPen>(object)) {
-        pen_ = *pen;
-    } else if (const auto* brush = std::get_if<LogBrush>(object)) {
-        brush_ = *brush;
-    } else {
-        font_ = std::get<LogFont>(*object);
-        deviceFont_.reset();
-    }
-}
 
 // Each edge is mapped and rounded on its own, so that equal widths in units
 // give equal widths in pixels wherever they stand. As in GDI, the right and
@@ -171,39 +98,42 @@ QRect Player::deviceBox(const op::Rectangle& call) const {
 }
 
 // Hatched and pattern brushes are filled in their colour.
-void Player::operator()(const op::Rectangle& call) {
+void Player::rectangle(const op::Rectangle& call, const LogPen& pen, const LogBrush& brush) {
     const QRect box = deviceBox(call);
     if (box.isEmpty()) {
         return;
     }
-    if (brush_.style != kBrushNull) {
-        painter_.fillRect(box, toQColor(brush_.color));
+    if (brush.style != render::kBrushNull) {
+        painter_.fillRect(box, toQColor(brush.color));
     }
-    if (pen_.style != kPenNull) {
-        drawFrame(box);
+    if (pen.style != render::kPenNull) {
+        drawFrame(box, pen);
     }
 }
 
 // Pen widths scale with x, as in GDI; width 0 is one pixel. An inside-frame
 // pen stays within the rectangle, any other straddles its edge.
-void Player::drawFrame(const QRect& box) {
-    const int width = std::max(1, nearest(pen_.width * std::abs(scaleX_)));
-    const int outset = pen_.style == render::kPenInsideFrame ? 0 : width / 2;
-    fillFrame(painter_, box.adjusted(-outset, -outset, outset, outset), width,
-              toQColor(pen_.color));
+void Player::drawFrame(const QRect& box, const LogPen& pen) {
+    const int width = std::max(1, nearest(pen.width * std::abs(scaleX_)));
+    const int outset = pen.style == render::kPenInsideFrame ? 0 : width / 2;
+    fillFrame(painter_, box.adjusted(-outset, -outset, outset, outset), width, toQColor(pen.color));
 }
 
-const DeviceFont& Player::deviceFont() {
-    if (!deviceFont_) {
-        deviceFont_ =
-            makeDeviceFont(font_, std::abs(scaleY_), std::abs(scaleX_), painter_.device());
+const DeviceFont& Player::deviceFont(const LogFont& font) {
+    if (fontCache_ && fontCache_->first == font) {
+        return fontCache_->second;
     }
-    return *deviceFont_;
+    DeviceFont face = makeDeviceFont(font, std::abs(scaleY_), std::abs(scaleX_), painter_.device());
+    if (textRendering_ == TextRendering::Crisp) {
+        face.font.setStyleStrategy(QFont::NoAntialias);
+    }
+    fontCache_.emplace(font, std::move(face));
+    return fontCache_->second;
 }
 
 // Where the text starts along its baseline, relative to the reference point.
-double Player::alignedX(double advance) const {
-    switch (align_ & kAlignHorizontal) {
+double alignedX(std::uint16_t align, double advance) {
+    switch (align & kAlignHorizontal) {
     case render::kAlignRight:
         return -advance;
     case render::kAlignCenter:
@@ -213,8 +143,8 @@ double Player::alignedX(double advance) const {
 }
 
 // Where the baseline lies below the reference point.
-double Player::alignedBaseline(const QFontMetricsF& metrics) const {
-    switch (align_ & kAlignVertical) {
+double alignedBaseline(std::uint16_t align, const QFontMetricsF& metrics) {
+    switch (align & kAlignVertical) {
     case kAlignBaseline:
         return 0;
     case kAlignBottom:
@@ -226,27 +156,27 @@ double Player::alignedBaseline(const QFontMetricsF& metrics) const {
 // The text is laid out in its own frame, turned by the escapement (tenths of
 // a degree counter-clockwise) about the reference point; GDI never mirrors
 // text, whatever the window's orientation.
-void Player::operator()(const op::TextOut& call) {
+void Player::text(const op::TextOut& call, const render::TextStyle& style) {
     const QString text = fromWindows1252(call.text);
     if (text.isEmpty()) {
         return;
     }
-    const DeviceFont& face = deviceFont();
+    const DeviceFont& face = deviceFont(style.font);
     const QFontMetricsF metrics(face.font, painter_.device());
     const double advance = metrics.horizontalAdvance(text);
-    const QPointF origin(alignedX(advance), alignedBaseline(metrics));
+    const QPointF origin(alignedX(style.align, advance), alignedBaseline(style.align, metrics));
 
     painter_.save();
     painter_.translate(nearest(deviceX(call.x)), nearest(deviceY(call.y)));
-    painter_.rotate(-font_.escapement / 10.0);
+    painter_.rotate(-style.font.escapement / 10.0);
     painter_.scale(face.horizontalScale, 1.0);
-    if (backgroundMode_ != render::kTransparentBackground) {
+    if (style.opaque) {
         const double cell = metrics.ascent() + metrics.descent();
         painter_.fillRect(QRectF(origin.x(), origin.y() - metrics.ascent(), advance, cell),
-                          toQColor(backgroundColor_));
+                          toQColor(style.background));
     }
     painter_.setFont(face.font);
-    painter_.setPen(toQColor(textColor_));
+    painter_.setPen(toQColor(style.color));
     painter_.drawText(origin, text);
     painter_.restore();
 }
@@ -259,18 +189,18 @@ int pixelsFor(int units, double dotsPerInch) {
 
 } // namespace
 
-void playMetafile(const render::Metafile& metafile, QPainter& painter, const QRectF& target) {
+void playMetafile(const render::Metafile& metafile, QPainter& painter, const QRectF& target,
+                  TextRendering textRendering) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    Player player(painter, target);
-    for (const render::MetaOp& call : metafile.ops) {
-        std::visit(player, call);
-    }
+    painter.setRenderHint(QPainter::TextAntialiasing, textRendering == TextRendering::Smooth);
+    Player player(painter, target, textRendering);
+    render::replay(metafile, player);
     painter.restore();
 }
 
 QImage renderToImage(const render::Metafile& metafile, int xExtentUnits, int yExtentUnits,
-                     double dotsPerInch) {
+                     double dotsPerInch, TextRendering textRendering) {
     if (xExtentUnits <= 0 || yExtentUnits <= 0 || !(dotsPerInch > 0)) {
         return {};
     }
@@ -287,7 +217,7 @@ QImage renderToImage(const render::Metafile& metafile, int xExtentUnits, int yEx
     QPainter painter(&image);
     const QSizeF size(xExtentUnits * dotsPerInch / kUnitsPerInch,
                       yExtentUnits * dotsPerInch / kUnitsPerInch);
-    playMetafile(metafile, painter, QRectF(QPointF(0, 0), size));
+    playMetafile(metafile, painter, QRectF(QPointF(0, 0), size), textRendering);
     return image;
 }
 

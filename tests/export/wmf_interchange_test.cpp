@@ -2,11 +2,9 @@
 // wmf2svg, and ImageMagick, which rasterises it through libwmf; the raster
 // ImageMagick makes is read back by ZXing.
 
+#include "export_support.h"
 #include "support/temp_folder.h"
 
-#include <QImage>
-#include <ZXing/ReadBarcode.h>
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -16,32 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int run(const std::string& command) {
-    const int status = std::system((command + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// The text as one shell word: in single quotes, each quote in it closed,
-// escaped and opened again.
-std::string quoted(const std::string& text) {
-    std::string word = "'";
-    for (const char c : text)
-        word += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return word + "'";
-}
-
 std::string decodeFile(const fs::path& png) {
-    const QImage grey =
-        QImage(QString::fromStdString(png.string())).convertToFormat(QImage::Format_Grayscale8);
-    if (grey.isNull())
-        return "(no image)";
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
-    const auto hints = ZXing::DecodeHints()
+    return decodeImage(loadImage(png),
+                       ZXing::DecodeHints()
                            .setFormats(ZXing::BarcodeFormat::Code39 | ZXing::BarcodeFormat::Code93)
-                           .setTryCode39ExtendedMode(true);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    return result.isValid() ? result.text() : "(nothing read)";
+                           .setTryCode39ExtendedMode(true));
 }
 
 TEST(WmfInterchangeTest, OtherProgramsOpenWhatWeSave) {
@@ -66,14 +43,15 @@ TEST(WmfInterchangeTest, OtherProgramsOpenWhatWeSave) {
         const fs::path png = folder.path() / (std::string(row.name) + ".png");
         const std::string commands =
             std::string(row.commands) + "[build/copy][savebarcode(" + wmf.string() + ")]";
-        ASSERT_EQ(run("XDG_CONFIG_HOME=" + folder.path().string() + " " VORNIK_PROGRAM " --exec " +
-                      quoted(commands)),
+        ASSERT_EQ(runQuietly("XDG_CONFIG_HOME=" + folder.path().string() +
+                             " " VORNIK_PROGRAM " --exec " + quoted(commands)),
                   0);
-        EXPECT_EQ(run(std::string(wmf2svg) + " -o " + (folder.path() / "x.svg").string() + " " +
-                      wmf.string()),
+        EXPECT_EQ(runQuietly(std::string(wmf2svg) + " -o " + (folder.path() / "x.svg").string() +
+                             " " + wmf.string()),
                   0);
-        ASSERT_EQ(run(std::string(convert) + " -density 300 " + wmf.string() + " " + png.string()),
-                  0);
+        ASSERT_EQ(
+            runQuietly(std::string(convert) + " -density 300 " + wmf.string() + " " + png.string()),
+            0);
         EXPECT_EQ(decodeFile(png), row.expected);
     }
 }

@@ -5,6 +5,7 @@
 #include "core/app/builders.h"
 #include "core/app/dimension_boxes.h"
 #include "core/app/host.h"
+#include "core/app/image_conversion.h"
 #include "core/app/job.h"
 #include "core/app/run_state.h"
 #include "core/linear/pattern_tables.h"
@@ -97,6 +98,10 @@ public:
     // user gave up, which abandons the selection. Without it PDF417 is chosen
     // as any other symbology.
     std::function<bool(Application&)> pdfLoadTables;
+
+    // Writes image files from the temporary metafile when a symbol is saved
+    // under a converted format's name; without it such saves fail.
+    ImageConverter convertImage;
 
 private:
     BuildOutcome runBuild();

@@ -2,26 +2,15 @@
 
 #include "core/app/application.h"
 #include "core/app/ascii_case.h"
+#include "core/app/image_conversion.h"
 #include "core/app/program_texts.h"
 
-#include <array>
 #include <filesystem>
 #include <system_error>
 
 namespace vornik {
 
 namespace {
-
-// The formats the image converter writes, by extension.
-constexpr std::array<std::string_view, 8> kConvertedExtensions{"GIF", "JPG", "PNG", "EPS",
-                                                               "TIF", "BMP", "TGA", "PCX"};
-
-bool isConverted(std::string_view extension) {
-    for (std::string_view converted : kConvertedExtensions)
-        if (extension == converted)
-            return true;
-    return false;
-}
 
 SaveOutcome fail(Application& app, std::string text) {
     app.host().showMessage({.title = std::string(kProgramTitle),
@@ -30,6 +19,22 @@ SaveOutcome fail(Application& app, std::string text) {
                             .buttons = MessageButtons::Ok});
     app.countFailedFileOperation();
     return SaveOutcome::Failed;
+}
+
+// The converter renders the metafile and writes the format; the busy pointer
+// shows meanwhile.
+SaveOutcome convert(Application& app, ImageFormat format) {
+    const RunState& state = app.state();
+    if (!app.convertImage)
+        return fail(app, "The bar code could not be saved to " + state.BarcodeSavePath +
+                             ": this program has no image converter.");
+    app.host().setBusyPointer(true);
+    const auto error = app.convertImage(
+        imageConversion(app.job(), state.TempMetafilePath, state.BarcodeSavePath, format));
+    app.host().setBusyPointer(false);
+    if (error)
+        return fail(app, *error);
+    return SaveOutcome::Saved;
 }
 
 } // namespace
@@ -47,11 +52,8 @@ SaveOutcome saveBarCode(Application& app) {
     if (!state.SymbolBuilt)
         return SaveOutcome::NothingToSave;
     const std::string& destination = state.BarcodeSavePath;
-    const std::string extension = extensionOf(destination);
-    if (isConverted(extension))
-        return fail(app, "The bar code could not be saved to " + destination +
-                             ": this version of Vornik cannot write " + extension +
-                             " files yet. Save it as a .wmf file.");
+    if (const auto format = imageFormatFor(extensionOf(destination)))
+        return convert(app, *format);
     std::error_code error;
     std::filesystem::copy_file(state.TempMetafilePath, destination,
                                std::filesystem::copy_options::overwrite_existing, error);

@@ -14,9 +14,10 @@ enum class SaveOutcome {
 };
 
 // Saves the symbol on display to BarcodeSavePath. A name whose extension
-// (case-insensitive) is a raster or PostScript format is converted; any other
-// name, ".wmf" and none included, receives a copy of the temporary placeable
-// metafile.
+// (case-insensitive) is one of the image converter's formats is converted by
+// the application's converter; any other name, ".wmf" and none included,
+// receives a copy of the temporary placeable metafile. A failure is told to
+// the user.
 [[nodiscard]] SaveOutcome saveBarCode(Application& app);
 
 // The upper-case text after the last "." of a path's file name, or empty.

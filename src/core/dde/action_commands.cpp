@@ -75,11 +75,6 @@ bool switchThroughMenu(CommandCall& call) {
     return true;
 }
 
-template <auto Field, auto Value> bool setField(CommandCall& call) {
-    call.set(call.job().*Field, Value);
-    return true;
-}
-
 template <Orientation Value> bool orientation(CommandCall& call) {
     call.app.setOrientation(Value);
     return true;

@@ -28,6 +28,12 @@ struct CommandCall {
     }
 };
 
+// The handler of a command that sets a job field to a fixed value.
+template <auto Field, auto Value> bool setField(CommandCall& call) {
+    call.set(call.job().*Field, Value);
+    return true;
+}
+
 // A handler carries out one command; false refuses it (a negative
 // acknowledgement for the whole execute string).
 using CommandHandler = bool (*)(CommandCall&);
@@ -44,9 +50,12 @@ struct CommandEntry {
 };
 
 // Commands are matched against the actions, then the symbology keywords of
-// the catalogue, then the commands with a value, and the first match acts.
+// the catalogue, then the commands with a value, then the raster settings,
+// and the first match acts.
 [[nodiscard]] std::span<const CommandEntry> actionCommands();
 [[nodiscard]] std::span<const CommandEntry> valueCommands();
+// The raster image settings, looked up after the commands with a value.
+[[nodiscard]] std::span<const CommandEntry> rasterCommands();
 
 // Selects the symbology whose keyword the command is; false when it is none.
 [[nodiscard]] bool selectSymbologyByKeyword(CommandCall& call);

@@ -232,7 +232,8 @@ TEST(LinearRendererTest, BadInputsAreReportedAndDrawNothing) {
 }
 
 // A saved symbol is the temporary file's bytes; formats the converter writes
-// are refused in this version, and nothing is saved before a symbol is built.
+// are refused by an application without one, and nothing is saved before a
+// symbol is built.
 TEST(LinearRendererTest, SavingCopiesTheTemporaryMetafile) {
     const testing::TempFolder folder;
     Session session;

@@ -1,0 +1,76 @@
+#include "cli/image_converter_module.h"
+
+#include "export/module/wmfconv.h"
+#include "export/vector/picture_file.h"
+
+#include <array>
+#include <dlfcn.h>
+#include <memory>
+
+namespace vornik::cli {
+namespace {
+
+using EntryPoint = decltype(&vornik_save_bar_code);
+
+std::optional<std::string> writeVector(const ImageConversion& request) {
+    auto read = exporting::readPictureFile(request.source);
+    if (const auto* failure = std::get_if<std::string>(&read))
+        return *failure;
+    return exporting::writeVectorFile(request.format, std::get<render::PlaceablePicture>(read),
+                                      request.destination);
+}
+
+// The module, loaded once and kept for the rest of the run.
+class ConverterModule {
+public:
+    explicit ConverterModule(std::filesystem::path file) : file_(std::move(file)) {}
+
+    std::optional<std::string> convert(const ImageConversion& request) {
+        if (entry_ == nullptr && !load())
+            return "The bar code could not be saved to " + request.destination +
+                   ": the image converter " + file_.string() + " could not be loaded (" +
+                   loadError_ + ").";
+        std::array<char, 1024> error{};
+        const int status =
+            entry_(request.source.c_str(), request.destination.c_str(), request.BitsPerPixel,
+                   request.RasterResolution, request.JpegQuality, request.PngFilter,
+                   request.PngInterlace, request.BmpCompression, request.TgaCompression,
+                   request.TiffCompression, request.GifCompression, error.data(), error.size());
+        if (status == 0)
+            return std::nullopt;
+        return std::string(error.data());
+    }
+
+private:
+    bool load() {
+        void* handle = ::dlopen(file_.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (handle == nullptr) {
+            loadError_ = ::dlerror();
+            return false;
+        }
+        entry_ = reinterpret_cast<EntryPoint>(::dlsym(handle, kConverterEntryPoint));
+        if (entry_ == nullptr) {
+            loadError_ = "it has no entry point " + std::string(kConverterEntryPoint);
+            ::dlclose(handle);
+            return false;
+        }
+        return true;
+    }
+
+    std::filesystem::path file_;
+    EntryPoint entry_ = nullptr;
+    std::string loadError_;
+};
+
+} // namespace
+
+ImageConverter imageConverter(std::filesystem::path programDirectory) {
+    auto module = std::make_shared<ConverterModule>(programDirectory / kConverterModuleFile);
+    return [module](const ImageConversion& request) -> std::optional<std::string> {
+        if (isVectorFormat(request.format))
+            return writeVector(request);
+        return module->convert(request);
+    };
+}
+
+} // namespace vornik::cli

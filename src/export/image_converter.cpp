@@ -1,0 +1,87 @@
+#include "export/image_converter.h"
+
+#include "export/pdf_file.h"
+#include "export/player.h"
+#include "export/raster/raster_file.h"
+#include "export/vector/picture_file.h"
+
+#include <QImage>
+
+namespace vornik::exporting {
+namespace {
+
+// A raster of more pixels than this (a quarter of a gigabyte in colour) is
+// refused rather than attempted.
+constexpr double kMostPixels = 64.0 * 1024 * 1024;
+
+RasterOptions rasterOptions(const ImageConversion& request) {
+    return {.bitsPerPixel = request.BitsPerPixel,
+            .jpegQuality = request.JpegQuality,
+            .pngFilter = request.PngFilter,
+            .pngInterlace = (request.PngInterlace & 1) != 0,
+            .bmpCompression = (request.BmpCompression & 1) != 0,
+            .tgaCompression = (request.TgaCompression & 1) != 0,
+            .tiffCompression = request.TiffCompression,
+            .gifCompression = (request.GifCompression & 1) != 0};
+}
+
+// The picture's extents in 0.01 mm, whatever units its header counts in.
+int extentUnits(std::uint16_t extent, std::uint16_t unitsPerInch) {
+    return unitsPerInch == 0 ? extent : static_cast<int>(extent * 2540.0 / unitsPerInch + 0.5);
+}
+
+PixelImage pixelImage(const QImage& image, double dotsPerInch) {
+    PixelImage picture;
+    picture.width = image.width();
+    picture.height = image.height();
+    picture.dotsPerInch = dotsPerInch;
+    picture.pixels.reserve(static_cast<std::size_t>(image.width()) * image.height() * 3);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            picture.pixels.push_back(static_cast<std::uint8_t>(qRed(line[x])));
+            picture.pixels.push_back(static_cast<std::uint8_t>(qGreen(line[x])));
+            picture.pixels.push_back(static_cast<std::uint8_t>(qBlue(line[x])));
+        }
+    }
+    return picture;
+}
+
+std::optional<std::string> writeRaster(const ImageConversion& request,
+                                       const render::PlaceablePicture& picture) {
+    const std::filesystem::path destination(request.destination);
+    const double dpi = request.RasterResolution;
+    if (dpi < 1)
+        return notWrittenText(destination, "the raster resolution " +
+                                               std::to_string(request.RasterResolution) +
+                                               " is not a number of dots per inch");
+    const int width = extentUnits(picture.xExtent, picture.unitsPerInch);
+    const int height = extentUnits(picture.yExtent, picture.unitsPerInch);
+    if ((width * dpi / 2540.0) * (height * dpi / 2540.0) > kMostPixels)
+        return notWrittenText(destination, "the symbol is too large to rasterise at " +
+                                               std::to_string(request.RasterResolution) +
+                                               " dots per inch");
+    const RasterOptions options = rasterOptions(request);
+    const bool twoColours = writtenBitsPerPixel(request.format, options) == 1;
+    const QImage image = renderToImage(picture.metafile, width, height, dpi,
+                                       twoColours ? TextRendering::Crisp : TextRendering::Smooth);
+    if (image.isNull())
+        return notWrittenText(destination, "the symbol has no size to draw");
+    return writeRasterFile(request.format, pixelImage(image, dpi), options, destination);
+}
+
+} // namespace
+
+std::optional<std::string> convertImage(const ImageConversion& request) {
+    auto read = readPictureFile(request.source);
+    if (const auto* failure = std::get_if<std::string>(&read))
+        return *failure;
+    const auto& picture = std::get<render::PlaceablePicture>(read);
+    if (isVectorFormat(request.format))
+        return writeVectorFile(request.format, picture, request.destination);
+    if (request.format == ImageFormat::Pdf)
+        return writePdfFile(picture, request.destination);
+    return writeRaster(request, picture);
+}
+
+} // namespace vornik::exporting

@@ -1,0 +1,86 @@
+// The image converter as a loadable module. The headless program loads it
+// only when it writes a raster image or a PDF, so that everything else runs
+// without Qt.
+
+#include "export/module/wmfconv.h"
+
+#include "core/app/ascii_case.h"
+#include "core/app/image_format.h"
+#include "export/image_converter.h"
+
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+// Fonts need a GUI application. One made here lives until the process ends:
+// destroying it while static objects are torn down is unsafe. The offscreen
+// platform needs no display.
+void ensureGuiApplication() {
+    if (QGuiApplication::instance() != nullptr)
+        return;
+    static int argc = 3;
+    static char name[] = "vornik";
+    static char option[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {name, option, platform, nullptr};
+    // Qt's notices about the session (no runtime folder and the like) are
+    // not the headless program's to report.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "vornik: %s\n", qPrintable(text));
+    });
+    new QGuiApplication(argc, argv);
+}
+
+void copyError(const std::string& text, char* error, std::size_t errorSize) {
+    if (error == nullptr || errorSize == 0)
+        return;
+    const std::size_t length = std::min(text.size(), errorSize - 1);
+    std::memcpy(error, text.data(), length);
+    error[length] = '\0';
+}
+
+std::string upperExtension(const char* path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : vornik::asciiUpper(name.substr(dot + 1));
+}
+
+} // namespace
+
+extern "C" int vornik_save_bar_code(const char* source, const char* destination,
+                                    std::int32_t bitsPerPixel, std::int32_t rasterResolution,
+                                    std::int32_t jpegQuality, std::int32_t pngFilter,
+                                    std::int32_t pngInterlace, std::int32_t bmpCompression,
+                                    std::int32_t tgaCompression, std::int32_t tiffCompression,
+                                    std::int32_t gifCompression, char* error,
+                                    std::size_t errorSize) {
+    const auto format = vornik::imageFormatFor(upperExtension(destination));
+    if (!format) {
+        copyError(std::string("The file ") + destination +
+                      " could not be written: its extension names no image format.",
+                  error, errorSize);
+        return 1;
+    }
+    ensureGuiApplication();
+    const auto failure = vornik::exporting::convertImage({.source = source,
+                                                          .destination = destination,
+                                                          .format = *format,
+                                                          .BitsPerPixel = bitsPerPixel,
+                                                          .RasterResolution = rasterResolution,
+                                                          .JpegQuality = jpegQuality,
+                                                          .PngFilter = pngFilter,
+                                                          .PngInterlace = pngInterlace,
+                                                          .BmpCompression = bmpCompression,
+                                                          .TgaCompression = tgaCompression,
+                                                          .TiffCompression = tiffCompression,
+                                                          .GifCompression = gifCompression});
+    if (!failure)
+        return 0;
+    copyError(*failure, error, errorSize);
+    return 1;
+}

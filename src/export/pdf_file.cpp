@@ -1,0 +1,41 @@
+#include "export/pdf_file.h"
+
+#include "export/player.h"
+#include "export/vector/picture_file.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace vornik::exporting {
+namespace {
+
+// Rectangle edges are placed on a grid of this many points an inch: fine
+// enough that no print shows the rounding.
+constexpr int kPdfResolution = 2400;
+
+} // namespace
+
+std::optional<std::string> writePdfFile(const render::PlaceablePicture& picture,
+                                        const std::filesystem::path& path) {
+    const double unitsPerInch = picture.unitsPerInch > 0 ? picture.unitsPerInch : 2540;
+    const QSizeF size(picture.xExtent * 25.4 / unitsPerInch, picture.yExtent * 25.4 / unitsPerInch);
+    if (size.isEmpty())
+        return notWrittenText(path, "the symbol has no size to draw");
+    QPdfWriter writer(QString::fromStdString(path.string()));
+    writer.setCreator("Vornik");
+    writer.setResolution(kPdfResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(size, QPageSize::Millimeter), QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return notWrittenText(path, "the file could not be created");
+    const QSizeF pixels(size.width() / 25.4 * kPdfResolution,
+                        size.height() / 25.4 * kPdfResolution);
+    playMetafile(picture.metafile, painter, QRectF(QPointF(0, 0), pixels));
+    if (!painter.end())
+        return notWrittenText(path, "the file could not be finished");
+    return std::nullopt;
+}
+
+} // namespace vornik::exporting

@@ -1,0 +1,159 @@
+// EPS, SVG and PDF: drawn from the records at true size, read back by
+// Ghostscript and Qt's SVG renderer, and decoded.
+
+#include "export_support.h"
+#include "support/temp_folder.h"
+
+#include <QSvgRenderer>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <regex>
+
+namespace vornik::exporting {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kDpi = 300;
+
+struct SymbolRow {
+    const char* name;
+    const char* commands;
+    ZXing::BarcodeFormat format;
+    const char* expected;
+    const char* visibleText; // what the human-readable line shows
+};
+
+const SymbolRow kSymbols[] = {
+    {"Code39", "[CODE39][MESSAGE='VORNIK-39']", ZXing::BarcodeFormat::Code39, "VORNIK-39",
+     "VORNIK-39"},
+    {"Code128", "[CODE128][MESSAGE='Vornik 128'][COMMENT=Lot 7]", ZXing::BarcodeFormat::Code128,
+     "Vornik 128", "Lot7"},
+    // Characters the documents must escape: PostScript's ( ) \ and XML's < & >.
+    {"Escapes", "[CODE128][MESSAGE='a(b)\\c<&>d'][COMMENT=(<&>)]", ZXing::BarcodeFormat::Code128,
+     "a(b)\\c<&>d", "(<&>)"},
+    {"Rotated", "[CODE128][MESSAGE='Up 270'][VERTUP][QUIETZONES=ON]", ZXing::BarcodeFormat::Code128,
+     "Up 270", "U"},
+};
+
+int pixelsFor(int units) {
+    return static_cast<int>(std::lround(units * double{kDpi} / 2540));
+}
+
+QImage ghostscriptImage(const fs::path& file, const fs::path& png, bool eps) {
+    const std::string command = std::string("gs -q -dNOPAUSE -dBATCH -dSAFER ") +
+                                (eps ? "-dEPSCrop " : "") + "-sDEVICE=png16m -r" +
+                                std::to_string(kDpi) + " -sOutputFile=" + png.string() + " " +
+                                file.string();
+    return runQuietly(command) == 0 ? loadImage(png) : QImage();
+}
+
+QImage svgImage(const fs::path& file, int width, int height) {
+    QSvgRenderer renderer(QString::fromStdString(file.string()));
+    if (!renderer.isValid())
+        return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+// The text Ghostscript finds in a document (text that stayed text), without
+// the blanks and line ends it puts between characters set apart.
+std::string documentText(const fs::path& file) {
+    std::string text = outputOf("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite "
+                                "-sOutputFile=- " +
+                                file.string());
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+    return text;
+}
+
+void expectSize(const QImage& image, int widthUnits, int heightUnits, int slack) {
+    EXPECT_NEAR(image.width(), pixelsFor(widthUnits), slack);
+    EXPECT_NEAR(image.height(), pixelsFor(heightUnits), slack);
+}
+
+TEST(VectorExportTest, EpsIsTrueSizeAndReadsBack) {
+    const testing::TempFolder folder;
+    for (const SymbolRow& row : kSymbols) {
+        SCOPED_TRACE(row.name);
+        ExportSession session;
+        const fs::path eps = folder.path() / (std::string(row.name) + ".Eps");
+        ASSERT_TRUE(session.buildAndSave(row.commands, eps));
+        const std::string document = testing::readFile(eps);
+        const double widthPoints = session.widthUnits() * 72.0 / 2540;
+        const double heightPoints = session.heightUnits() * 72.0 / 2540;
+        EXPECT_NE(document.find("%%BoundingBox: 0 0 " +
+                                std::to_string(static_cast<int>(std::ceil(widthPoints))) + " " +
+                                std::to_string(static_cast<int>(std::ceil(heightPoints))) + "\n"),
+                  std::string::npos);
+        const QImage image = ghostscriptImage(eps, folder.path() / "eps.png", true);
+        expectSize(image, session.widthUnits(), session.heightUnits(), 1);
+        EXPECT_EQ(decodeImage(image, ZXing::DecodeHints().setFormats(row.format)), row.expected);
+        EXPECT_NE(documentText(eps).find(row.visibleText), std::string::npos);
+    }
+}
+
+TEST(VectorExportTest, SvgIsTrueSizeAndReadsBack) {
+    const testing::TempFolder folder;
+    for (const SymbolRow& row : kSymbols) {
+        SCOPED_TRACE(row.name);
+        ExportSession session;
+        const fs::path svg = folder.path() / (std::string(row.name) + ".svg");
+        ASSERT_TRUE(session.buildAndSave(row.commands, svg));
+        const std::string document = testing::readFile(svg);
+        std::smatch size;
+        ASSERT_TRUE(std::regex_search(document, size,
+                                      std::regex(R"(width="([0-9.]+)mm" height="([0-9.]+)mm")")));
+        EXPECT_NEAR(std::stod(size[1]) * 100, session.widthUnits(), 0.01);
+        EXPECT_NEAR(std::stod(size[2]) * 100, session.heightUnits(), 0.01);
+        EXPECT_EQ(document.find("<image"), std::string::npos);
+        const QImage image =
+            svgImage(svg, pixelsFor(session.widthUnits()), pixelsFor(session.heightUnits()));
+        EXPECT_EQ(decodeImage(image, ZXing::DecodeHints().setFormats(row.format)), row.expected);
+    }
+}
+
+TEST(VectorExportTest, PdfIsOnePageOfTheSymbolsSize) {
+    const testing::TempFolder folder;
+    for (const SymbolRow& row : kSymbols) {
+        SCOPED_TRACE(row.name);
+        ExportSession session;
+        const fs::path pdf = folder.path() / (std::string(row.name) + ".pdf");
+        ASSERT_TRUE(session.buildAndSave(row.commands, pdf));
+        const QImage image = ghostscriptImage(pdf, folder.path() / "pdf.png", false);
+        // The page's size is kept in whole points: up to a point more each way.
+        expectSize(image, session.widthUnits(), session.heightUnits(), kDpi / 72 + 1);
+        EXPECT_EQ(decodeImage(image, ZXing::DecodeHints().setFormats(row.format)), row.expected);
+        EXPECT_NE(documentText(pdf).find(row.visibleText), std::string::npos);
+    }
+}
+
+// A source that is no metafile, or a destination that cannot be written,
+// gives a sentence and leaves no file.
+TEST(VectorExportTest, FailuresAreToldAndLeaveNothing) {
+    const testing::TempFolder folder;
+    const fs::path notAPicture = folder.write("junk.wmf", "not a metafile");
+    ExportSession session;
+    ASSERT_TRUE(session.run("[CODE39][MESSAGE='A'][BUILD/COPY]"));
+    for (const ImageFormat format : {ImageFormat::Svg, ImageFormat::Eps, ImageFormat::Pdf}) {
+        ImageConversion request = imageConversion(session.job(), notAPicture.string(),
+                                                  (folder.path() / "out").string(), format);
+        auto error = convertImage(request);
+        ASSERT_TRUE(error);
+        EXPECT_TRUE(error->starts_with("The picture " + notAPicture.string() +
+                                       " is not a placeable metafile: "))
+            << *error;
+        request.source = session.state().TempMetafilePath;
+        request.destination = (folder.path() / "no/such/folder/out").string();
+        error = convertImage(request);
+        ASSERT_TRUE(error);
+        EXPECT_TRUE(error->starts_with("The file " + request.destination + " could not be written"))
+            << *error;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+} // namespace
+} // namespace vornik::exporting
