@@ -1,0 +1,163 @@
+#include "export/raster/colour_reduction.h"
+
+#include "export/raster/pixel_access.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+
+namespace vornik::exporting {
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+
+[[nodiscard]] std::uint32_t key(Rgb colour) {
+    return (std::uint32_t{colour.red} << 16) | (std::uint32_t{colour.green} << 8) | colour.blue;
+}
+
+[[nodiscard]] PixelImage emptyLike(const PixelImage& picture, int bitsPerPixel) {
+    PixelImage image;
+    image.width = picture.width;
+    image.height = picture.height;
+    image.bitsPerPixel = bitsPerPixel;
+    image.dotsPerInch = picture.dotsPerInch;
+    image.pixels.assign(image.bytesPerRow() * static_cast<std::size_t>(image.height), 0);
+    return image;
+}
+
+// The two entries of a 1-bit palette, the darker first: the picture's own
+// colours when it has two, else its darkest and lightest.
+[[nodiscard]] std::array<Rgb, 2> twoColourPalette(const PixelImage& picture) {
+    std::optional<Rgb> darkest;
+    std::optional<Rgb> lightest;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgb colour = colourAt(picture, x, y);
+            if (!darkest || luminance(colour) < luminance(*darkest))
+                darkest = colour;
+            if (!lightest || luminance(colour) > luminance(*lightest))
+                lightest = colour;
+            // Two colours of equal luminance: keep both, first seen first.
+            if (darkest == lightest && colour != *darkest)
+                lightest = colour;
+        }
+    if (!darkest)
+        return {kBlack, kWhite};
+    if (*darkest != *lightest)
+        return {*darkest, *lightest};
+    // One colour: pair it with whichever of black and white it is farther from.
+    return luminance(*darkest) >= luminance(kWhite) / 2 ? std::array{kBlack, *darkest}
+                                                        : std::array{*darkest, kWhite};
+}
+
+[[nodiscard]] PixelImage reduceToTwoColours(const PixelImage& picture) {
+    const auto palette = twoColourPalette(picture);
+    const int darkLuminance = luminance(palette[0]);
+    const int lightLuminance = luminance(palette[1]);
+    PixelImage image = emptyLike(picture, 1);
+    image.palette.assign(palette.begin(), palette.end());
+    for (int y = 0; y < picture.height; ++y) {
+        std::uint8_t* row = image.pixels.data() + static_cast<std::size_t>(y) * image.bytesPerRow();
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgb colour = colourAt(picture, x, y);
+            const bool light = colour == palette[1] ||
+                               (colour != palette[0] && lightLuminance - luminance(colour) <
+                                                            luminance(colour) - darkLuminance);
+            if (light)
+                row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        }
+    }
+    return image;
+}
+
+// The index of each pixel in a palette of the picture's colours in order of
+// first appearance, or nothing when there are more than 256.
+[[nodiscard]] std::optional<PixelImage> exactPalette(const PixelImage& picture) {
+    PixelImage image = emptyLike(picture, 8);
+    std::unordered_map<std::uint32_t, std::uint8_t> indexOf;
+    std::optional<Rgb> previous;
+    std::uint8_t previousIndex = 0;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgb colour = colourAt(picture, x, y);
+            if (colour != previous) { // bars make long runs of one colour
+                auto found = indexOf.find(key(colour));
+                if (found == indexOf.end()) {
+                    if (image.palette.size() == 256)
+                        return std::nullopt;
+                    found = indexOf.emplace(key(colour), image.palette.size()).first;
+                    image.palette.push_back(colour);
+                }
+                previous = colour;
+                previousIndex = found->second;
+            }
+            image.pixels[static_cast<std::size_t>(y) * image.bytesPerRow() + x] = previousIndex;
+        }
+    return image;
+}
+
+// The nearest of the six levels 0, 51, ..., 255 of one channel.
+[[nodiscard]] int cubeLevel(std::uint8_t value) {
+    return (value + 25) / 51;
+}
+
+[[nodiscard]] PixelImage reduceToColourCube(const PixelImage& picture) {
+    PixelImage image = emptyLike(picture, 8);
+    for (int red = 0; red < 6; ++red)
+        for (int green = 0; green < 6; ++green)
+            for (int blue = 0; blue < 6; ++blue)
+                image.palette.push_back({static_cast<std::uint8_t>(red * 51),
+                                         static_cast<std::uint8_t>(green * 51),
+                                         static_cast<std::uint8_t>(blue * 51)});
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgb colour = colourAt(picture, x, y);
+            image.pixels[static_cast<std::size_t>(y) * image.bytesPerRow() + x] =
+                static_cast<std::uint8_t>(cubeLevel(colour.red) * 36 + cubeLevel(colour.green) * 6 +
+                                          cubeLevel(colour.blue));
+        }
+    return image;
+}
+
+} // namespace
+
+PixelImage reduceColours(const PixelImage& picture, int bitsPerPixel) {
+    if (bitsPerPixel == 1)
+        return reduceToTwoColours(picture);
+    if (bitsPerPixel == 8) {
+        if (auto exact = exactPalette(picture))
+            return std::move(*exact);
+        return reduceToColourCube(picture);
+    }
+    return expandToFullColour(picture);
+}
+
+bool isGreyscale(const PixelImage& image) {
+    if (image.bitsPerPixel != 24)
+        return std::all_of(image.palette.begin(), image.palette.end(), isGrey);
+    for (std::size_t at = 0; at + 2 < image.pixels.size(); at += 3)
+        if (image.pixels[at] != image.pixels[at + 1] ||
+            image.pixels[at + 1] != image.pixels[at + 2])
+            return false;
+    return true;
+}
+
+PixelImage expandToFullColour(const PixelImage& image) {
+    if (image.bitsPerPixel == 24)
+        return image;
+    PixelImage full = emptyLike(image, 24);
+    std::uint8_t* out = full.pixels.data();
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const Rgb colour = colourAt(image, x, y);
+            *out++ = colour.red;
+            *out++ = colour.green;
+            *out++ = colour.blue;
+        }
+    return full;
+}
+
+} // namespace vornik::exporting

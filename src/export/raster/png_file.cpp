@@ -1,0 +1,123 @@
+#include "export/raster/png_file.h"
+
+#include "export/raster/output_file.h"
+
+#include <array>
+#include <cmath>
+#include <csetjmp>
+#include <cstdio>
+#include <png.h>
+
+namespace vornik::exporting {
+namespace {
+
+// libpng reports errors through a function that must not return; it jumps
+// back to encodePng, which turns the message into a value.
+struct PngContext {
+    std::jmp_buf jump;
+    char message[200] = "";
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+};
+
+void onPngError(png_structp png, png_const_charp message) {
+    auto* context = static_cast<PngContext*>(png_get_error_ptr(png));
+    std::snprintf(context->message, sizeof context->message, "%s", message);
+    std::longjmp(context->jump, 1);
+}
+
+void onPngWarning(png_structp, png_const_charp) {}
+
+// The filter option, stored as twice its position in the list: all (libpng
+// chooses the best for each row), none, sub, up, average, Paeth.
+[[nodiscard]] int filterMask(int pngFilter) {
+    switch (pngFilter) {
+    case 2:
+        return PNG_FILTER_NONE;
+    case 4:
+        return PNG_FILTER_SUB;
+    case 6:
+        return PNG_FILTER_UP;
+    case 8:
+        return PNG_FILTER_AVG;
+    case 10:
+        return PNG_FILTER_PAETH;
+    }
+    return PNG_ALL_FILTERS;
+}
+
+[[nodiscard]] bool isBlackAndWhite(const PixelImage& image) {
+    return image.bitsPerPixel == 1 && image.palette[0] == Rgb{0, 0, 0} &&
+           image.palette[1] == Rgb{255, 255, 255};
+}
+
+// Jumps out through onPngError on failure.
+void writeHeader(const PngContext& context, const PixelImage& image, const RasterOptions& options) {
+    int colourType = PNG_COLOR_TYPE_PALETTE;
+    if (image.bitsPerPixel == 24)
+        colourType = PNG_COLOR_TYPE_RGB;
+    else if (isBlackAndWhite(image))
+        colourType = PNG_COLOR_TYPE_GRAY; // 0 black, 1 white, as the palette
+    png_set_IHDR(context.png, context.info, static_cast<png_uint_32>(image.width),
+                 static_cast<png_uint_32>(image.height), image.bitsPerPixel == 1 ? 1 : 8,
+                 colourType, options.pngInterlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (colourType == PNG_COLOR_TYPE_PALETTE) {
+        std::array<png_color, 256> palette{};
+        for (std::size_t i = 0; i < image.palette.size(); ++i)
+            palette[i] = {image.palette[i].red, image.palette[i].green, image.palette[i].blue};
+        png_set_PLTE(context.png, context.info, palette.data(),
+                     static_cast<int>(image.palette.size()));
+    }
+    if (image.dotsPerInch > 0) {
+        const auto perMetre = static_cast<png_uint_32>(std::lround(image.dotsPerInch / 0.0254));
+        png_set_pHYs(context.png, context.info, perMetre, perMetre, PNG_RESOLUTION_METER);
+    }
+    // libpng leaves palette and low-depth images unfiltered unless a filter
+    // is set explicitly, so it is set whatever the image.
+    png_set_filter(context.png, PNG_FILTER_TYPE_BASE, filterMask(options.pngFilter));
+    png_write_info(context.png, context.info);
+}
+
+// Every libpng call happens below the jump point, and no object with a
+// destructor lives between it and them.
+[[nodiscard]] bool encodePng(PngContext& context, const PixelImage& image,
+                             const RasterOptions& options, std::FILE* stream) {
+    if (setjmp(context.jump)) {
+        png_destroy_write_struct(&context.png, &context.info);
+        return false;
+    }
+    context.png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, onPngError, onPngWarning);
+    if (context.png == nullptr) {
+        std::snprintf(context.message, sizeof context.message, "libpng could not start");
+        return false;
+    }
+    context.info = png_create_info_struct(context.png);
+    if (context.info == nullptr)
+        png_error(context.png, "out of memory");
+    png_init_io(context.png, stream);
+    writeHeader(context, image, options);
+    const int passes = png_set_interlace_handling(context.png);
+    for (int pass = 0; pass < passes; ++pass)
+        for (int y = 0; y < image.height; ++y)
+            png_write_row(context.png, image.row(y).data());
+    png_write_end(context.png, context.info);
+    png_destroy_write_struct(&context.png, &context.info);
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> writePngFile(const PixelImage& image, const RasterOptions& options,
+                                        const std::filesystem::path& path) {
+    OutputFile file(path);
+    if (auto reason = file.open())
+        return reason;
+    PngContext context;
+    if (!encodePng(context, image, options, file.stream()))
+        return std::ferror(file.stream()) ? systemReason() : std::string(context.message);
+    return file.finish();
+}
+
+} // namespace vornik::exporting
