@@ -35,13 +35,15 @@ PixelImage pixelImage(const QImage& image, double dotsPerInch) {
     picture.width = image.width();
     picture.height = image.height();
     picture.dotsPerInch = dotsPerInch;
-    picture.pixels.reserve(static_cast<std::size_t>(image.width()) * image.height() * 3);
-    for (int y = 0; y < image.height(); ++y) {
+    const std::size_t width = static_cast<std::size_t>(picture.width);
+    picture.pixels.resize(width * static_cast<std::size_t>(picture.height) * 3);
+    std::uint8_t* out = picture.pixels.data();
+    for (int y = 0; y < picture.height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            picture.pixels.push_back(static_cast<std::uint8_t>(qRed(line[x])));
-            picture.pixels.push_back(static_cast<std::uint8_t>(qGreen(line[x])));
-            picture.pixels.push_back(static_cast<std::uint8_t>(qBlue(line[x])));
+        for (std::size_t x = 0; x < width; ++x) {
+            *out++ = static_cast<std::uint8_t>(qRed(line[x]));
+            *out++ = static_cast<std::uint8_t>(qGreen(line[x]));
+            *out++ = static_cast<std::uint8_t>(qBlue(line[x]));
         }
     }
     return picture;
