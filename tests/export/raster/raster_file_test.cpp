@@ -3,6 +3,7 @@
 #include "support/row_name.h"
 #include "support/temp_folder.h"
 
+#include <array>
 #include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -271,10 +272,16 @@ TEST_P(RasterUnwritable, ReportsTheSystemReasonAndLeavesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
 }
 
+[[nodiscard]] std::string formatName(const ::testing::TestParamInfo<ImageFormat>& info) {
+    constexpr std::array<const char*, 7> kNames{"Png", "Jpeg", "Tiff", "Gif", "Bmp", "Tga", "Pcx"};
+    return kNames[static_cast<std::size_t>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryFormat, RasterUnwritable,
                          ::testing::Values(ImageFormat::Png, ImageFormat::Jpeg, ImageFormat::Tiff,
                                            ImageFormat::Gif, ImageFormat::Bmp, ImageFormat::Tga,
-                                           ImageFormat::Pcx));
+                                           ImageFormat::Pcx),
+                         formatName);
 
 // Caps the size of files this process writes, so that a write fails half
 // way with "File too large" instead of the signal that would end the test.
