@@ -6,6 +6,7 @@
 #include "export/vector/picture_file.h"
 
 #include <QImage>
+#include <cstring>
 
 namespace vornik::exporting {
 namespace {
@@ -35,17 +36,14 @@ PixelImage pixelImage(const QImage& image, double dotsPerInch) {
     picture.width = image.width();
     picture.height = image.height();
     picture.dotsPerInch = dotsPerInch;
-    const std::size_t width = static_cast<std::size_t>(picture.width);
-    picture.pixels.resize(width * static_cast<std::size_t>(picture.height) * 3);
-    std::uint8_t* out = picture.pixels.data();
-    for (int y = 0; y < picture.height; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (std::size_t x = 0; x < width; ++x) {
-            *out++ = static_cast<std::uint8_t>(qRed(line[x]));
-            *out++ = static_cast<std::uint8_t>(qGreen(line[x]));
-            *out++ = static_cast<std::uint8_t>(qBlue(line[x]));
-        }
-    }
+    const QImage rgb = image.format() == QImage::Format_RGB888
+                           ? image
+                           : image.convertToFormat(QImage::Format_RGB888);
+    const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
+    picture.pixels.resize(rowBytes * static_cast<std::size_t>(picture.height));
+    for (int y = 0; y < picture.height; ++y)
+        std::memcpy(picture.pixels.data() + rowBytes * static_cast<std::size_t>(y),
+                    rgb.constScanLine(y), rowBytes);
     return picture;
 }
 
@@ -64,7 +62,10 @@ std::optional<std::string> writeRaster(const ImageConversion& request,
                                                std::to_string(request.RasterResolution) +
                                                " dots per inch");
     const RasterOptions options = rasterOptions(request);
-    const bool twoColours = writtenBitsPerPixel(request.format, options) == 1;
+    // A two-colour picture is drawn without anti-aliasing, so that bars and
+    // text stay crisp, also where the format stores it at a larger depth.
+    const bool twoColours =
+        options.bitsPerPixel == 1 || writtenBitsPerPixel(request.format, options) == 1;
     const QImage image = renderToImage(picture.metafile, width, height, dpi,
                                        twoColours ? TextRendering::Crisp : TextRendering::Smooth);
     if (image.isNull())

@@ -205,7 +205,7 @@ QImage renderToImage(const render::Metafile& metafile, int xExtentUnits, int yEx
         return {};
     }
     QImage image(pixelsFor(xExtentUnits, dotsPerInch), pixelsFor(yExtentUnits, dotsPerInch),
-                 QImage::Format_RGB32);
+                 QImage::Format_RGB888);
     if (image.isNull()) {
         return {};
     }

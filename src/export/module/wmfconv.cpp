@@ -6,6 +6,7 @@
 
 #include "core/app/ascii_case.h"
 #include "core/app/image_format.h"
+#include "export/allocator_tuning.h"
 #include "export/image_converter.h"
 
 #include <QGuiApplication>
@@ -34,6 +35,7 @@ void ensureGuiApplication() {
             std::fprintf(stderr, "vornik: %s\n", qPrintable(text));
     });
     new QGuiApplication(argc, argv);
+    vornik::exporting::keepLargeBuffersInHeap();
 }
 
 void copyError(const std::string& text, char* error, std::size_t errorSize) {

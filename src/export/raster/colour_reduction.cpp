@@ -28,22 +28,33 @@ constexpr Rgb kWhite{255, 255, 255};
     return image;
 }
 
+// Calls `visit` with each pixel's colour of a 24-bit picture, row by row.
+template <typename Visit> void forEachColour(const PixelImage& picture, Visit visit) {
+    const std::uint8_t* at = picture.pixels.data();
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x, at += 3)
+            visit(x, y, Rgb{at[0], at[1], at[2]});
+}
+
 // The two entries of a 1-bit palette, the darker first: the picture's own
-// colours when it has two, else its darkest and lightest.
+// colours when it has two, else its darkest and lightest. Bars make long runs
+// of one colour, so a pixel like the one before it is passed over.
 [[nodiscard]] std::array<Rgb, 2> twoColourPalette(const PixelImage& picture) {
     std::optional<Rgb> darkest;
     std::optional<Rgb> lightest;
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
-            const Rgb colour = colourAt(picture, x, y);
-            if (!darkest || luminance(colour) < luminance(*darkest))
-                darkest = colour;
-            if (!lightest || luminance(colour) > luminance(*lightest))
-                lightest = colour;
-            // Two colours of equal luminance: keep both, first seen first.
-            if (darkest == lightest && colour != *darkest)
-                lightest = colour;
-        }
+    std::optional<std::uint32_t> previous;
+    forEachColour(picture, [&](int, int, Rgb colour) {
+        if (key(colour) == previous)
+            return;
+        previous = key(colour);
+        if (!darkest || luminance(colour) < luminance(*darkest))
+            darkest = colour;
+        if (!lightest || luminance(colour) > luminance(*lightest))
+            lightest = colour;
+        // Two colours of equal luminance: keep both, first seen first.
+        if (darkest == lightest && colour != *darkest)
+            lightest = colour;
+    });
     if (!darkest)
         return {kBlack, kWhite};
     if (*darkest != *lightest)
@@ -57,17 +68,26 @@ constexpr Rgb kWhite{255, 255, 255};
     const auto palette = twoColourPalette(picture);
     const int darkLuminance = luminance(palette[0]);
     const int lightLuminance = luminance(palette[1]);
+    const auto isLight = [&](Rgb colour) {
+        return colour == palette[1] ||
+               (colour != palette[0] &&
+                lightLuminance - luminance(colour) < luminance(colour) - darkLuminance);
+    };
     PixelImage image = emptyLike(picture, 1);
     image.palette.assign(palette.begin(), palette.end());
+    const std::uint8_t* in = picture.pixels.data();
+    std::uint32_t previous = key(palette[0]);
+    bool light = false;
     for (int y = 0; y < picture.height; ++y) {
-        std::uint8_t* row = image.pixels.data() + static_cast<std::size_t>(y) * image.bytesPerRow();
-        for (int x = 0; x < picture.width; ++x) {
-            const Rgb colour = colourAt(picture, x, y);
-            const bool light = colour == palette[1] ||
-                               (colour != palette[0] && lightLuminance - luminance(colour) <
-                                                            luminance(colour) - darkLuminance);
+        std::uint8_t* out = image.pixels.data() + static_cast<std::size_t>(y) * image.bytesPerRow();
+        for (int x = 0; x < picture.width; ++x, in += 3) {
+            const Rgb colour{in[0], in[1], in[2]};
+            if (key(colour) != previous) {
+                previous = key(colour);
+                light = isLight(colour);
+            }
             if (light)
-                row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+                out[x >> 3] |= static_cast<std::uint8_t>(0x80u >> (x & 7));
         }
     }
     return image;
@@ -80,22 +100,27 @@ constexpr Rgb kWhite{255, 255, 255};
     std::unordered_map<std::uint32_t, std::uint8_t> indexOf;
     std::optional<Rgb> previous;
     std::uint8_t previousIndex = 0;
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
-            const Rgb colour = colourAt(picture, x, y);
-            if (colour != previous) { // bars make long runs of one colour
-                auto found = indexOf.find(key(colour));
-                if (found == indexOf.end()) {
-                    if (image.palette.size() == 256)
-                        return std::nullopt;
-                    found = indexOf.emplace(key(colour), image.palette.size()).first;
-                    image.palette.push_back(colour);
+    bool tooMany = false;
+    forEachColour(picture, [&](int x, int y, Rgb colour) {
+        if (tooMany)
+            return;
+        if (colour != previous) { // bars make long runs of one colour
+            auto found = indexOf.find(key(colour));
+            if (found == indexOf.end()) {
+                if (image.palette.size() == 256) {
+                    tooMany = true;
+                    return;
                 }
-                previous = colour;
-                previousIndex = found->second;
+                found = indexOf.emplace(key(colour), image.palette.size()).first;
+                image.palette.push_back(colour);
             }
-            image.pixels[static_cast<std::size_t>(y) * image.bytesPerRow() + x] = previousIndex;
+            previous = colour;
+            previousIndex = found->second;
         }
+        image.pixels[static_cast<std::size_t>(y) * image.bytesPerRow() + x] = previousIndex;
+    });
+    if (tooMany)
+        return std::nullopt;
     return image;
 }
 
@@ -125,6 +150,8 @@ constexpr Rgb kWhite{255, 255, 255};
 } // namespace
 
 PixelImage reduceColours(const PixelImage& picture, int bitsPerPixel) {
+    if (picture.bitsPerPixel != 24)
+        return reduceColours(expandToFullColour(picture), bitsPerPixel);
     if (bitsPerPixel == 1)
         return reduceToTwoColours(picture);
     if (bitsPerPixel == 8) {
