@@ -49,6 +49,7 @@ struct Labeller {
         app.job().RasterResolution = kDpi;
         app.setUnits(vornik::Units::InchesMils);
         app.boxes().editWidth("10", vornik::BoxEdit::Command); // mils: 3 pixels a module
+        if (std::getenv("NOTEXT")) app.job().IncludeText = false;
     }
     ~Labeller() { (void)app.shutDown(false); }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <unordered_map>
 
@@ -28,12 +29,32 @@ constexpr Rgb kWhite{255, 255, 255};
     return image;
 }
 
-// Calls `visit` with each pixel's colour of a 24-bit picture, row by row.
-template <typename Visit> void forEachColour(const PixelImage& picture, Visit visit) {
-    const std::uint8_t* at = picture.pixels.data();
-    for (int y = 0; y < picture.height; ++y)
+// Whether a row of a picture repeats the row above it. Bars run the height
+// of a symbol, so most rows do, and need not be looked at pixel by pixel.
+[[nodiscard]] bool repeatsRowAbove(const PixelImage& picture, int y) {
+    return y > 0 && std::memcmp(picture.row(y).data(), picture.row(y - 1).data(),
+                                picture.bytesPerRow()) == 0;
+}
+
+// Calls `visit` with each pixel's colour of a 24-bit picture, row by row;
+// for a row that repeats the one above, `repeat` with its number instead.
+template <typename Visit, typename Repeat>
+void forEachColour(const PixelImage& picture, Visit visit, Repeat repeat) {
+    for (int y = 0; y < picture.height; ++y) {
+        if (repeatsRowAbove(picture, y)) {
+            repeat(y);
+            continue;
+        }
+        const std::uint8_t* at = picture.row(y).data();
         for (int x = 0; x < picture.width; ++x, at += 3)
             visit(x, y, Rgb{at[0], at[1], at[2]});
+    }
+}
+
+// Copies row y - 1 of a reduced image to row y.
+void copyRowAbove(PixelImage& image, int y) {
+    std::uint8_t* row = image.pixels.data() + static_cast<std::size_t>(y) * image.bytesPerRow();
+    std::memcpy(row, row - image.bytesPerRow(), image.bytesPerRow());
 }
 
 // The two entries of a 1-bit palette, the darker first: the picture's own
@@ -43,18 +64,21 @@ template <typename Visit> void forEachColour(const PixelImage& picture, Visit vi
     std::optional<Rgb> darkest;
     std::optional<Rgb> lightest;
     std::optional<std::uint32_t> previous;
-    forEachColour(picture, [&](int, int, Rgb colour) {
-        if (key(colour) == previous)
-            return;
-        previous = key(colour);
-        if (!darkest || luminance(colour) < luminance(*darkest))
-            darkest = colour;
-        if (!lightest || luminance(colour) > luminance(*lightest))
-            lightest = colour;
-        // Two colours of equal luminance: keep both, first seen first.
-        if (darkest == lightest && colour != *darkest)
-            lightest = colour;
-    });
+    forEachColour(
+        picture,
+        [&](int, int, Rgb colour) {
+            if (key(colour) == previous)
+                return;
+            previous = key(colour);
+            if (!darkest || luminance(colour) < luminance(*darkest))
+                darkest = colour;
+            if (!lightest || luminance(colour) > luminance(*lightest))
+                lightest = colour;
+            // Two colours of equal luminance: keep both, first seen first.
+            if (darkest == lightest && colour != *darkest)
+                lightest = colour;
+        },
+        [](int) {});
     if (!darkest)
         return {kBlack, kWhite};
     if (*darkest != *lightest)
@@ -75,21 +99,20 @@ template <typename Visit> void forEachColour(const PixelImage& picture, Visit vi
     };
     PixelImage image = emptyLike(picture, 1);
     image.palette.assign(palette.begin(), palette.end());
-    const std::uint8_t* in = picture.pixels.data();
     std::uint32_t previous = key(palette[0]);
     bool light = false;
-    for (int y = 0; y < picture.height; ++y) {
-        std::uint8_t* out = image.pixels.data() + static_cast<std::size_t>(y) * image.bytesPerRow();
-        for (int x = 0; x < picture.width; ++x, in += 3) {
-            const Rgb colour{in[0], in[1], in[2]};
+    forEachColour(
+        picture,
+        [&](int x, int y, Rgb colour) {
             if (key(colour) != previous) {
                 previous = key(colour);
                 light = isLight(colour);
             }
             if (light)
-                out[x >> 3] |= static_cast<std::uint8_t>(0x80u >> (x & 7));
-        }
-    }
+                image.pixels[static_cast<std::size_t>(y) * image.bytesPerRow() + (x >> 3)] |=
+                    static_cast<std::uint8_t>(0x80u >> (x & 7));
+        },
+        [&](int y) { copyRowAbove(image, y); });
     return image;
 }
 
@@ -101,24 +124,27 @@ template <typename Visit> void forEachColour(const PixelImage& picture, Visit vi
     std::optional<Rgb> previous;
     std::uint8_t previousIndex = 0;
     bool tooMany = false;
-    forEachColour(picture, [&](int x, int y, Rgb colour) {
-        if (tooMany)
-            return;
-        if (colour != previous) { // bars make long runs of one colour
-            auto found = indexOf.find(key(colour));
-            if (found == indexOf.end()) {
-                if (image.palette.size() == 256) {
-                    tooMany = true;
-                    return;
+    forEachColour(
+        picture,
+        [&](int x, int y, Rgb colour) {
+            if (tooMany)
+                return;
+            if (colour != previous) { // bars make long runs of one colour
+                auto found = indexOf.find(key(colour));
+                if (found == indexOf.end()) {
+                    if (image.palette.size() == 256) {
+                        tooMany = true;
+                        return;
+                    }
+                    found = indexOf.emplace(key(colour), image.palette.size()).first;
+                    image.palette.push_back(colour);
                 }
-                found = indexOf.emplace(key(colour), image.palette.size()).first;
-                image.palette.push_back(colour);
+                previous = colour;
+                previousIndex = found->second;
             }
-            previous = colour;
-            previousIndex = found->second;
-        }
-        image.pixels[static_cast<std::size_t>(y) * image.bytesPerRow() + x] = previousIndex;
-    });
+            image.pixels[static_cast<std::size_t>(y) * image.bytesPerRow() + x] = previousIndex;
+        },
+        [&](int y) { copyRowAbove(image, y); });
     if (tooMany)
         return std::nullopt;
     return image;
