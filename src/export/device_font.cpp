@@ -4,8 +4,11 @@
 #include "export/windows1252.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace vornik::exporting {
 namespace {
@@ -54,6 +57,20 @@ int pixelSizeFor(QFont font, double height, const QPaintDevice* device) {
     return std::max(1, nearest(height * trial / cell));
 }
 
+// What a device font was made for.
+struct FontKey {
+    render::LogFont log;
+    double heightScale;
+    double widthScale;
+    int dpiX;
+    int dpiY;
+    bool operator==(const FontKey&) const = default;
+};
+
+// A batch of labels uses a font or two; a long-running program that has seen
+// many starts afresh rather than keep them all.
+constexpr std::size_t kCachedFonts = 32;
+
 } // namespace
 
 DeviceFont makeDeviceFont(const render::LogFont& log, double heightScale, double widthScale,
@@ -81,6 +98,20 @@ DeviceFont makeDeviceFont(const render::LogFont& log, double heightScale, double
         }
     }
     return result;
+}
+
+DeviceFont cachedDeviceFont(const render::LogFont& log, double heightScale, double widthScale,
+                            const QPaintDevice* device) {
+    thread_local std::vector<std::pair<FontKey, DeviceFont>> cache;
+    const FontKey key{log, heightScale, widthScale, device ? device->logicalDpiX() : 0,
+                      device ? device->logicalDpiY() : 0};
+    for (const auto& [made, font] : cache)
+        if (made == key)
+            return font;
+    if (cache.size() == kCachedFonts)
+        cache.clear();
+    cache.emplace_back(key, makeDeviceFont(log, heightScale, widthScale, device));
+    return cache.back().second;
 }
 
 } // namespace vornik::exporting

@@ -24,4 +24,10 @@ struct DeviceFont {
 [[nodiscard]] DeviceFont makeDeviceFont(const render::LogFont& log, double heightScale,
                                         double widthScale, const QPaintDevice* device);
 
+// The same, remembered for later calls with the same font, scales and device
+// resolution on this thread: making a font ready measures it, which costs more
+// than drawing a label's text.
+[[nodiscard]] DeviceFont cachedDeviceFont(const render::LogFont& log, double heightScale,
+                                          double widthScale, const QPaintDevice* device);
+
 } // namespace vornik::exporting

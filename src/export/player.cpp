@@ -59,7 +59,6 @@ public:
         window_ = window;
         scaleX_ = target_.width() / window.extentX;
         scaleY_ = target_.height() / window.extentY;
-        fontCache_.reset();
     }
     void rectangle(const op::Rectangle& call, const LogPen& pen, const LogBrush& brush) override;
     void text(const op::TextOut& call, const render::TextStyle& style) override;
@@ -73,7 +72,7 @@ private:
     }
     [[nodiscard]] QRect deviceBox(const op::Rectangle& call) const;
     void drawFrame(const QRect& box, const LogPen& pen);
-    const DeviceFont& deviceFont(const LogFont& font);
+    [[nodiscard]] DeviceFont deviceFont(const LogFont& font) const;
 
     QPainter& painter_;
     QRectF target_;
@@ -81,8 +80,6 @@ private:
     render::Window window_;
     double scaleX_ = 1;
     double scaleY_ = 1;
-    // The last font made ready, kept while neither it nor the window changes.
-    std::optional<std::pair<LogFont, DeviceFont>> fontCache_;
 };
 
 // Each edge is mapped and rounded on its own, so that equal widths in units
@@ -106,7 +103,12 @@ void Player::rectangle(const op::Rectangle& call, const LogPen& pen, const LogBr
     if (brush.style != render::kBrushNull) {
         painter_.fillRect(box, toQColor(brush.color));
     }
-    if (pen.style != render::kPenNull) {
+    // An inside frame in the fill's own colour changes nothing: bars are
+    // drawn so, and their frames would cost four fills each.
+    const bool frameShows = pen.style != render::kPenNull &&
+                            !(pen.style == render::kPenInsideFrame &&
+                              brush.style != render::kBrushNull && pen.color == brush.color);
+    if (frameShows) {
         drawFrame(box, pen);
     }
 }
@@ -119,16 +121,13 @@ void Player::drawFrame(const QRect& box, const LogPen& pen) {
     fillFrame(painter_, box.adjusted(-outset, -outset, outset, outset), width, toQColor(pen.color));
 }
 
-const DeviceFont& Player::deviceFont(const LogFont& font) {
-    if (fontCache_ && fontCache_->first == font) {
-        return fontCache_->second;
-    }
-    DeviceFont face = makeDeviceFont(font, std::abs(scaleY_), std::abs(scaleX_), painter_.device());
+DeviceFont Player::deviceFont(const LogFont& font) const {
+    DeviceFont face =
+        cachedDeviceFont(font, std::abs(scaleY_), std::abs(scaleX_), painter_.device());
     if (textRendering_ == TextRendering::Crisp) {
         face.font.setStyleStrategy(QFont::NoAntialias);
     }
-    fontCache_.emplace(font, std::move(face));
-    return fontCache_->second;
+    return face;
 }
 
 // Where the text starts along its baseline, relative to the reference point.
@@ -161,7 +160,7 @@ void Player::text(const op::TextOut& call, const render::TextStyle& style) {
     if (text.isEmpty()) {
         return;
     }
-    const DeviceFont& face = deviceFont(style.font);
+    const DeviceFont face = deviceFont(style.font);
     const QFontMetricsF metrics(face.font, painter_.device());
     const double advance = metrics.horizontalAdvance(text);
     const QPointF origin(alignedX(style.align, advance), alignedBaseline(style.align, metrics));
