@@ -72,6 +72,11 @@ TEST(FilesProgram, AConfigurationFileArgumentIsTheJobTheCommandsActOn) {
               0);
     EXPECT_EQ(loaded, readFile(folder.path() / "d.wmf"));
     EXPECT_EQ(vornik(folder, "job.vkf"), 0);
+    EXPECT_EQ(vornik(folder, "--exec \"[code93][saveconfig]\""), 1);
+    EXPECT_EQ(readFile(folder.path() / "err"),
+              "vornik: \"Save Vornik Configuration As\" needs a file dialog, which this program "
+              "does not have; answered Cancel (name the file in the command, as in "
+              "[saveconfig(FILE)])\n");
     folder.write("bad.vkf", "not a job\r\n");
     EXPECT_EQ(vornik(folder, "bad.vkf"), 2);
     EXPECT_EQ(readFile(folder.path() / "err"),
