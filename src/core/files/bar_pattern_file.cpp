@@ -105,6 +105,12 @@ std::string barPatternFileText(const std::vector<std::int32_t>& widths) {
 
 bool SaveBarPatternFile(Application& app) {
     RunState& state = app.state();
+    // The command is there only while a linear symbol is on display.
+    const Symbology symbology = app.job().Symbology;
+    const bool twoDimensional = symbology == Symbology::Pdf417 || symbology == Symbology::Aztec ||
+                                symbology == Symbology::DataMatrix || isRssFamily(symbology);
+    if (!state.SymbolBuilt || twoDimensional || state.LastBarPattern.empty())
+        return false;
     const auto chosen = app.host().chooseFile({.title = "Save Bar Pattern As",
                                                .filter = std::string(kBarPatternFilter),
                                                .initialName = state.BarPatternPath,

@@ -34,8 +34,9 @@ inline constexpr std::string_view kBarPatternFilter =
 // the digits, a blank), then 0 the same way, then CR LF.
 [[nodiscard]] std::string barPatternFileText(const std::vector<std::int32_t>& widths);
 
-// Save .dbp File As: asks for the file (starting from the last name), writes
-// the last linear symbol's bar pattern to it and keeps the name. "File I/O
+// Save .dbp File As, which is there only while a linear symbol is on
+// display: asks for the file (starting from the last name), writes the
+// symbol's bar pattern to it and keeps the name. "File I/O
 // Error!" when the file cannot be written. False when nothing was written.
 bool SaveBarPatternFile(Application& app);
 

@@ -8,6 +8,8 @@
 #include "core/files/file_io.h"
 #include "core/serial/navigation.h"
 
+#include <algorithm>
+
 namespace vornik::files {
 
 namespace {
@@ -71,7 +73,10 @@ template <typename T> void assign(Application& app, T& field, T value) {
 
 std::vector<std::string> splitMessageLines(std::string_view text) {
     std::vector<std::string> lines;
-    lines.reserve(text.size() / 10 + 1);
+    // One entry per ten bytes is the usual guess; a huge file grows the
+    // list as it goes rather than reserving it all at once.
+    constexpr std::size_t kMostReserved = 1u << 16;
+    lines.reserve(std::min(text.size() / 10 + 1, kMostReserved));
     std::size_t pos = 0;
     while (pos < text.size()) {
         const auto end = text.find_first_of("\r\n", pos);

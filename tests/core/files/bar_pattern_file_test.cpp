@@ -45,6 +45,8 @@ TEST(BarPatternFileTest, ExportsTheElementWidthsOfTheLastSymbol) {
 TEST(BarPatternFileTest, CancelWritesNothingAndAFailureSaysSo) {
     const TempFolder folder;
     CommandSession session;
+    EXPECT_FALSE(SaveBarPatternFile(session.app)) << "no symbol";
+    EXPECT_TRUE(session.host.fileDialogs.empty());
     ASSERT_TRUE(session.run("[code39][message='A'][build/copy]"));
     session.state().BarPatternPath = "kept.dbp";
     EXPECT_FALSE(SaveBarPatternFile(session.app));
