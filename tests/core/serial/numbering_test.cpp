@@ -20,15 +20,10 @@ TEST(NumberingTest, DigitsArePaddedAndCutToTheirWidth) {
         {"HundredsCutOff", 100, 2, "00"},  {"AsManyAsNeeded", 12345, 0, "12345"},
         {"Negative", -1, 0, "-1"},         {"NegativeCut", -1, 3, "001"},
         {"HalfAwayFromZero", 2.5, 0, "3"}, {"NegativeHalf", -2.5, 0, "-3"},
-        {"HugeWidthCapped", 7, 1e9, ""},
     };
-    for (const auto& row : rows) {
-        const std::string digits = numberDigits(row.number, row.width);
-        if (std::string(row.name) == "HugeWidthCapped")
-            EXPECT_EQ(digits.size(), static_cast<std::size_t>(kMaxNumberDigits)) << row.name;
-        else
-            EXPECT_EQ(digits, row.digits) << row.name;
-    }
+    for (const auto& row : rows)
+        EXPECT_EQ(numberDigits(row.number, row.width), row.digits) << row.name;
+    EXPECT_EQ(numberDigits(7, 1e9).size(), static_cast<std::size_t>(kMaxNumberDigits));
 }
 
 TEST(NumberingTest, NextAndPreviousStepTheNumberIntoTheMessageOrSupplement) {
