@@ -107,7 +107,8 @@ job and reports on standard error. It needs no display.
 The desktop window is not part of this version yet.
 
 Usage:
-  vornik [--yes] --exec COMMANDS [--exec COMMANDS ...]
+  vornik [--yes] [FILE.vkf] --exec COMMANDS [--exec COMMANDS ...]
+  vornik [--yes] FILE.vkf
   vornik --help
   vornik --version
 
@@ -120,8 +121,10 @@ Options:
               or Retry. Without --yes, questions are answered Cancel or No.
   -h, --help  Show this help and exit.
   --version   Show the version and exit.
-  FILE        A configuration file to open. Configuration files arrive in a
-              later version; naming one is an error for now.
+  FILE.vkf    A configuration file (a whole job, saved with [saveconfig(FILE)])
+              to load at start-up, before any --exec runs: the commands then
+              act on the loaded job. A file that is not a configuration file
+              is reported, the job keeps its defaults and the exit status is 2.
 
 The command language:
   COMMANDS is a string of bracketed commands, run from left to right:
@@ -156,12 +159,21 @@ Settings:
   ($HOME/.config/Vornik/Vornik.conf when XDG_CONFIG_HOME is not set), in the
   section [Settings]. The desktop program will share the same file.
 
-Example:
+Message files and numbering:
+  [openmsgfile(FILE)] opens a text file of messages, one per line, and
+  builds the first; [next] and [previous] step through it and build. With
+  [incenable] on, [next] and [previous] step a serial number instead, set up
+  by [incstart=N], [incvalue=N], [incwidth=DIGITS], [incpreamble=TEXT] and
+  [incpostamble=TEXT]. [next] fails at the end of a file.
+
+Examples:
   vornik --exec "[code39][message='VORNIK-1'][build/copy][savebarcode(label.wmf)]"
+  vornik label.vkf --exec "[message='VORNIK-2'][build/copy][savebarcode(label.wmf)]"
+  vornik --exec "[code128][openmsgfile(list.txt)][savebarcode(1.wmf)][next][savebarcode(2.wmf)]"
 )";
 
 constexpr std::string_view kUsage =
-    R"(  vornik [--yes] --exec COMMANDS [--exec COMMANDS ...]
+    R"(  vornik [--yes] [FILE.vkf] --exec COMMANDS [--exec COMMANDS ...]
 for example:
   vornik --exec "[code39][message='ABC'][build/copy]"
 Try 'vornik --help' for more information.

@@ -74,6 +74,14 @@ MessageAnswer HeadlessHost::showMessage(const MessageBox& box) {
     return answer;
 }
 
+std::optional<std::string> HeadlessHost::chooseFile(const FileDialogRequest& request) {
+    errors_ << "vornik: \"" << request.title
+            << "\" needs a file dialog, which this program does not have; answered Cancel "
+               "(name the file in the command, as in [saveconfig(FILE)])\n"
+            << std::flush;
+    return std::nullopt;
+}
+
 // The advice only explains how to paste into a word processor; with nobody
 // to read it, it counts as read and closed, asking nothing to change.
 PasteAdviceAnswer HeadlessHost::showPasteAdvice(std::string_view) {

@@ -28,6 +28,10 @@ public:
     void beep() override;
     void setBusyPointer(bool) override {}
 
+    // There is no dialog to choose a file in: the user is told to name the
+    // file in the command, and the dialog counts as cancelled.
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+
     // Without a display or a desktop clipboard a symbol reaches the user
     // through the temporary metafile and the save commands only.
     void publishPicture(const render::CurrentPicture&, std::span<const std::uint8_t>) override {}

@@ -1,5 +1,6 @@
-// The vornik program. This version runs headless only: it takes its work from
-// --exec command strings and reports on standard error.
+// The vornik program. This version runs headless only: it loads the
+// configuration file it is given, takes its work from --exec command strings
+// and reports on standard error.
 
 #include "cli/command_line.h"
 #include "cli/headless_host.h"
@@ -116,12 +117,9 @@ int run(int argc, char** argv) {
         std::cout << vornik::cli::kVersionText << '\n';
         return kExitSuccess;
     }
-    if (commandLine.configurationFile) {
-        std::cerr << "vornik: cannot open " << *commandLine.configurationFile
-                  << ": configuration files are not supported by this version yet\n";
-        return kExitFailed;
-    }
-    if (commandLine.execStrings.empty())
+    // A configuration file alone is loaded (and built, when its numbering or
+    // message file asks for it): the exit status says whether it loaded.
+    if (commandLine.execStrings.empty() && !commandLine.configurationFile)
         return nothingToDo();
     return runHeadless(commandLine, argc > 0 ? argv[0] : "");
 }

@@ -38,6 +38,15 @@ PasteAdviceAnswer FakeHost::showPasteAdvice(std::string_view text) {
     return answer;
 }
 
+std::optional<std::string> FakeHost::chooseFile(const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    if (fileChoices.empty())
+        return std::nullopt;
+    auto choice = fileChoices.front();
+    fileChoices.pop_front();
+    return choice;
+}
+
 void FakeHost::emptyClipboard() {
     ++clipboardEmptied;
     clipboard.reset();

@@ -18,6 +18,7 @@ public:
     PasteAdviceAnswer showPasteAdvice(std::string_view text) override;
     void beep() override { ++beeps; }
     void setBusyPointer(bool busy) override { busyPointerCalls.push_back(busy); }
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     void publishPicture(const render::CurrentPicture& picture,
                         std::span<const std::uint8_t> placeableWmf) override {
         published.push_back(picture);
@@ -34,12 +35,14 @@ public:
     // Scripted answers, taken in order.
     std::deque<MessageAnswer> answers;
     std::deque<PasteAdviceAnswer> pasteAdviceAnswers;
+    std::deque<std::optional<std::string>> fileChoices; // cancelled when empty
 
     // What happened.
     std::vector<MessageBox> messages;
     std::vector<render::CurrentPicture> published;
     std::vector<std::vector<std::uint8_t>> publishedFiles;
     std::vector<std::string> pasteAdviceTexts;
+    std::vector<FileDialogRequest> fileDialogs;
     std::vector<bool> busyPointerCalls;
     int beeps = 0;
     int clipboardEmptied = 0;

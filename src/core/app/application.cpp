@@ -3,6 +3,7 @@
 #include "core/app/numeric_text.h"
 #include "core/app/program_texts.h"
 #include "core/app/temp_metafile.h"
+#include "core/files/configuration.h"
 
 #include <locale>
 
@@ -30,7 +31,14 @@ int usableResolution(int dotsPerInch) {
 } // namespace
 
 Application::Application(Host& host, StartupOptions options)
-    : host_(host), options_(std::move(options)), boxes_(job_, state_) {}
+    : host_(host), options_(std::move(options)), boxes_(job_, state_) {
+    loadConfiguration = [](Application& app, const std::string& path) {
+        (void)files::LoadConfiguration(app, path);
+    };
+    querySaveChanges = [](Application& app) {
+        return files::QuerySaveChanges(app) != files::SaveChangesAnswer::Cancel;
+    };
+}
 
 Application::~Application() = default;
 
@@ -49,10 +57,9 @@ void Application::startUp() {
     state_.WindowCaption = std::string(kUntitledCaption);
     state_.Dirty = false;
 
-    if (options_.configurationArgument && loadConfiguration) {
-        state_.ConfigPath = *options_.configurationArgument;
-        loadConfiguration(*this, state_.ConfigPath);
-    }
+    // A file that does not load leaves the defaults and the untitled job.
+    if (options_.configurationArgument && loadConfiguration)
+        loadConfiguration(*this, *options_.configurationArgument);
     state_.HelpLabelVisible = true;
     host_.viewChanged();
 }
@@ -73,6 +80,8 @@ void Application::applyStartupDefaults() {
     state_.BarcodeSavePath.clear();
     state_.MessageFilePath.clear();
     state_.MessageFileOpen = false;
+    state_.Messages = MessageFileState{};
+    state_.NavigationShown = false;
     state_.CommandJustSetDimension = false;
     state_.SymbolWidth = 0;
     state_.SymbolHeight = 0;

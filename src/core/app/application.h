@@ -40,6 +40,7 @@ public:
     const RunState& state() const { return state_; }
     Host& host() { return host_; }
     DimensionBoxes& boxes() { return boxes_; }
+    const DimensionBoxes& boxes() const { return boxes_; }
     BuilderTable& builders() { return builders_; }
     linear::PatternTables& patternTables() { return patternTables_; }
     render::MeasurementsPanel& panel() { return panel_; }
@@ -88,9 +89,10 @@ public:
     int failedFileOperations() const { return failedFileOperations_; }
     void countFailedFileOperation() { ++failedFileOperations_; }
 
-    // Hooks for features that live elsewhere: loading the configuration named
-    // on the command line, and the unsaved-changes question. Without them the
-    // start-up skips the load and the shut-down does not ask.
+    // Loading the configuration named on the command line, and the
+    // unsaved-changes question (false = the user cancelled). They start as
+    // the configuration file's own; without them the start-up skips the load
+    // and the shut-down does not ask.
     std::function<void(Application&, const std::string& path)> loadConfiguration;
     std::function<bool(Application&)> querySaveChanges;
 

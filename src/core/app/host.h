@@ -31,6 +31,17 @@ struct PasteAdviceAnswer {
     bool dontShowAgainChecked = false;
 };
 
+// A file dialog: its title, its filter ("Name (*.ext)|*.ext|..."), the name
+// it starts with, and whether it asks for a file to write.
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;
+    std::string initialName;
+    bool forSaving = false;
+
+    bool operator==(const FileDialogRequest&) const = default;
+};
+
 struct PrinterResolution {
     int dotsPerInchX = 0;
     int dotsPerInchY = 0;
@@ -48,6 +59,10 @@ public:
     virtual PasteAdviceAnswer showPasteAdvice(std::string_view text) = 0;
     virtual void beep() = 0;
     virtual void setBusyPointer(bool busy) = 0;
+
+    // The file the user chose, or nullopt when the dialog was cancelled. A
+    // host without dialogs answers as a user who cancels.
+    virtual std::optional<std::string> chooseFile(const FileDialogRequest&) { return std::nullopt; }
 
     // A new symbol: onto the clipboard and into the display. The bytes are
     // the placeable metafile file of the picture.

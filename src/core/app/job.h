@@ -126,6 +126,10 @@ struct Job {
     std::string IncPreamble;
     std::string IncPostamble;
 
+    // A setting of earlier versions that configuration files still carry; it
+    // is kept as read and written back unchanged.
+    std::int32_t ReservedSetting = 2;
+
     bool operator==(const Job&) const = default;
 };
 

@@ -5,8 +5,18 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vornik {
+
+// The open message file: its lines, read when it was opened, and where the
+// user is in them (entry 1 is MessageList[0]).
+struct MessageFileState {
+    std::vector<std::string> MessageList;
+    std::int32_t MessageIndex = 0;
+    bool AtEnd = false;              // the last step went past either end
+    bool NumberingSuspended = false; // opening the file turned numbering off
+};
 
 // What the program keeps beside the job while it runs; not saved with it.
 struct RunState {
@@ -20,6 +30,11 @@ struct RunState {
     std::string MessageFilePath;
     bool MessageFileOpen = false;
     std::string ReadMessagePath;
+    MessageFileState Messages;
+    // The Next and Previous buttons are shown and their menu items enabled:
+    // a message file is open or numbering is on.
+    bool NavigationShown = false;
+    std::string BarPatternPath; // the last bar pattern file name
     std::string BarcodeSavePath;
     std::string TempMetafilePath;
     bool ShowWordWarning = true;

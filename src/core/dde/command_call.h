@@ -51,11 +51,11 @@ struct CommandEntry {
 
 // Commands are matched against the actions, then the symbology keywords of
 // the catalogue, then the commands with a value, then the raster settings,
-// and the first match acts.
+// then those of the files and the numbering, and the first match acts.
 [[nodiscard]] std::span<const CommandEntry> actionCommands();
 [[nodiscard]] std::span<const CommandEntry> valueCommands();
-// The raster image settings, looked up after the commands with a value.
 [[nodiscard]] std::span<const CommandEntry> rasterCommands();
+[[nodiscard]] std::span<const CommandEntry> fileCommands();
 
 // Selects the symbology whose keyword the command is; false when it is none.
 [[nodiscard]] bool selectSymbologyByKeyword(CommandCall& call);

@@ -38,6 +38,8 @@ bool runCommand(Application& app, std::string_view command) {
     if (entry == nullptr)
         entry = findEntry(rasterCommands(), upper);
     if (entry == nullptr)
+        entry = findEntry(fileCommands(), upper);
+    if (entry == nullptr)
         return true;
     const std::size_t keywordLength = entry->keyword.size();
     const std::size_t valueLength =

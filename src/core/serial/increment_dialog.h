@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/app/job.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace vornik {
+class Application;
+}
+
+namespace vornik::serial {
+
+enum class NumberBox { StartNumber, IncrementValue, NumDigits };
+enum class TextBox { Preamble, Postamble };
+
+// What a number box does with a key: the box inserts it as usual, the model
+// already changed the text (the "-" of the increment), or it is refused with
+// a beep.
+enum class KeyVerdict { Insert, Consumed, Refused };
+
+inline constexpr std::string_view kFewerDigitsWarning =
+    "Warning! - Number of Digits specified is less than the number of digits in the Starting "
+    "Number";
+inline constexpr std::string_view kSupplementDigitsWarning =
+    "Warning! - The total number of digits (including Pre/Postambles) for UPC/EAN Supplements "
+    "must add up to either 2 or 5.";
+
+// The "Incremental Numbering" dialog: the texts of its boxes, its working
+// copies of the preamble and postamble, the key rules of its boxes, and the
+// check and store of OK. The window only shows what this holds.
+class IncrementDialog {
+public:
+    // The boxes as the dialog opens on the job.
+    explicit IncrementDialog(const Job& job);
+
+    std::string StartNumber;
+    std::string IncrementValue;
+    std::string NumDigits; // empty for "as many digits as the number needs"
+    std::string Preamble;  // working copies, character codes 0 to 255
+    std::string Postamble;
+    bool IncMsg = true; // false: the supplement is numbered
+    bool IncrementEnabled = false;
+
+    // The two text boxes show their copies in the display form.
+    [[nodiscard]] std::string PreambleText() const { return DisplayForm(Preamble); }
+    [[nodiscard]] std::string PostambleText() const { return DisplayForm(Postamble); }
+
+    // The number boxes take digits and backspace; a "-" in the increment box
+    // makes a value of 0 or more negative and is ignored on a negative one.
+    [[nodiscard]] KeyVerdict numberKey(NumberBox box, char key);
+
+    // Where the character picker inserts: the caret of the text box that had
+    // the focus last, as long as no other control took it since.
+    void focusText(TextBox box, std::size_t caret);
+    void focusOther() { focused_.reset(); }
+    // Inserts CODE at that caret; false (the caller beeps) when no text box
+    // has the focus.
+    [[nodiscard]] bool insertCharacter(unsigned char code);
+
+    // The warning OK shows for the boxes as they stand; nullopt when they
+    // pass. Only a ticked numbering box is checked.
+    [[nodiscard]] std::optional<std::string_view> validationWarning() const;
+
+    // OK: a warning beeps, is shown and keeps the dialog open (false);
+    // otherwise the settings go into the job, the navigation follows, and the
+    // dialog closes (true).
+    [[nodiscard]] bool ok(Application& app) const;
+
+private:
+    std::optional<TextBox> focused_;
+    std::size_t caret_ = 0;
+};
+
+// After the dialog has closed, however: numbering that is on shows its
+// current number and builds it.
+void afterIncrementDialog(Application& app);
+
+} // namespace vornik::serial

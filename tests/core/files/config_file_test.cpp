@@ -1,0 +1,189 @@
+#include "core/files/config_file.h"
+#include "support/locale_guard.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace vornik::files {
+namespace {
+
+using namespace std::string_literals;
+
+// A record in which every field the file holds is off its default.
+ConfigurationRecord everythingChanged() {
+    ConfigurationRecord r{.job = {},
+                          .MessageFilePath = "/labels/list.txt",
+                          .BarcodeSavePath = "/labels/out.wmf",
+                          .MessageFileOpen = true,
+                          .MagnifyText = "120",
+                          .WidthText = "15.6",
+                          .HeightText = "0.75"};
+    Job& j = r.job;
+    // clang-format off
+    j.Symbology = Symbology::Code128; j.Message = "A\0B\r\nC\x80\xFF"s;
+    j.Comment = "Lot 7, \xE9t\xE9"; j.Supplement = "12345";
+    j.NarrowBarWidth = 39.624f; j.BarHeight = 1.905f; j.Ratio = 8; j.Magnification = 120.0f;
+    j.ModuleSize = 60.96f; j.PdfModuleWidth = 30.48f; j.PdfModuleHeight = 91.44f;
+    j.PdfAspectRatio = 0.625; j.PdfSecurityLevel = 4; j.PdfMode = 3; j.PdfOverheadPercent = 25;
+    j.PdfShowCodewords = 1; j.PdfTruncated = 1; j.PdfMaxRows = 40; j.PdfMaxColumns = 12;
+    j.PdfLayoutFlag = 3; j.PdfCharacterSet = 2; j.AztecEcPercent = 33; j.AztecMenuFlag = 1;
+    j.DmEccLevel = 12; j.DmFormat = 3; j.DmFormatOption = 5; j.DmStandard = 0;
+    j.Units = Units::Metric; j.Orientation = Orientation::Vertical270;
+    j.IncludeText = false; j.TextAbove = true; j.CommentAbove = false;
+    j.CommentAlign = CommentAlignment::Right; j.FontName = "Liberation Sans"; j.FontSize = 14;
+    j.FontBold = j.FontItalic = j.FontUnderline = j.FontStrikeout = j.AutoFontScaling = true;
+    j.FontColor = 0x0000FF; j.ForeColor = 0x800000; j.BackColor = 0x00FFFF;
+    j.Transparent = j.QuietZones = j.BearerBars = j.CheckDigit = j.FixDriver = true;
+    j.AnsiDisplay = true; j.PrintWarnings = j.MessageWarnings = false;
+    j.BarWidthAdjust = 0x23; j.TargetDpiX = 600; j.TargetDpiY = 203; j.ClipboardMode = 1;
+    j.BitsPerPixel = 24; j.RasterResolution = 600; j.JpegQuality = 75; j.PngFilter = 10;
+    j.PngInterlace = j.BmpCompression = j.TgaCompression = j.GifCompression = 1;
+    j.TiffCompression = 4; j.ReservedSetting = 7;
+    j.IncStart = -12.5; j.IncValue = -0.25; j.IncWidth = 6; j.IncEnabled = 1; j.IncTarget = false;
+    j.IncPreamble = "\x80\x81 pre"; j.IncPostamble = "post\xFE\xFF";
+    // clang-format on
+    return r;
+}
+
+TEST(ConfigFileTest, EveryFieldSurvivesAWriteAndARead) {
+    const ConfigurationRecord saved = everythingChanged();
+    const auto loaded = parseConfigurationBytes(writeConfigurationBytes(saved), {});
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(*loaded, saved);
+}
+
+// The bytes of the default job with a short message, pinned so that the
+// format cannot drift; numbers are written the same under a German locale.
+TEST(ConfigFileTest, WritesTheDefaultJobByteForByte) {
+    ConfigurationRecord record;
+    record.MagnifyText = "100";
+    record.WidthText = "13";
+    record.HeightText = "1";
+    record.job.Message = "AB\0C"s;
+    record.job.Comment = "note";
+    const std::string expected =
+        std::string(kConfigurationBanner) +
+        "\r\n\r\n\r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 1000 \r\n-1 \r\n 2 \r\n 1000 \r\n"
+        " 0 \r\nArial\0\r\n 10 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+        " 0 \r\n 0 \r\n 0 \r\n 5 \r\n100\r\n13\r\n1\r\n\r\n 9 \r\n 0 \r\n 0 \r\n 11 \r\n"
+        " 0 \r\n 300 \r\n 300 \r\n 1 \r\n-1 \r\n 0 \r\n 0 \r\n 16777215 \r\n 90 \r\n 30 \r\n"
+        " 0 \r\n 2 \r\n 0 \r\n 0 \r\n 0 \r\n 25.4\r\n 76.2\r\n 100\r\n 33.02\r\n 2.54\r\n"
+        " 0.5\r\n 0\r\n 1\r\n 0\r\n 0 \r\n 0 \r\n 4 \r\nAB\0Cnote\r\n 0\r\n 0\r\n 50.8\r\n"
+        " 0\r\n 26\r\n 6\r\n 1\r\n 1\r\n 300\r\n 100\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n"
+        " 0\r\n 0\r\n"s;
+    EXPECT_EQ(writeConfigurationBytes(record), expected);
+    const vornik::testing::GermanLocale german;
+    EXPECT_EQ(writeConfigurationBytes(record), expected) << "German locale";
+}
+
+// Where a file may end: after the raw section, the comment, or a group.
+std::vector<std::size_t> groupEnds(const std::string& bytes, const ConfigurationRecord& saved) {
+    const Job& j = saved.job;
+    const std::size_t rawEnd = bytes.find(j.IncPreamble + j.IncPostamble + j.Message) +
+                               j.IncPreamble.size() + j.IncPostamble.size() + j.Message.size();
+    std::vector<std::size_t> ends{rawEnd};
+    for (int lines : {1, 4, 3}) {
+        std::size_t end = ends.back();
+        for (int i = 0; i < lines; ++i)
+            end = bytes.find("\r\n", end) + 2;
+        ends.push_back(end);
+    }
+    return ends;
+}
+
+// Files written before the later groups existed end early; what they do not
+// hold keeps the value it had.
+TEST(ConfigFileTest, ReadsFilesThatEndBeforeALaterGroup) {
+    const ConfigurationRecord saved = everythingChanged();
+    std::string bytes = writeConfigurationBytes(saved);
+    const auto ends = groupEnds(bytes, saved);
+    const Job before;
+    const struct {
+        const char* name;
+        std::size_t length;
+        std::string comment;
+        CommentAlignment align;
+        std::int32_t dmEcc, bitsPerPixel;
+    } rows[] = {
+        {"NoComment", ends[0], "", before.CommentAlign, before.DmEccLevel, before.BitsPerPixel},
+        {"NoGroups", ends[1], saved.job.Comment, before.CommentAlign, before.DmEccLevel,
+         before.BitsPerPixel},
+        {"FirstGroupOnly", ends[2], saved.job.Comment, saved.job.CommentAlign, before.DmEccLevel,
+         before.BitsPerPixel},
+        {"NoRasterGroup", ends[3], saved.job.Comment, saved.job.CommentAlign, saved.job.DmEccLevel,
+         before.BitsPerPixel},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto loaded = parseConfigurationBytes(bytes.substr(0, row.length), {});
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(loaded->job.Message, saved.job.Message);
+        EXPECT_EQ(loaded->job.IncValue, saved.job.IncValue);
+        EXPECT_EQ(loaded->job.Comment, row.comment);
+        EXPECT_EQ(loaded->job.CommentAlign, row.align);
+        EXPECT_EQ(loaded->job.DmEccLevel, row.dmEcc);
+        EXPECT_EQ(loaded->job.BitsPerPixel, row.bitsPerPixel);
+    }
+    bytes.replace(0, kConfigurationBanner.size(), kLegacyConfigurationBanner);
+    EXPECT_EQ(parseConfigurationBytes(bytes, {}), saved) << "legacy banner";
+}
+
+std::string replaced(std::string bytes, const std::string& what, const std::string& with) {
+    const auto at = bytes.find(what);
+    EXPECT_NE(at, std::string::npos) << what;
+    return bytes.replace(at, what.size(), with);
+}
+
+TEST(ConfigFileTest, RejectsEveryFileThatIsNotAWholeConfiguration) {
+    const ConfigurationRecord saved = everythingChanged();
+    const std::string good = writeConfigurationBytes(saved);
+    const std::string lengths = " 6 \r\n 6 \r\n 8 \r\n";
+    ASSERT_NE(good.find(lengths), std::string::npos);
+    const struct {
+        const char* name;
+        std::string bytes;
+    } rows[] = {
+        {"Empty", ""},
+        {"OtherBanner", "Vornik" + good.substr(kConfigurationBanner.size())},
+        {"BannerWithoutLineEnd", std::string(kConfigurationBanner)},
+        {"LongIsNoNumber", replaced(good, " 600 \r\n", " six \r\n")},
+        {"LongIsAFraction", replaced(good, " 600 \r\n", " 600.5 \r\n")},
+        {"LongOutOfRange", replaced(good, " 600 \r\n", " 2147483648 \r\n")},
+        {"StrIsNoNumber", replaced(good, " 39.624\r\n", " wide\r\n")},
+        {"SymbologyOutOfRange", replaced(good, "\r\n 13 \r\n", "\r\n 25 \r\n")},
+        {"ZeroResolution", replaced(good, " 600 \r\n", " 0 \r\n")},
+        {"RawBeyondTheEnd", replaced(good, lengths, " 6 \r\n 6 \r\n 9999 \r\n")},
+        {"TwoGigabyteRaw", replaced(good, lengths, " 6 \r\n 6 \r\n 2147483647 \r\n")},
+        {"NegativeRaw", replaced(good, lengths, " 6 \r\n-6 \r\n 9 \r\n")},
+        {"CommentAlignOutOfRange", replaced(good, "\r\n 2\r\n 33\r\n", "\r\n 3\r\n 33\r\n")},
+    };
+    for (const auto& row : rows)
+        EXPECT_FALSE(parseConfigurationBytes(row.bytes, {})) << row.name;
+
+    // Cut anywhere but where a group ends, the file is not whole. (A cut
+    // between the CR and the LF of a group's last line still ends the group.)
+    auto ends = groupEnds(good, saved);
+    for (std::size_t i = 1, n = ends.size(); i < n; ++i)
+        ends.push_back(ends[i] - 1);
+    ends.push_back(good.size() - 1);
+    for (std::size_t length = 0; length < good.size(); ++length) {
+        const bool groupEnd = std::find(ends.begin(), ends.end(), length) != ends.end();
+        EXPECT_EQ(parseConfigurationBytes(good.substr(0, length), {}).has_value(), groupEnd)
+            << "cut at " << length;
+    }
+}
+
+TEST(ConfigFileTest, LineFieldsHoldNoLineBreaks) {
+    ConfigurationRecord record;
+    record.job.Comment = "two\r\nlines";
+    record.job.FontName = "a\rb";
+    const auto loaded = parseConfigurationBytes(writeConfigurationBytes(record), {});
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->job.Comment, "two  lines");
+    EXPECT_EQ(loaded->job.FontName, "a b");
+}
+
+} // namespace
+} // namespace vornik::files

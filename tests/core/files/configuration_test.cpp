@@ -1,0 +1,181 @@
+#include "core/app/program_texts.h"
+#include "core/files/configuration.h"
+#include "support/command_session.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace vornik::files {
+namespace {
+
+using vornik::testing::CommandSession;
+using vornik::testing::readFile;
+using vornik::testing::TempFolder;
+
+// What a load must not touch when it fails: the job, the name and the boxes.
+struct Snapshot {
+    Job job;
+    std::string path, caption, width;
+    bool named, dirty;
+    bool operator==(const Snapshot&) const = default;
+};
+Snapshot snapshot(CommandSession& s) {
+    return {
+        s.job(),         s.state().ConfigPath, s.state().WindowCaption, s.app.boxes().widthText(),
+        s.state().Named, s.state().Dirty};
+}
+
+TEST(ConfigurationTest, SavedJobsLoadBackAndNameTheWindow) {
+    const TempFolder folder;
+    const std::string path = (folder.path() / "label.vkf").string();
+    CommandSession session;
+    ASSERT_TRUE(session.run("[code128][message='AB',13,'C'][comment=lot 7][barwidth=15]"
+                            "[incpreamble='X'][saveconfig(" +
+                            path + ")]"));
+    EXPECT_EQ(session.state().WindowCaption, "Vornik Professional (label.vkf)");
+    EXPECT_FALSE(session.state().Dirty);
+    const Snapshot saved = snapshot(session);
+
+    ASSERT_TRUE(session.run("[new][code39][message='other']"));
+    ASSERT_TRUE(session.run("[openconfig(" + path + ")]"));
+    EXPECT_EQ(snapshot(session), saved);
+    EXPECT_EQ(session.app.boxes().widthText(), "15");
+}
+
+TEST(ConfigurationTest, AFileThatDoesNotLoadChangesNothing) {
+    const TempFolder folder;
+    const auto good = folder.path() / "good.vkf";
+    CommandSession session;
+    ASSERT_TRUE(session.run("[ean13][message='123'][saveconfig(" + good.string() + ")]"));
+    const std::string bytes = readFile(good);
+    const struct {
+        const char* name;
+        std::string text;
+    } rows[] = {
+        {"NotAConfiguration", "hello\r\n"},
+        {"Truncated", bytes.substr(0, bytes.size() / 2)},
+        {"Folder", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto path = row.text.empty() ? folder.path() : folder.write("bad.vkf", row.text);
+        ASSERT_TRUE(session.run("[code128][message='keep'][comment=mine]"));
+        const Snapshot before = snapshot(session);
+        session.host.messages.clear();
+        EXPECT_FALSE(session.run("[openconfig(" + path.string() + ")]"));
+        EXPECT_EQ(snapshot(session), before);
+        ASSERT_EQ(session.host.messages.size(), 1u);
+        if (!row.text.empty()) {
+            EXPECT_EQ(session.host.messages[0].text,
+                      "File: " + path.string() + " is not a valid VORNIK configuration file!");
+        }
+    }
+}
+
+TEST(ConfigurationTest, LegacyFilesLoadAndAreSavedWithTheCurrentBanner) {
+    const TempFolder folder;
+    const auto path = folder.path() / "old.vkf";
+    CommandSession session;
+    ASSERT_TRUE(session.run("[code93][message='OLD'][saveconfig(" + path.string() + ")]"));
+    std::string bytes = readFile(path);
+    folder.write("old.vkf",
+                 bytes.replace(0, kConfigurationBanner.size(), kLegacyConfigurationBanner));
+    ASSERT_TRUE(session.run("[new][openconfig(" + path.string() + ")]"));
+    EXPECT_EQ(session.job().Message, "OLD");
+    ASSERT_TRUE(session.run("[saveconfig]"));
+    EXPECT_TRUE(readFile(path).starts_with(std::string(kConfigurationBanner) + "\r\n"));
+}
+
+TEST(ConfigurationTest, LoadingNumberingBuildsTheCurrentNumber) {
+    const TempFolder folder;
+    const auto path = folder.path() / "serial.vkf";
+    CommandSession session;
+    ASSERT_TRUE(session.run("[incpreamble='S'][incstart=41][incwidth=4][incenable]"
+                            "[saveconfig(" +
+                            path.string() + ")]"));
+    CommandSession other;
+    auto& built = other.recordLinearBuilds();
+    ASSERT_TRUE(other.run("[openconfig(" + path.string() + ")]"));
+    EXPECT_EQ(built, std::vector<std::string>{"S0041"});
+    EXPECT_TRUE(other.state().NavigationShown);
+}
+
+// The question, the answer and what follows, for each kind of job.
+TEST(ConfigurationTest, UnsavedChangesAreAskedAbout) {
+    const TempFolder folder;
+    const std::string named = (folder.path() / "n.vkf").string();
+    const struct {
+        const char* name;
+        const char* setup;
+        MessageAnswer answer;
+        std::optional<std::string> saveAs; // the Save As dialog's choice
+        const char* question;              // empty: not asked
+        SaveChangesAnswer result;
+    } rows[] = {
+        {"Unchanged", "", MessageAnswer::Yes, {}, "", SaveChangesAnswer::None},
+        {"UntitledNo",
+         "[code93]",
+         MessageAnswer::No,
+         {},
+         "Save current configuration?",
+         SaveChangesAnswer::No},
+        {"UntitledYesCancelled",
+         "[code93]",
+         MessageAnswer::Yes,
+         {},
+         "Save current configuration?",
+         SaveChangesAnswer::Cancel},
+        {"UntitledYesSaved", "[code93]", MessageAnswer::Yes, named, "Save current configuration?",
+         SaveChangesAnswer::Yes},
+        {"NamedCancel",
+         "[saveconfig(NAMED)][code93]",
+         MessageAnswer::Cancel,
+         {},
+         "Configuration file: n.vkf has changed. Save changes?",
+         SaveChangesAnswer::Cancel},
+        {"UnwritableFolder", "[code93]", MessageAnswer::Yes, folder.path().string(),
+         "Save current configuration?", SaveChangesAnswer::Cancel},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CommandSession session;
+        std::string setup = row.setup;
+        if (auto at = setup.find("NAMED"); at != std::string::npos)
+            setup.replace(at, 5, named);
+        ASSERT_TRUE(session.run(setup));
+        session.host.messages.clear();
+        session.host.answers = {row.answer};
+        if (row.saveAs)
+            session.host.fileChoices = {row.saveAs};
+        EXPECT_EQ(QuerySaveChanges(session.app), row.result);
+        const bool asked = !std::string(row.question).empty();
+        ASSERT_EQ(session.host.messages.empty(), !asked);
+        if (asked) {
+            EXPECT_EQ(session.host.messages[0],
+                      (MessageBox{"Vornik Professional", row.question, MessageIcon::Question,
+                                  MessageButtons::YesNoCancel}));
+        }
+    }
+}
+
+TEST(ConfigurationTest, OpenAsksFirstAndStopsOnCancel) {
+    const TempFolder folder;
+    const std::string path = (folder.path() / "o.vkf").string();
+    CommandSession session;
+    ASSERT_TRUE(session.run("[code93][message='A'][saveconfig(" + path + ")][message='B']"));
+    session.host.answers = {MessageAnswer::Cancel};
+    session.host.fileChoices = {path};
+    EXPECT_FALSE(OpenConfiguration(session.app));
+    EXPECT_EQ(session.job().Message, "B");
+    EXPECT_TRUE(session.host.fileDialogs.empty());
+
+    session.host.answers = {MessageAnswer::No};
+    EXPECT_TRUE(OpenConfiguration(session.app));
+    EXPECT_EQ(session.job().Message, "A");
+    EXPECT_EQ(session.host.fileDialogs.back(),
+              (FileDialogRequest{"Open Vornik Configuration File",
+                                 "Vornik Config (*.vkf)|*.vkf|All Files (*.*)|*.*", path, false}));
+}
+
+} // namespace
+} // namespace vornik::files

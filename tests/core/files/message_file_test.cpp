@@ -1,0 +1,109 @@
+#include "core/app/error_reporter.h"
+#include "core/files/message_file.h"
+#include "support/command_session.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace vornik::files {
+namespace {
+
+using namespace std::string_literals;
+using vornik::testing::CommandSession;
+using vornik::testing::TempFolder;
+using Lines = std::vector<std::string>;
+
+TEST(MessageFileTest, LinesEndAtCrLfOrBoth) {
+    const struct {
+        const char* name;
+        std::string text;
+        Lines lines;
+    } rows[] = {
+        {"Empty", "", {}},
+        {"CrLf", "A\r\nB\r\n", {"A", "B"}},
+        {"Mixed", "A\rB\nC\r\n\r\nD", {"A", "B", "C", "", "D"}},
+        {"LfCrIsTwoEnds", "A\n\rB", {"A", "", "B"}},
+        {"Bytes", "\0\xFF\r"s, {"\0\xFF"s}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(splitMessageLines(row.text), row.lines) << row.name;
+}
+
+TEST(MessageFileTest, UpcEntriesCarryTheirAddOns) {
+    const struct {
+        const char* name;
+        Symbology symbology;
+        const char* entry;
+        UpcEntry expected;
+    } rows[] = {
+        {"FourteenDigits", Symbology::UpcA, "01234567890512", {"012345678905", "12"}},
+        {"DashedShortAddOn", Symbology::UpcA, "0123456789-7", {"0123456789", "07"}},
+        {"DashedThreeDigits", Symbology::Ean13, " 5901234123457-123 ", {"5901234123457", "00123"}},
+        {"DashedLongAddOn", Symbology::Ean13, "590-1234567", {"590", "12345"}},
+        {"BlankSeparator", Symbology::Ean8, "1234567 45", {"1234567", "45"}},
+        {"DashedEmpty", Symbology::UpcE, "1234567-", {"1234567", ""}},
+        {"DashedLetters", Symbology::UpcA, "12-AB", {"12", "AB"}},
+        {"NoAddOn", Symbology::UpcA, "012345678905", {"012345678905", ""}},
+        {"BaseMinusCheckPlusTwo", Symbology::UpcA, "0123456789012", {"01234567890", "12"}},
+        {"BasePlusThree", Symbology::Ean8, "12345670123", {"12345670", "12"}},
+        {"BaseMinusCheckPlusFive", Symbology::UpcE, "12345698765", {"123456", "98765"}},
+        {"BasePlusFive", Symbology::BookLand, "978030640615751234", {"9780306406157", "51234"}},
+        {"BasePlusSix", Symbology::UpcE1, "1234567012345", {"1234567", "01234"}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(splitUpcEntry(row.entry, row.symbology), row.expected) << row.name;
+}
+
+TEST(MessageFileTest, NextAndPreviousWalkTheFileAndStopAtItsEnds) {
+    const TempFolder folder;
+    const auto path = folder.write("abc.txt", "A\r\nB\nC").string();
+    CommandSession session;
+    auto& built = session.recordLinearBuilds();
+    EXPECT_FALSE(session.run("[next]")) << "no file open";
+    ASSERT_TRUE(session.run("[code39][openmsgfile(" + path + ")]"));
+    EXPECT_TRUE(session.run("[next][next]"));
+    const int beeps = session.host.beeps;
+    EXPECT_FALSE(session.run("[next]"));
+    EXPECT_EQ(session.host.beeps, beeps + 1);
+    EXPECT_TRUE(session.state().Messages.AtEnd);
+    EXPECT_TRUE(session.run("[prev][previous]"));
+    EXPECT_FALSE(session.run("[previous]"));
+    EXPECT_EQ(built, (Lines{"A", "B", "C", "C", "B", "A", "A"}));
+    EXPECT_TRUE(session.run("[closemsgfile]"));
+    EXPECT_FALSE(session.run("[closemsgfile]"));
+    EXPECT_FALSE(session.run("[next]"));
+    EXPECT_FALSE(session.run("[openmsgfile(" + (folder.path() / "none").string() + ")]"));
+}
+
+TEST(MessageFileTest, AFileReadAsOneMessageKeepsEveryByteUpTo3072) {
+    const TempFolder folder;
+    CommandSession session;
+    const std::string full = "AB\r\nC\0"s + std::string(3066, 'x');
+    ASSERT_EQ(full.size(), 3072u);
+    const auto fits = folder.write("fits", full);
+    const auto over = folder.write("over", full + "y");
+    ASSERT_TRUE(session.run("[readmsgfile(" + fits.string() + ")]"));
+    EXPECT_EQ(session.job().Message, full);
+    EXPECT_FALSE(session.run("[readmsgfile(" + over.string() + ")]"));
+    EXPECT_EQ(session.job().Message, full);
+    ASSERT_EQ(session.host.messages.size(), 1u);
+    EXPECT_EQ(session.host.messages[0].text, composeErrorText(kErrorMessageTooLarge));
+    EXPECT_EQ(session.state().ReadMessagePath, over.string());
+}
+
+TEST(MessageFileTest, AnOpenFileSuspendsNumberingUntilItCloses) {
+    const TempFolder folder;
+    const auto path = folder.write("list.txt", "FIRST\r\n").string();
+    CommandSession session;
+    auto& built = session.recordLinearBuilds();
+    ASSERT_TRUE(session.run("[incstart=5][incenable]"));
+    ASSERT_TRUE(session.run("[openmsgfile(" + path + ")]"));
+    EXPECT_EQ(session.job().IncEnabled, 0);
+    EXPECT_TRUE(session.run("[closemsgfile]"));
+    EXPECT_EQ(session.job().IncEnabled, 1);
+    EXPECT_TRUE(session.state().NavigationShown);
+    EXPECT_EQ(built, (Lines{"5", "FIRST", "5"}));
+}
+
+} // namespace
+} // namespace vornik::files
