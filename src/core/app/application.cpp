@@ -30,7 +30,9 @@ int usableResolution(int dotsPerInch) {
 } // namespace
 
 Application::Application(Host& host, StartupOptions options)
-    : host_(host), options_(std::move(options)), boxes_(job_, state_) {}
+    : host_(host), options_(std::move(options)), boxes_(job_, state_) {
+    pdfLoadTables = twod::PdfLoadTables;
+}
 
 Application::~Application() = default;
 
