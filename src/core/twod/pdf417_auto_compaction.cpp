@@ -149,14 +149,16 @@ void byteStep(std::string_view message, Searches& search, Progress& at, Codeword
 }
 
 // Two characters between two numeric runs: text when both are capitals or
-// spaces, else bytes; numeric compaction goes on after them.
+// spaces, else bytes, each with its latch; numeric compaction goes on after
+// them. (912 is a reserved codeword, no latch: readers stop at it, so text
+// takes the text latch like any other segment.)
 void bridgeNumericRuns(std::string_view pair, Codewords& out) {
     if (inSubMode(SubMode::Alpha, pair[0]) && inSubMode(SubMode::Alpha, pair[1])) {
-        out.push_back(kTextInsert);
+        out.push_back(kLatchText);
         append(out, textOf(pair));
-        return;
+    } else {
+        append(out, PdfByteCompact(pair));
     }
-    append(out, PdfByteCompact(pair));
     out.push_back(kLatchNumeric);
 }
 

@@ -11,7 +11,6 @@ using Codewords = std::vector<int>;
 inline constexpr int kLatchText = 900;
 inline constexpr int kLatchByte = 901;
 inline constexpr int kLatchNumeric = 902;
-inline constexpr int kTextInsert = 912; // two text characters between numeric runs
 inline constexpr int kShiftByte = 913;
 inline constexpr int kLatchByteSixes = 924; // byte count a multiple of 6
 inline constexpr int kPadCodeword = 900;

@@ -12,12 +12,13 @@ namespace {
 
 constexpr int kModulesPerColumn = 17;
 
-// The limits as a file may carry them, held to what a symbol can have.
+// The limits as a command or file may set them, held to what a symbol can
+// have; a limit too small is left for the layout rule to report.
 int rowLimit(const LayoutSettings& settings) {
-    return std::clamp<int>(settings.maxRows, kFewestRows, kMostRows);
+    return std::min<int>(settings.maxRows, kMostRows);
 }
 int columnLimit(const LayoutSettings& settings) {
-    return std::clamp<int>(settings.maxColumns, 1, kMostColumns);
+    return std::min<int>(settings.maxColumns, kMostColumns);
 }
 
 double ratioOf(int R, int C, const LayoutSettings& settings) {
@@ -55,6 +56,8 @@ LayoutOutcome byAspectRatio(int N, const LayoutSettings& settings) {
 
 LayoutOutcome byFixedRows(int N, const LayoutSettings& settings) {
     int R = rowLimit(settings);
+    if (R < kFewestRows) // no symbol has fewer rows
+        return {{}, kErrorTooManyColumns};
     int C = N / R;
     if (static_cast<double>(N) / R > 1) {
         if (R * C < N)
@@ -75,6 +78,8 @@ LayoutOutcome byFixedRows(int N, const LayoutSettings& settings) {
 
 LayoutOutcome byFixedColumns(int N, const LayoutSettings& settings) {
     int C = columnLimit(settings);
+    if (C < 1)
+        return {{}, kErrorTooManyRows};
     int R = nearest(static_cast<double>(N) / C);
     if (static_cast<double>(N) / C <= kFewestRows) {
         R = kFewestRows;
