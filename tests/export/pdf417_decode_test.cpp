@@ -149,6 +149,12 @@ TEST(Pdf417DecodeTest, ZxingReadsTheLargestSymbol) {
     EXPECT_EQ(buildAndRead("[PDFSECURITY=0][PDFMODE=EXC]" + messageCommand(message)), message);
 }
 
+// A message shown in the OEM set and encoded in ANSI: OEM 130 is ANSI 233 (e acute).
+TEST(Pdf417DecodeTest, CharacterSetConversion) {
+    EXPECT_EQ(buildAndRead("[PDFSET=ANSI][MESSAGE='caf',130]"), "caf\xE9");
+    EXPECT_EQ(buildAndRead("[PDFSET=DISPLAYSET][MESSAGE='caf',130]"), "caf\x82");
+}
+
 TEST(Pdf417DecodeTest, ZxingReadsTruncatedSymbols) {
     for (const char* orientation : {"[HORIZONTAL]", "[VERTDOWN]", "[VERTUP]"}) {
         SCOPED_TRACE(orientation);
