@@ -1,3 +1,4 @@
+#include "core/dde/interpreter.h"
 #include "core/twod/pdf417_load_tables.h"
 #include "support/command_session.h"
 #include "support/temp_folder.h"
@@ -55,6 +56,13 @@ TEST(Pdf417LoadTables, MissingFileAsksUntilTheUserGivesUp) {
     EXPECT_FALSE(program.app.pdfTables().patterns);
     EXPECT_FALSE(program.app.pdfTables().patternFileMissing);
     EXPECT_EQ(program.app.pdfTables().ClusterFilePath, "Cluster.Dat");
+}
+
+TEST(Pdf417LoadTables, KeywordRefusedWhenTheUserGivesUp) {
+    Program program(std::nullopt);
+    dde::Interpreter interpreter(program.app);
+    EXPECT_FALSE(interpreter.Execute("[PDF417]"));
+    EXPECT_TRUE(interpreter.Execute("[CODE128]"));
 }
 
 TEST(Pdf417LoadTables, AnotherPathTypedAtThePrompt) {
