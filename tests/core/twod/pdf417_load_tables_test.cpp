@@ -56,13 +56,8 @@ TEST(Pdf417LoadTables, MissingFileAsksUntilTheUserGivesUp) {
     EXPECT_FALSE(program.app.pdfTables().patterns);
     EXPECT_FALSE(program.app.pdfTables().patternFileMissing);
     EXPECT_EQ(program.app.pdfTables().ClusterFilePath, "Cluster.Dat");
-}
-
-TEST(Pdf417LoadTables, KeywordRefusedWhenTheUserGivesUp) {
-    Program program(std::nullopt);
-    dde::Interpreter interpreter(program.app);
-    EXPECT_FALSE(interpreter.Execute("[PDF417]"));
-    EXPECT_TRUE(interpreter.Execute("[CODE128]"));
+    // The keyword is refused, so that a client does not build the old symbology.
+    EXPECT_FALSE(dde::Interpreter(program.app).Execute("[PDF417]"));
 }
 
 TEST(Pdf417LoadTables, AnotherPathTypedAtThePrompt) {
