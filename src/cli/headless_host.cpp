@@ -88,6 +88,12 @@ PasteAdviceAnswer HeadlessHost::showPasteAdvice(std::string_view) {
     return {.closedWithOk = true, .dontShowAgainChecked = false};
 }
 
+// Nobody can type an answer: the question is shown, and cancelled.
+std::optional<std::string> HeadlessHost::inputBox(const InputBox& box) {
+    errors_ << box.title << ": " << box.prompt << "\nvornik: answered Cancel\n" << std::flush;
+    return std::nullopt;
+}
+
 // A bell written into a file or a pipe would only corrupt the log.
 void HeadlessHost::beep() {
     if (policy_.audibleBeep)

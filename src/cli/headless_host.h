@@ -25,6 +25,7 @@ public:
 
     MessageAnswer showMessage(const MessageBox& box) override;
     PasteAdviceAnswer showPasteAdvice(std::string_view text) override;
+    std::optional<std::string> inputBox(const InputBox& box) override;
     void beep() override;
     void setBusyPointer(bool) override {}
 

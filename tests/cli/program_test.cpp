@@ -40,6 +40,7 @@ TEST(Program, ExitsReportsAndSavesItsSettingsAsExpected) {
         {"MissingMessage", bad, "", 2, kMissing, "", true},
         {"Refused", {"--exec", "[PDFSECURITY=9]"}, "", 1, "", "", true},
         {"Accepted", {"--exec", "[PDFSECURITY=AUTO]"}, "", 0, "", "", true},
+        {"Pdf417BesideItsPatternFile", {"--exec", "[pdf417][message='Hello'][build/copy][savebarcode(p.wmf)]"}, "", 0, "", "", true},
         {"OneJobForAllStrings", {"--exec", "[code39][message=]", "--exec", "[build/copy]"}, "", 2, kMissing, "", true},
         {"TwoBeatsOne", {bad[0], bad[1], "--exec=[PDFSECURITY=9]", "--yes"}, "", 2, kMissing, "", true},
         {"OneRefusal", {"--exec", "[PDFSECURITY=AUTO]", "--exec", "[PDFSECURITY=9]", "--exec", "[APPEXIT]"}, "", 1, "", "", true},

@@ -4,6 +4,7 @@
 #include "core/dde/interpreter.h"
 #include "support/fake_host.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,10 +12,15 @@
 
 namespace vornik::testing {
 
+// The folder of the built program, where its data files (Cluster.Dat) are.
+inline std::filesystem::path builtProgramDirectory() {
+    return std::filesystem::path(VORNIK_PROGRAM).parent_path();
+}
+
 // A started application with a fake host, and an interpreter driving it.
 struct CommandSession {
     FakeHost host;
-    Application app{host, StartupOptions{.programDirectory = "/tmp"}};
+    Application app{host, StartupOptions{.programDirectory = builtProgramDirectory()}};
     dde::Interpreter interpreter{app};
 
     CommandSession() { app.startUp(); }

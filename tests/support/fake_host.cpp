@@ -29,6 +29,15 @@ MessageAnswer FakeHost::showMessage(const MessageBox& box) {
     return answer;
 }
 
+std::optional<std::string> FakeHost::inputBox(const InputBox& box) {
+    inputBoxes.push_back(box);
+    if (inputAnswers.empty())
+        return std::nullopt;
+    auto answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
 PasteAdviceAnswer FakeHost::showPasteAdvice(std::string_view text) {
     pasteAdviceTexts.emplace_back(text);
     if (pasteAdviceAnswers.empty())

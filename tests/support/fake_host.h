@@ -16,6 +16,7 @@ class FakeHost : public Host {
 public:
     MessageAnswer showMessage(const MessageBox& box) override;
     PasteAdviceAnswer showPasteAdvice(std::string_view text) override;
+    std::optional<std::string> inputBox(const InputBox& box) override;
     void beep() override { ++beeps; }
     void setBusyPointer(bool busy) override { busyPointerCalls.push_back(busy); }
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
@@ -36,9 +37,11 @@ public:
     std::deque<MessageAnswer> answers;
     std::deque<PasteAdviceAnswer> pasteAdviceAnswers;
     std::deque<std::optional<std::string>> fileChoices; // cancelled when empty
+    std::deque<std::optional<std::string>> inputAnswers; // Cancel when empty
 
     // What happened.
     std::vector<MessageBox> messages;
+    std::vector<InputBox> inputBoxes;
     std::vector<render::CurrentPicture> published;
     std::vector<std::vector<std::uint8_t>> publishedFiles;
     std::vector<std::string> pasteAdviceTexts;

@@ -38,6 +38,7 @@ Application::Application(Host& host, StartupOptions options)
     querySaveChanges = [](Application& app) {
         return files::QuerySaveChanges(app) != files::SaveChangesAnswer::Cancel;
     };
+    pdfLoadTables = twod::PdfLoadTables;
 }
 
 Application::~Application() = default;

@@ -10,6 +10,7 @@
 #include "core/app/run_state.h"
 #include "core/linear/pattern_tables.h"
 #include "core/render/measurements_panel.h"
+#include "core/twod/pdf417_load_tables.h"
 
 #include <filesystem>
 #include <functional>
@@ -44,6 +45,7 @@ public:
     BuilderTable& builders() { return builders_; }
     linear::PatternTables& patternTables() { return patternTables_; }
     render::MeasurementsPanel& panel() { return panel_; }
+    twod::PdfTables& pdfTables() { return pdfTables_; }
     const render::MeasurementsPanel& panel() const { return panel_; }
 
     // Start-up and the File > New / [NEW] reset: defaults, temporary
@@ -98,7 +100,7 @@ public:
 
     // Loads PDF417's pattern data when PDF417 is first chosen; false when the
     // user gave up, which abandons the selection. Without it PDF417 is chosen
-    // as any other symbology.
+    // as any other symbology. The program's loader is installed at start.
     std::function<bool(Application&)> pdfLoadTables;
 
     // Writes image files from the temporary metafile when a symbol is saved
@@ -122,6 +124,7 @@ private:
     BuilderTable builders_;
     linear::PatternTables patternTables_;
     render::MeasurementsPanel panel_;
+    twod::PdfTables pdfTables_;
     int buildsWithoutSymbol_ = 0;
     int failedFileOperations_ = 0;
 };

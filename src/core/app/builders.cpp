@@ -4,6 +4,7 @@
 #include "core/app/program_texts.h"
 #include "core/linear/pattern_tables.h"
 #include "core/render/linear_renderer.h"
+#include "core/twod/pdf417_builder.h"
 
 #include <string>
 
@@ -75,11 +76,16 @@ BuildOutcome buildLinear(BuildContext& context) {
                                       context.widthUnits);
 }
 
+BuildOutcome buildPdf417(BuildContext& context) {
+    return twod::PdfBuildSymbol(context.app, context.app.job().Message);
+}
+
 } // namespace
 
 BuilderTable::BuilderTable() {
     builders_.fill([](BuildContext& context) { return reportSymbologyUnavailable(context.app); });
     install(BuilderKind::Linear, buildLinear);
+    install(BuilderKind::Pdf417, buildPdf417);
 }
 
 void BuilderTable::install(BuilderKind kind, Builder builder) {

@@ -22,6 +22,18 @@ template <typename T> void assign(T& field, T value, RunState& state) {
     }
 }
 
+// What PDF417's magnification box edits, after PdfLayoutFlag: the aspect
+// ratio, or with 1 the column limit and with 2 the row limit.
+enum class PdfLayoutBox { AspectRatio, ColumnLimit, RowLimit };
+
+PdfLayoutBox pdfLayoutRule(const Job& job) {
+    if (job.PdfLayoutFlag == 1)
+        return PdfLayoutBox::ColumnLimit;
+    if (job.PdfLayoutFlag == 2)
+        return PdfLayoutBox::RowLimit;
+    return PdfLayoutBox::AspectRatio;
+}
+
 bool editsModuleSize(Symbology symbology) {
     return symbology == Symbology::Aztec || symbology == Symbology::DataMatrix;
 }
@@ -75,12 +87,41 @@ void DimensionBoxes::editMagnify(std::string text, BoxEdit edit) {
     if (edit == BoxEdit::Display)
         return;
     if (job_.Symbology == Symbology::Pdf417) {
-        assign(job_.PdfAspectRatio, leadingNumber(magnifyText_), state_);
+        editPdfLayoutLimit();
         return;
     }
     assign(job_.Magnification, toSingle(leadingNumber(magnifyText_)), state_);
     if (coupled(edit))
         widthFollowsMagnification();
+}
+
+// PDF417's box holds what its layout rule is steered by: the aspect ratio,
+// or with a fixed row or column count the column or row limit.
+void DimensionBoxes::editPdfLayoutLimit() {
+    const double value = leadingNumber(magnifyText_);
+    switch (pdfLayoutRule(job_)) {
+    case PdfLayoutBox::AspectRatio:
+        assign(job_.PdfAspectRatio, value, state_);
+        return;
+    case PdfLayoutBox::ColumnLimit:
+        assign(job_.PdfMaxColumns, nearest(value), state_);
+        return;
+    case PdfLayoutBox::RowLimit:
+        assign(job_.PdfMaxRows, nearest(value), state_);
+        return;
+    }
+}
+
+std::string DimensionBoxes::pdfLayoutText() const {
+    switch (pdfLayoutRule(job_)) {
+    case PdfLayoutBox::AspectRatio:
+        break;
+    case PdfLayoutBox::ColumnLimit:
+        return std::to_string(job_.PdfMaxColumns);
+    case PdfLayoutBox::RowLimit:
+        return std::to_string(job_.PdfMaxRows);
+    }
+    return formatNumber(job_.PdfAspectRatio, "0.000");
 }
 
 void DimensionBoxes::commandSetMagnification(double magnification) {
@@ -153,8 +194,7 @@ void DimensionBoxes::showJobValues() {
                           ? formatNumber(height, "#0.00#")
                           : formatNumber(height / 2.54 * job_.DotsAlong, "##0");
     }
-    magnifyText_ =
-        pdf ? formatNumber(job_.PdfAspectRatio, "0.000") : formatNumber(job_.Magnification, "##0");
+    magnifyText_ = pdf ? pdfLayoutText() : formatNumber(job_.Magnification, "##0");
 }
 
 } // namespace vornik

@@ -4,6 +4,7 @@
 #include "core/app/run_state.h"
 
 #include <string>
+#include <vector>
 
 namespace vornik {
 
@@ -30,6 +31,11 @@ public:
     void editHeight(std::string text, BoxEdit edit);
     void editMagnify(std::string text, BoxEdit edit);
 
+    // The list under the magnification box: PDF417's aspect ratio search
+    // fills it with the ratios it weighed.
+    [[nodiscard]] const std::vector<std::string>& magnifyList() const { return magnifyList_; }
+    void setMagnifyList(std::vector<std::string> items) { magnifyList_ = std::move(items); }
+
     // A command set the magnification to a value: shown formatted "###", and
     // the narrow bar width follows it.
     void commandSetMagnification(double magnification);
@@ -49,12 +55,15 @@ private:
     void magnificationFollowsWidth();
     void widthFollowsMagnification();
     [[nodiscard]] std::string formatWidthForDisplay(float internalWidth) const;
+    void editPdfLayoutLimit();
+    [[nodiscard]] std::string pdfLayoutText() const;
 
     Job& job_;
     RunState& state_;
     std::string widthText_ = "13";
     std::string heightText_ = "1";
     std::string magnifyText_ = "100";
+    std::vector<std::string> magnifyList_;
 };
 
 } // namespace vornik

@@ -25,6 +25,15 @@ struct MessageBox {
     bool operator==(const MessageBox&) const = default;
 };
 
+// An input box: the user types one line or cancels.
+struct InputBox {
+    std::string title;
+    std::string prompt;
+    std::string defaultAnswer;
+
+    bool operator==(const InputBox&) const = default;
+};
+
 // How the paste advice dialog was closed.
 struct PasteAdviceAnswer {
     bool closedWithOk = false;
@@ -57,6 +66,9 @@ public:
     // Questions and notices.
     virtual MessageAnswer showMessage(const MessageBox& box) = 0;
     virtual PasteAdviceAnswer showPasteAdvice(std::string_view text) = 0;
+    // The typed line; nullopt when cancelled. A host with nobody to ask
+    // answers as Cancel.
+    virtual std::optional<std::string> inputBox(const InputBox&) { return std::nullopt; }
     virtual void beep() = 0;
     virtual void setBusyPointer(bool busy) = 0;
 

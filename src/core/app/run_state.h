@@ -58,6 +58,9 @@ struct RunState {
     std::int32_t SymbolWidth = 0;
     std::int32_t SymbolHeight = 0;
     std::string LastBarPattern;
+    // Whether the symbol on display can be saved as a bar pattern file
+    // (the "Save .dbp File As..." item): linear symbols only.
+    bool BarPatternSaveEnabled = false;
     render::CurrentPicture CurrentPicture;
 
     // Set by a command that has just written a dimension or magnification

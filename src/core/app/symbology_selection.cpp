@@ -21,14 +21,18 @@ void Application::MCode_Click(Symbology symbology) {
     const Symbology old = job_.Symbology;
     if (symbology == old)
         return;
-    if (symbology == Symbology::Pdf417 && pdfLoadTables && !pdfLoadTables(*this))
+    if (symbology == Symbology::Pdf417 && pdfLoadTables && !pdfLoadTables(*this)) {
+        pdfTables_.patternFileMissing = false;
         return;
+    }
 
     state_.Dirty = true;
     state_.SymbolBuilt = false;
     if (isTwoDimensionalWithFullCharset(old) && job_.PdfShowCodewords != 0)
         job_.Supplement.clear();
     job_.Symbology = symbology;
+    if (isTwoDimensionalWithFullCharset(symbology))
+        state_.BarPatternSaveEnabled = false;
     if (isUpcEanFamily(symbology) && !isUpcEanFamily(old))
         boxes_.editMagnify(formatNumber(job_.Magnification, "##0"), BoxEdit::Display);
     refreshPanel();

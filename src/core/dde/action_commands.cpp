@@ -194,12 +194,14 @@ std::span<const CommandEntry> actionCommands() {
     return kActions;
 }
 
-bool selectSymbologyByKeyword(CommandCall& call) {
+std::optional<bool> selectSymbologyByKeyword(CommandCall& call) {
     const auto symbology = symbologyForKeyword(call.upper);
     if (!symbology)
-        return false;
+        return std::nullopt;
     call.app.MCode_Click(*symbology);
-    return true;
+    // Refused when the selection was abandoned (PDF417 without its pattern
+    // file), so that the client does not build with the old symbology unawares.
+    return call.app.job().Symbology == *symbology;
 }
 
 } // namespace vornik::dde

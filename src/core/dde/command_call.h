@@ -2,6 +2,7 @@
 
 #include "core/app/application.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -57,7 +58,8 @@ struct CommandEntry {
 [[nodiscard]] std::span<const CommandEntry> rasterCommands();
 [[nodiscard]] std::span<const CommandEntry> fileCommands();
 
-// Selects the symbology whose keyword the command is; false when it is none.
-[[nodiscard]] bool selectSymbologyByKeyword(CommandCall& call);
+// Selects the symbology whose keyword the command is: nullopt when it is
+// none, false when the selection was abandoned.
+[[nodiscard]] std::optional<bool> selectSymbologyByKeyword(CommandCall& call);
 
 } // namespace vornik::dde

@@ -31,8 +31,8 @@ bool runCommand(Application& app, std::string_view command) {
     const CommandEntry* entry = findEntry(actionCommands(), upper);
     if (entry == nullptr) {
         CommandCall call{.app = app, .command = command, .upper = upper};
-        if (selectSymbologyByKeyword(call))
-            return true;
+        if (const auto selected = selectSymbologyByKeyword(call))
+            return *selected;
         entry = findEntry(valueCommands(), upper);
     }
     if (entry == nullptr)

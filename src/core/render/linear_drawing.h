@@ -21,6 +21,10 @@ void drawBearerBars(OrientedCanvas& canvas, const LinearLayout& layout, BarExten
 // is selected again when the drawing is done.
 [[nodiscard]] LogFont stockSystemFont();
 
+// The font of the text lines in the job's face, style and orientation, `height`
+// high and `width` wide (0: the face's own width).
+[[nodiscard]] LogFont textLineFont(const Job& job, long long height, long long width);
+
 // The fonts of the text lines: the main font and the small one for the first
 // and last UPC digits.
 struct TextFonts {

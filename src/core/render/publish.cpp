@@ -50,6 +50,7 @@ void publishPicture(Application& app, Metafile metafile, std::int32_t xExtent,
                                 .icon = MessageIcon::Exclamation,
                                 .buttons = MessageButtons::Ok});
     }
+    state.BarPatternSaveEnabled = true;
     app.host().publishPicture(state.CurrentPicture, file);
 }
 
