@@ -4,6 +4,7 @@
 #include "core/app/program_texts.h"
 #include "core/linear/pattern_tables.h"
 #include "core/render/linear_renderer.h"
+#include "core/twod/library_builders.h"
 
 #include <string>
 
@@ -80,6 +81,7 @@ BuildOutcome buildLinear(BuildContext& context) {
 BuilderTable::BuilderTable() {
     builders_.fill([](BuildContext& context) { return reportSymbologyUnavailable(context.app); });
     install(BuilderKind::Linear, buildLinear);
+    twod::installLibraryBuilders(*this);
 }
 
 void BuilderTable::install(BuilderKind kind, Builder builder) {

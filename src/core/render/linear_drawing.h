@@ -21,6 +21,10 @@ void drawBearerBars(OrientedCanvas& canvas, const LinearLayout& layout, BarExten
 // is selected again when the drawing is done.
 [[nodiscard]] LogFont stockSystemFont();
 
+// The main text font: the job's face and styles at `height` and `width`
+// (0: the face's own proportions), turned with the job's orientation.
+[[nodiscard]] LogFont mainFontRecord(const Job& job, int height, int width);
+
 // The fonts of the text lines: the main font and the small one for the first
 // and last UPC digits.
 struct TextFonts {

@@ -101,11 +101,11 @@ LogFont stockSystemFont() {
             .faceName = "System"};
 }
 
-TextFonts createTextFonts(MetafileRecorder& recorder, const Job& job, const LinearLayout& layout) {
+LogFont mainFontRecord(const Job& job, int height, int width) {
     LogFont font = stockSystemFont();
     font.weight = job.FontBold ? 700 : 400;
-    font.height = unit(layout.L);
-    font.width = job.AutoFontScaling ? unit(5LL * layout.X) : 0;
+    font.height = unit(height);
+    font.width = unit(width);
     font.italic = job.FontItalic ? 1 : 0;
     font.underline = job.FontUnderline ? 1 : 0;
     font.strikeOut = job.FontStrikeout ? 1 : 0;
@@ -121,7 +121,11 @@ TextFonts createTextFonts(MetafileRecorder& recorder, const Job& job, const Line
     font.escapement = angle;
     font.orientation = angle;
     font.faceName = faceName(job.FontName);
+    return font;
+}
 
+TextFonts createTextFonts(MetafileRecorder& recorder, const Job& job, const LinearLayout& layout) {
+    LogFont font = mainFontRecord(job, layout.L, job.AutoFontScaling ? 5 * layout.X : 0);
     TextFonts fonts;
     fonts.main = recorder.createFont(font);
     font.height = unit(nearest(0.8 * font.height));

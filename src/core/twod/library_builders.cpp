@@ -1,0 +1,26 @@
+#include "core/twod/library_builders.h"
+
+#include "core/app/builders.h"
+#include "core/twod/dm_builder.h"
+
+#include <memory>
+
+namespace vornik::twod {
+
+namespace {
+
+struct DataMatrixEncoder {
+    ZintDataMatrix library;
+    DataMatrixSession session;
+};
+
+} // namespace
+
+void installLibraryBuilders(BuilderTable& table) {
+    auto dataMatrix = std::make_shared<DataMatrixEncoder>();
+    table.install(BuilderKind::DataMatrix, [dataMatrix](BuildContext& context) {
+        return buildDataMatrix(context.app, dataMatrix->library, dataMatrix->session);
+    });
+}
+
+} // namespace vornik::twod
