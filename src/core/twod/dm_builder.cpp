@@ -98,7 +98,7 @@ BuildOutcome buildDataMatrix(Application& app, DataMatrixLibrary& library,
     const int Ch = job.Comment.empty() ? 0 : nearest(job.FontSize * 35.15);
     const ModuleMatrix matrix = readCells(library, rows, columns);
     const MatrixGeometry geometry =
-        matrixGeometry(matrix, M, job.QuietZones, signedWidthStep(job.BarWidthAdjust), Ch);
+        matrixGeometry(matrix, M, job.QuietZones, 5 * signedWidthStep(job.BarWidthAdjust), Ch);
     if (geometry.Ws > kLargestPictureSide || geometry.Hs > kLargestPictureSide ||
         job.Comment.size() > render::kMaxTextBytes) {
         render::reportSizeLimit(app, render::kWidthLimitText);

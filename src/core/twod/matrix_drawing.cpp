@@ -65,12 +65,12 @@ int signedWidthStep(std::int32_t barWidthAdjust) {
     return (barWidthAdjust & kBarWidthGainBit) != 0 ? -step : step;
 }
 
-MatrixGeometry matrixGeometry(const ModuleMatrix& matrix, int M, bool quietZones, int widthStep,
+MatrixGeometry matrixGeometry(const ModuleMatrix& matrix, int M, bool quietZones, int widthPercent,
                               int Ch) {
     MatrixGeometry g;
     g.M = M;
     g.quiet = quietZones ? 2 * M : 0;
-    g.d = nearest(static_cast<double>(M) * 5 * widthStep / 100);
+    g.d = nearest(static_cast<double>(M) * widthPercent / 100);
     g.Ch = Ch;
     g.Ws = static_cast<long long>(M) * matrix.columns() + 2LL * g.quiet - g.d;
     g.Hs = static_cast<long long>(M) * matrix.rows() + Ch + 2LL * g.quiet - g.d;

@@ -22,8 +22,10 @@ struct MatrixGeometry {
     long long Ws = 0;
     long long Hs = 0;
 };
+// `widthPercent` is the adjustment in percent of M: positive for a reduction,
+// negative for a gain.
 [[nodiscard]] MatrixGeometry matrixGeometry(const ModuleMatrix& matrix, int M, bool quietZones,
-                                            int widthStep, int Ch);
+                                            int widthPercent, int Ch);
 
 // The largest picture side a metafile coordinate can carry.
 inline constexpr long long kLargestPictureSide = 32767;

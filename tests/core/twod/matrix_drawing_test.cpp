@@ -40,7 +40,7 @@ TEST(MatrixDrawingTest, ModuleEdges) {
         Job job;
         job.Transparent = true;
         const MatrixGeometry geometry =
-            matrixGeometry(matrix, 10, false, signedWidthStep(row.barWidthAdjust), 0);
+            matrixGeometry(matrix, 10, false, 5 * signedWidthStep(row.barWidthAdjust), 0);
         EXPECT_EQ(geometry.Ws, 20 - geometry.d);
         EXPECT_EQ(rectanglesOf(drawMatrixSymbol(job, matrix, geometry)), row.modules);
     }
