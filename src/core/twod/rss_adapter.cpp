@@ -77,7 +77,8 @@ std::string elementWidths(const std::string& row) {
     char colour = '0';
     std::size_t i = 0;
     while (i < modules.size()) {
-        const std::size_t end = std::min(modules.find(colour == '0' ? '1' : '0', i), modules.size());
+        const std::size_t end =
+            std::min(modules.find(colour == '0' ? '1' : '0', i), modules.size());
         if (end - i > 9)
             return {};
         widths += static_cast<char>('0' + (end - i));
@@ -140,8 +141,8 @@ int RSSPattern(const std::string& data, std::string& linear, std::string& separa
 }
 
 int RSS14SPattern(const std::string& data, std::string& topRow, std::string& rowSeparator,
-                  std::string& bottomRow, std::string& compositeSeparator,
-                  std::string& composite, int& rows, int& width) {
+                  std::string& bottomRow, std::string& compositeSeparator, std::string& composite,
+                  int& rows, int& width) {
     return fillBuffers(RssKind::Stacked, data,
                        {&topRow, &rowSeparator, &bottomRow, &compositeSeparator}, composite, rows,
                        width);
@@ -149,8 +150,8 @@ int RSS14SPattern(const std::string& data, std::string& topRow, std::string& row
 
 int RSS14SOPattern(const std::string& data, std::string& topRow, std::string& separatorTop,
                    std::string& separatorMiddle, std::string& separatorBottom,
-                   std::string& bottomRow, std::string& compositeSeparator,
-                   std::string& composite, int& rows, int& width) {
+                   std::string& bottomRow, std::string& compositeSeparator, std::string& composite,
+                   int& rows, int& width) {
     return fillBuffers(RssKind::StackedOmni, data,
                        {&topRow, &separatorTop, &separatorMiddle, &separatorBottom, &bottomRow,
                         &compositeSeparator},

@@ -28,16 +28,15 @@ inline constexpr int kRssBufferTooSmall = 2; // the symbol does not fit the buff
 
 // RSS-14: the linear row, and with a composite the separator row below it
 // and the composite rows above that.
-[[nodiscard]] int RSSPattern(const std::string& data, std::string& linear,
-                             std::string& separator, std::string& composite, int& rows,
-                             int& width);
+[[nodiscard]] int RSSPattern(const std::string& data, std::string& linear, std::string& separator,
+                             std::string& composite, int& rows, int& width);
 
 // RSS-14 Stacked: the top row, the separator between the rows, the bottom
 // row, and the separator below a composite.
 [[nodiscard]] int RSS14SPattern(const std::string& data, std::string& topRow,
                                 std::string& rowSeparator, std::string& bottomRow,
-                                std::string& compositeSeparator, std::string& composite,
-                                int& rows, int& width);
+                                std::string& compositeSeparator, std::string& composite, int& rows,
+                                int& width);
 
 // RSS-14 Stacked Omnidirectional: the top row, the three rows of the
 // separator between the rows (top first), the bottom row, and the separator
@@ -45,8 +44,8 @@ inline constexpr int kRssBufferTooSmall = 2; // the symbol does not fit the buff
 [[nodiscard]] int RSS14SOPattern(const std::string& data, std::string& topRow,
                                  std::string& separatorTop, std::string& separatorMiddle,
                                  std::string& separatorBottom, std::string& bottomRow,
-                                 std::string& compositeSeparator, std::string& composite,
-                                 int& rows, int& width);
+                                 std::string& compositeSeparator, std::string& composite, int& rows,
+                                 int& width);
 
 // RSS Limited: as RSS-14.
 [[nodiscard]] int RSSLimPattern(const std::string& data, std::string& linear,

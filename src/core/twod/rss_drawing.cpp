@@ -74,8 +74,7 @@ Point turned(Orientation orientation, const RssLayout& layout, int x, int y) {
 
 // The 14 digits share the symbol's width between the quiet zones (without
 // the composite's indent) in equal cells, each digit centred in its cell.
-void drawDigits(render::OrientedCanvas& canvas, const Job& job, const RssLayout& layout,
-                int top) {
+void drawDigits(render::OrientedCanvas& canvas, const Job& job, const RssLayout& layout, int top) {
     const int left = layout.q * layout.X + layout.compositeIndent;
     const int span = layout.W - layout.q * layout.X - left;
     const int n = static_cast<int>(layout.digits.size());
@@ -91,7 +90,8 @@ void drawText(render::OrientedCanvas& canvas, render::SymbolPicture& picture, co
     render::MetafileRecorder& recorder = picture.recorder();
     recorder.setTextColor(job.FontColor);
     const int fontWidth = job.AutoFontScaling ? 5 * layout.X : 0;
-    const std::uint16_t font = recorder.createFont(render::mainFontRecord(job, layout.L, fontWidth));
+    const std::uint16_t font =
+        recorder.createFont(render::mainFontRecord(job, layout.L, fontWidth));
     picture.own(font);
     recorder.selectObject(font);
     recorder.setTextAlign(render::kAlignCenter | render::kAlignTop);
@@ -153,8 +153,8 @@ render::Metafile drawRssSymbol(const Job& job, const RssLayout& layout) {
     render::OrientedCanvas canvas(picture.recorder(), job.Orientation, layout.W, layout.H);
     const int adjustment =
         nearest(static_cast<double>(layout.X) * 5 * signedWidthStep(job.BarWidthAdjust) / 100);
-    int top = (job.CommentAbove ? layout.commentReserve : 0) +
-              (job.TextAbove ? layout.textReserve : 0);
+    int top =
+        (job.CommentAbove ? layout.commentReserve : 0) + (job.TextAbove ? layout.textReserve : 0);
     const int left = layout.q * layout.X;
     for (const RssBand& band : layout.bands) {
         if (band.pattern)

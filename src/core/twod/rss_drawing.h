@@ -19,12 +19,12 @@ struct RssBand {
 
 // Everything an RSS symbol's picture is made of, in 0.01 mm.
 struct RssLayout {
-    int X = 0;            // module
-    int q = 0;            // quiet zone modules at each side
-    int W = 0;            // picture width
-    int H = 0;            // picture height
-    int L = 0;            // text line height
-    int textReserve = 0;  // L with the human-readable line, else 0
+    int X = 0;           // module
+    int q = 0;           // quiet zone modules at each side
+    int W = 0;           // picture width
+    int H = 0;           // picture height
+    int L = 0;           // text line height
+    int textReserve = 0; // L with the human-readable line, else 0
     int commentReserve = 0;
     int compositeIndent = 0; // the linear part's offset under a composite: 5X
     std::vector<RssBand> bands;
