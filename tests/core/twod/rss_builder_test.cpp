@@ -1,9 +1,12 @@
 #include "core/app/error_reporter.h"
 #include "core/twod/rss_builder.h"
+#include "core/twod/zint_matrix.h"
 #include "support/command_session.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace vornik::twod {
 namespace {
@@ -48,7 +51,7 @@ const CheckCase kChecks[] = {
 TEST(RssBuilderTest, ChecksAndCodes) {
     for (const CheckCase& row : kChecks) {
         SCOPED_TRACE(row.name);
-        testing::CommandSession session;
+        vornik::testing::CommandSession session;
         session.job().Message = row.primary;
         session.job().Supplement = row.composite;
         std::string reached;
@@ -98,7 +101,7 @@ const GeometryCase kGeometry[] = {
 TEST(RssBuilderTest, Geometry) {
     for (const GeometryCase& row : kGeometry) {
         SCOPED_TRACE(row.name);
-        testing::CommandSession session;
+        vornik::testing::CommandSession session;
         ASSERT_TRUE(session.run(std::string("[MESSAGE='1234567890']") + row.commands));
         ASSERT_EQ(buildRss(session.app, row.kind, row.X, row.h), BuildOutcome::Built);
         EXPECT_EQ(session.state().SymbolWidth, row.width);
@@ -107,10 +110,107 @@ TEST(RssBuilderTest, Geometry) {
 }
 
 TEST(RssBuilderTest, BlackOnBlackGetsAWhiteBackground) {
-    testing::CommandSession session;
+    vornik::testing::CommandSession session;
     ASSERT_TRUE(session.run("[MESSAGE='1'][BACKCOLOR=BLACK]"));
     ASSERT_EQ(buildRss(session.app, RssKind::Rss14, 33, 0), BuildOutcome::Built);
     EXPECT_EQ(session.job().BackColor, kWhite);
+}
+
+} // namespace
+} // namespace vornik::twod
+
+namespace vornik::twod {
+namespace {
+
+// The drawn picture read back module by module: a module is dark where its
+// centre lies inside a drawn rectangle.
+struct DrawnPicture {
+    std::vector<render::op::Rectangle> rectangles;
+
+    bool darkAt(int x, int y) const {
+        for (const auto& r : rectangles)
+            if (x >= std::min(r.left, r.right) && x < std::max(r.left, r.right) &&
+                y <= std::max(r.top, r.bottom) && y > std::min(r.top, r.bottom))
+                return true;
+        return false;
+    }
+    std::string row(int y, int modules, int X) const {
+        std::string text;
+        for (int c = 0; c < modules; ++c)
+            text += darkAt(c * X + X / 2, y) ? '1' : '0';
+        return text.substr(0, text.find_last_of('1') + 1);
+    }
+};
+
+std::vector<std::string> zintRows(int symbology, const char* primary, const char* composite) {
+    auto symbol = testing::zintSymbol(symbology);
+    std::strcpy(symbol->primary, primary);
+    symbol->input_mode = GS1_MODE | GS1PARENS_MODE;
+    std::vector<std::string> rows;
+    if (testing::zintMatrix(*symbol, composite).rows() == 0)
+        return rows;
+    for (int r = 0; r < symbol->rows; ++r) {
+        const std::string row = testing::zintRow(*symbol, r);
+        rows.push_back(row.substr(0, row.find_last_of('1') + 1));
+    }
+    return rows;
+}
+
+struct DrawnCase {
+    const char* name;
+    RssKind kind;
+    int symbology;
+    std::vector<int> rowHeights; // in X, from the top, each sampled at its middle; h = 11X
+};
+
+// ZXing 1.4 reads neither RSS Limited nor composite components: the drawn
+// modules are compared with libzint's symbol instead, row by row.
+const DrawnCase kDrawn[] = {
+    {"Rss14Composite", RssKind::Rss14, BARCODE_DBAR_OMN_CC, {2, 2, 2, 1, 11}},
+    {"LimitedComposite", RssKind::Limited, BARCODE_DBAR_LTD_CC, {2, 2, 2, 2, 1, 11}},
+    {"StackedComposite", RssKind::Stacked, BARCODE_DBAR_STK_CC, {2, 2, 2, 2, 2, 1, 4, 1, 6}},
+    {"OmniComposite",
+     RssKind::StackedOmni,
+     BARCODE_DBAR_OMNSTK_CC,
+     {2, 2, 2, 2, 2, 1, 4, 1, 1, 1, 4}},
+};
+
+TEST(RssBuilderTest, DrawnModulesMatchLibzint) {
+    constexpr int X = 10;
+    for (const DrawnCase& row : kDrawn) {
+        SCOPED_TRACE(row.name);
+        vornik::testing::CommandSession session;
+        ASSERT_TRUE(session.run("[MESSAGE='1234567890'][COMPOSITE=(10)ABC123][TEXT=OFF]"));
+        session.job().Transparent = true;
+        ASSERT_EQ(buildRss(session.app, row.kind, X, 11 * X), BuildOutcome::Built);
+        DrawnPicture picture;
+        for (const render::MetaOp& op : session.state().CurrentPicture.metafile->ops)
+            if (const auto* r = std::get_if<render::op::Rectangle>(&op))
+                picture.rectangles.push_back(*r);
+        std::vector<std::string> drawn;
+        int top = 0;
+        for (const int height : row.rowHeights) {
+            drawn.push_back(picture.row(-(top + height * X / 2), 120, X));
+            top += height * X;
+        }
+        EXPECT_EQ(drawn, zintRows(row.symbology, "1234567890", "(10)ABC123"));
+    }
+}
+
+TEST(RssBuilderTest, DrawnLimitedMatchesLibzint) {
+    constexpr int X = 10;
+    vornik::testing::CommandSession session;
+    ASSERT_TRUE(session.run("[MESSAGE='1999999999999'][TEXT=OFF][BARREDUCTION=-15]"));
+    session.job().Transparent = true;
+    ASSERT_EQ(buildRss(session.app, RssKind::Limited, X, 10 * X), BuildOutcome::Built);
+    DrawnPicture picture;
+    for (const render::MetaOp& op : session.state().CurrentPicture.metafile->ops)
+        if (const auto* r = std::get_if<render::op::Rectangle>(&op))
+            picture.rectangles.push_back(*r);
+    auto symbol = testing::zintSymbol(BARCODE_DBAR_LTD);
+    ASSERT_EQ(testing::zintMatrix(*symbol, "1999999999999").rows(), 1);
+    const std::string reference = testing::zintRow(*symbol, 0);
+    EXPECT_EQ(picture.row(-5 * X, 80, X), reference.substr(0, reference.find_last_of('1') + 1));
 }
 
 } // namespace
