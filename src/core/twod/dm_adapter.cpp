@@ -1,5 +1,6 @@
 #include "core/twod/dm_adapter.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <zint.h>

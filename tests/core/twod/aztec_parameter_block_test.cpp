@@ -86,13 +86,6 @@ const ValueCase kValues[] = {
     {"TransparentIsMinusOne", [](Job& j) { j.Transparent = true; }, 3960, -1},
     {"Vertical90SentAs1", [](Job& j) { j.Orientation = Orientation::Vertical90; }, 4004, 1},
     {"FullRange32", [](Job& j) { j.AztecEcPercent = 232; }, 3948, 232},
-    {"Reduction", [](Job& j) { j.BarWidthAdjust = 4; }, 3944, 20},
-    {"CommentAboveLeftPlain",
-     [](Job& j) {
-         j = Job{};
-         j.CommentAbove = true;
-     },
-     4008, 0},
     {"CommentOf101Counted", [](Job& j) { j.Comment = std::string(101, 'c'); }, 3836, 101},
 };
 
@@ -120,11 +113,6 @@ TEST(AztecParameterBlockTest, LongTextsFillTheirFieldsOnly) {
     EXPECT_EQ(back.message.size(), 3832u);
     EXPECT_EQ(back.comment.size(), 100u);
     EXPECT_EQ(back.fontName, std::string(31, 'F'));
-}
-
-TEST(AztecParameterBlockTest, ParsesWhatItWrites) {
-    const AztecParameterBlock block = aztecParameters(sampleJob(), std::string("A\0\xFF", 3));
-    EXPECT_EQ(parseAztecBlock(serialiseAztecBlock(block)), block);
 }
 
 } // namespace

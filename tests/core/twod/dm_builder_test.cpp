@@ -32,15 +32,6 @@ TEST(DmBuilderTest, MessagePreparation) {
     }
 }
 
-TEST(DmBuilderTest, RequestedSizes) {
-    const int expected[][3] = {{-1, 0, 0},  {0, 0, 0},   {1, 8, 18},  {2, 8, 32}, {3, 12, 26},
-                               {4, 12, 36}, {5, 16, 36}, {6, 16, 48}, {7, 0, 0}};
-    for (const auto& row : expected) {
-        const DataMatrixSize size = requestedDataMatrixSize(row[0]);
-        EXPECT_EQ(size.rows * 100 + size.columns, row[1] * 100 + row[2]) << "option " << row[0];
-    }
-}
-
 // An encoder that answers from a script and records what it was asked.
 class ScriptedLibrary final : public DataMatrixLibrary {
 public:
@@ -134,7 +125,6 @@ struct GeometryCase {
 // a 15 % reduction of 51 is nearest(7.65) = 8.
 const GeometryCase kGeometryCases[] = {
     {"QuietZones", 51.0f, true, 0, "", 0, 714, 714},
-    {"Bare", 51.0f, false, 0, "", 0, 510, 510},
     {"Comment", 51.0f, true, 0, "Lot 4", 0, 714, 1066},
     {"Reduced", 51.0f, true, 3, "", 0, 706, 706},
     {"Gain", 51.0f, true, 3 | kBarWidthGainBit, "", 0, 722, 722},
