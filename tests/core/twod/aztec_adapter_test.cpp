@@ -2,6 +2,7 @@
 #include "core/twod/zint_matrix.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 
 namespace vornik::twod {
@@ -86,6 +87,56 @@ TEST(AztecAdapterTest, SymbolSizeFollowsLibzint) {
         EXPECT_EQ(picture.xExtent, 51 * (expected.columns() + 4)) << row[0];
         EXPECT_EQ(picture.yExtent, 51 * (expected.rows() + 4)) << row[0];
     }
+}
+
+} // namespace
+} // namespace vornik::twod
+
+namespace vornik::twod {
+namespace {
+
+// The drawing fields reach the picture: colours, transparency, the font's
+// face, weight and turn, the comment's text, place and alignment.
+TEST(AztecAdapterTest, DrawsWithEveryDrawingField) {
+    AztecParameterBlock block = sampleBlock();
+    block.comment = "Lot";
+    block.commentLength = 3;
+    block.foreColor = 0x0000FF;
+    block.backColor = kAztecTransparent;
+    block.fontName = "Courier";
+    block.fontColor = 0x00FF00;
+    block.orientation = 1;
+    block.flags = kAztecCommentBelow | kAztecBold | kAztecItalic | 1 * kAztecAlignUnit;
+    render::CurrentPicture picture;
+    ASSERT_EQ(VKAZTEC(serialiseAztecBlock(block), picture), kAztecSuccess);
+    bool barBrush = false;
+    bool otherBrush = false;
+    std::optional<render::LogFont> font;
+    std::optional<render::op::TextOut> text;
+    std::uint32_t textColor = 0;
+    for (const render::MetaOp& op : picture.metafile->ops) {
+        if (const auto* brush = std::get_if<render::op::CreateBrush>(&op))
+            (brush->brush.color == 0x0000FF ? barBrush : otherBrush) |= brush->brush.color != 0;
+        if (const auto* f = std::get_if<render::op::CreateFont>(&op); f && !font)
+            font = f->font;
+        if (const auto* t = std::get_if<render::op::TextOut>(&op))
+            text = *t;
+        if (const auto* c = std::get_if<render::op::SetTextColor>(&op))
+            textColor = c->color;
+    }
+    EXPECT_TRUE(barBrush);
+    EXPECT_FALSE(otherBrush) << "a transparent picture has no background brush";
+    ASSERT_TRUE(font && text);
+    EXPECT_EQ(font->faceName, "Courier");
+    EXPECT_EQ(font->weight * 10 + font->italic, 7001);
+    EXPECT_EQ(font->escapement, 2700);
+    EXPECT_EQ(textColor, 0x00FF00u);
+    // Turned a quarter turn clockwise, a comment below the symbol is at the
+    // left edge, centred along the symbol: (Ch, -(W halved)).
+    const int W = picture.yExtent;
+    EXPECT_EQ(text->text, "Lot");
+    EXPECT_EQ(text->x, 352);
+    EXPECT_EQ(text->y, -(W / 2));
 }
 
 } // namespace
