@@ -2,6 +2,7 @@
 
 #include "core/twod/module_matrix.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
