@@ -140,8 +140,9 @@ Symbols:
   [build/copy] draws the symbol at true size; [savebarcode(FILE)] saves the
   last symbol built. A FILE ending in .wmf (or any name without a raster
   extension) receives a placeable Windows metafile. This version draws the
-  linear and postal symbologies; PDF417, Data Matrix, Aztec Code and the
-  RSS-14 family say that they cannot be built yet.
+  linear and postal symbologies, Data Matrix, Aztec Code and the RSS-14
+  family with composites ([composite=(10)ABC123]); PDF417 says that it
+  cannot be built yet.
 
 Messages and questions:
   What the desktop program shows in a message box is written to standard

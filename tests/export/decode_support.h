@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <ZXing/ReadBarcode.h>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -55,13 +56,19 @@ inline ZXing::DecodeHints readerFor(ZXing::BarcodeFormat format) {
 
 // The commands built (warnings off) into the temporary file, rendered at `dpi`
 // and read with `hints`; "(not built)", "(no picture)" or "(nothing read)"
-// when that fails.
+// when that fails. `prepare` may set job fields no command reaches.
 // The symbology identifier lands in `identifier` when one is asked for.
-inline std::string buildAndDecode(const std::string& commands, const ZXing::DecodeHints& hints,
-                                  double dpi = 300, std::string* identifier = nullptr) {
+inline std::string buildAndDecodeJob(const std::string& commands,
+                                     const std::function<void(Job&)>& prepare,
+                                     const ZXing::DecodeHints& hints, double dpi = 300,
+                                     std::string* identifier = nullptr) {
     vornik::testing::CommandSession session;
     session.run("[PRINTWARNINGS=OFF][MESSAGEWARNINGS=OFF]");
-    if (!session.run(commands + "[BUILD/COPY]") || !session.state().SymbolBuilt)
+    if (!session.run(commands))
+        return "(not built)";
+    if (prepare)
+        prepare(session.job());
+    if (!session.run("[BUILD/COPY]") || !session.state().SymbolBuilt)
         return "(not built)";
     const QImage grey = renderTemporaryFile(session.state().TempMetafilePath, dpi);
     if (grey.isNull())
@@ -72,6 +79,11 @@ inline std::string buildAndDecode(const std::string& commands, const ZXing::Deco
     if (identifier)
         *identifier = result.symbologyIdentifier();
     return result.isValid() ? result.text() : "(nothing read)";
+}
+
+inline std::string buildAndDecode(const std::string& commands, const ZXing::DecodeHints& hints,
+                                  double dpi = 300, std::string* identifier = nullptr) {
+    return buildAndDecodeJob(commands, {}, hints, dpi, identifier);
 }
 
 } // namespace vornik::exporting

@@ -5,6 +5,7 @@
 #include "core/linear/pattern_tables.h"
 #include "core/render/linear_renderer.h"
 #include "core/twod/pdf417_builder.h"
+#include "core/twod/library_builders.h"
 
 #include <string>
 
@@ -86,6 +87,7 @@ BuilderTable::BuilderTable() {
     builders_.fill([](BuildContext& context) { return reportSymbologyUnavailable(context.app); });
     install(BuilderKind::Linear, buildLinear);
     install(BuilderKind::Pdf417, buildPdf417);
+    twod::installLibraryBuilders(*this);
 }
 
 void BuilderTable::install(BuilderKind kind, Builder builder) {

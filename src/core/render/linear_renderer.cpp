@@ -94,20 +94,6 @@ void verticalLayout(const Job& job, LinearLayout& layout) {
     layout.Ta = (job.TextAbove ? layout.Th : 0) + (job.CommentAbove ? layout.Ch : 0);
 }
 
-void reportSizeLimit(Application& app, const char* text) {
-    Host& host = app.host();
-    host.beep();
-    app.state().SymbolBuilt = false;
-    if (!app.job().MessageWarnings) {
-        host.emptyClipboard();
-        return;
-    }
-    host.showMessage({.title = std::string(kProgramTitle),
-                      .text = text,
-                      .icon = MessageIcon::None,
-                      .buttons = MessageButtons::Ok});
-}
-
 Metafile drawSymbol(const Job& job, const LinearLayout& layout, int xExtent, int yExtent) {
     SymbolPicture picture(job, xExtent, yExtent);
     MetafileRecorder& recorder = picture.recorder();
@@ -149,6 +135,20 @@ void finishCaptions(Application& app, const LinearLayout& layout) {
 }
 
 } // namespace
+
+void reportSizeLimit(Application& app, const char* text) {
+    Host& host = app.host();
+    host.beep();
+    app.state().SymbolBuilt = false;
+    if (!app.job().MessageWarnings) {
+        host.emptyClipboard();
+        return;
+    }
+    host.showMessage({.title = std::string(kProgramTitle),
+                      .text = text,
+                      .icon = MessageIcon::None,
+                      .buttons = MessageButtons::Ok});
+}
 
 BuildOutcome renderLinearSymbol(Application& app, std::string message, int h, int X) {
     Job& job = app.job();

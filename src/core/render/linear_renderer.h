@@ -28,4 +28,8 @@ inline constexpr const char* kHeightLimitText =
     "Cannot Create Bar Code!  Total Height exceeds system limit.\r"
     "Try reducing the Bar Code Height or the font size.";
 
+// A picture too large to record: a beep, and the text when message warnings
+// are on, else an emptied clipboard. SymbolBuilt is cleared.
+void reportSizeLimit(Application& app, const char* text);
+
 } // namespace vornik::render

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/app/job.h"
+
+#include <array>
+#include <string_view>
+
+namespace vornik::twod {
+
+// The "Data Matrix Symbology Options" dialog: what it shows, enables and
+// stores. The front end draws the option buttons from these captions.
+inline constexpr std::string_view kDmOptionsTitle = "Data Matrix Symbology Options";
+inline constexpr std::array<std::string_view, 6> kDmEccCaptions = {"ECC 0",   "ECC 50",  "ECC 80",
+                                                                   "ECC 100", "ECC 140", "ECC 200"};
+inline constexpr std::array<std::int32_t, 6> kDmEccLevels = {0, 3, 6, 8, 12, 26};
+inline constexpr std::array<std::string_view, 6> kDmFormatCaptions = {
+    "Numeric (0-9)", "A-Z, Space", "A-Z, 0-9, Space", "A-Z, 0-9, Space, (.,-/)", "ASCII", "Binary"};
+inline constexpr std::array<std::string_view, 7> kDmShapeCaptions = {
+    "Square - Auto Size",        "Rectangular 8x18 modules",  "Rectangular 8x32 modules",
+    "Rectangular 12x26 modules", "Rectangular 12x36 modules", "Rectangular 16x36 modules",
+    "Rectangular 16x48 modules"};
+inline constexpr std::string_view kDmTildeCaption =
+    "Use standard ASCII interpretation of all input data.";
+// Shown beside the ECC buttons: the encoder has ECC 200 only.
+inline constexpr std::string_view kDmEccHelp =
+    "This version encodes ECC 200 only; a build with ECC 0 to ECC 140 is refused "
+    "(Data Matrix encode error # 1050).";
+
+struct DmOptionsForm {
+    int ecc = 5;    // index into the ECC captions
+    int format = 5; // index into the data format captions
+    int shape = 0;  // index into the shape captions
+    bool translateTildes = true;
+    // "Data Format" is for ECC 0 to 140; "Shape/Size" and the tilde box for ECC 200.
+    bool formatEnabled = false;
+    bool shapeEnabled = true;
+    bool tildesEnabled = true;
+};
+
+// Form_Load: the buttons of the job's settings (a value without a button
+// selects the default one).
+[[nodiscard]] DmOptionsForm DMOptions_Load(const Job& job);
+
+// Option1_Click: an ECC button chosen, the frames enabled to match.
+void DMOptions_SelectEcc(DmOptionsForm& form, int index);
+
+// OK: the choices stored in the job; true when a setting changed.
+[[nodiscard]] bool DMOptions_Ok(const DmOptionsForm& form, Job& job);
+
+} // namespace vornik::twod

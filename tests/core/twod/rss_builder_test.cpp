@@ -1,0 +1,226 @@
+#include "core/app/error_reporter.h"
+#include "core/twod/rss_builder.h"
+#include "core/twod/zint_matrix.h"
+#include "support/command_session.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace vornik::twod {
+namespace {
+
+TEST(RssBuilderTest, HumanReadableDigits) {
+    const char* const rows[][2] = {
+        // 3x0 + 9 + 3x8 + 7 + 3x6 + 5 + 3x4 + 3 + 3x2 + 1 + 0 + 0 + 0 = 85
+        {"0001234567890", "00012345678905"}, {"001234567890", "00012345678905"},
+        {"123456789012", "01234567890128"},  {"1", "00000000000017"},
+        {"9999999999999", "99999999999997"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(rssHumanReadable(row[0]), row[1]) << row[0];
+}
+
+struct CheckCase {
+    const char* name;
+    RssKind kind;
+    std::string primary;
+    std::string composite;
+    int libraryResult;
+    std::int32_t error;      // 0: built
+    std::string libraryData; // what reached the library; empty when it was not called
+};
+
+const std::string k338(338, '9');
+
+const CheckCase kChecks[] = {
+    {"Thirteen", RssKind::Rss14, "1234567890123", "", 0, 0, "1234567890123"},
+    {"Fourteen", RssKind::Rss14, "12345678901234", "", 0, 36, ""},
+    {"Letter", RssKind::Stacked, "12345X", "", 0, 36, ""},
+    {"Blank", RssKind::StackedOmni, " 123", "", 0, 36, ""},
+    {"LimitedTop", RssKind::Limited, "1999999999999", "", 0, 0, "1999999999999"},
+    {"LimitedTwoAndTwelveZeros", RssKind::Limited, "2000000000000", "", 0, 38, ""},
+    {"Rss14TwoAndTwelveZeros", RssKind::Rss14, "2000000000000", "", 0, 0, "2000000000000"},
+    {"Composite338", RssKind::Rss14, "1", k338, 0, 0, "1|" + k338},
+    {"Composite339", RssKind::Rss14, "1", k338 + "9", 0, 37, ""},
+    {"LibraryRefuses", RssKind::Limited, "1", "[10]A", 1, 37, "1|[10]A"},
+};
+
+// A library that records its data and answers with a symbol of one bar.
+TEST(RssBuilderTest, ChecksAndCodes) {
+    for (const CheckCase& row : kChecks) {
+        SCOPED_TRACE(row.name);
+        vornik::testing::CommandSession session;
+        session.job().Message = row.primary;
+        session.job().Supplement = row.composite;
+        std::string reached;
+        const auto library = [&](RssKind, const std::string& data, RssBuffers& buffers) {
+            reached = data;
+            for (std::string& pattern : buffers.patterns)
+                pattern = "11";
+            return row.libraryResult;
+        };
+        const BuildOutcome outcome = buildRss(session.app, row.kind, 33, 0, library);
+        EXPECT_EQ(outcome == BuildOutcome::Built, row.error == 0);
+        EXPECT_EQ(reached, row.libraryData);
+        if (row.error != 0) {
+            ASSERT_EQ(session.host.messages.size(), 1u);
+            EXPECT_EQ(session.state().ErrorText, composeErrorText(row.error));
+        }
+    }
+}
+
+struct GeometryCase {
+    const char* name;
+    RssKind kind;
+    const char* commands;
+    int X;
+    int h;
+    int width;
+    int height;
+};
+
+// Text lines of size 10 are nearest(352.8) = 353 high.
+const GeometryCase kGeometry[] = {
+    {"Rss14QuietZones", RssKind::Rss14, "[QUIETZONES=ON][TEXT=OFF]", 33, 1000, 116 * 33, 1000},
+    {"Rss14DefaultXAndHeight", RssKind::Rss14, "[TEXT=OFF]", 0, 0, 96 * 33, 33 * 33},
+    {"StackedDefaultHeight", RssKind::Stacked, "[TEXT=OFF]", 30, 0, 50 * 30, 13 * 30},
+    {"OmniDefaultHeight", RssKind::StackedOmni, "[TEXT=OFF]", 30, 0, 50 * 30, 69 * 30},
+    {"LimitedTextAndComment", RssKind::Limited, "[COMMENT=Lot 9]", 30, 1000, 74 * 30,
+     1000 + 2 * 353},
+    {"AutoFontIsSixthOfHeight", RssKind::Rss14, "[FONTSCALING=ON]", 30, 1200, 96 * 30, 1400},
+    // RSS-14 with a CC-A of three rows: 2X each, and X for the separator.
+    {"Rss14Composite", RssKind::Rss14, "[TEXT=OFF][COMPOSITE=(10)ABC123]", 30, 1000, 101 * 30,
+     1000 + 3 * 60 + 30},
+    {"LimitedWideComposite", RssKind::Limited, "[TEXT=OFF][COMPOSITE=(10)ABC123]", 30, 1000,
+     84 * 30, 1000 + 4 * 60 + 30},
+};
+
+TEST(RssBuilderTest, Geometry) {
+    for (const GeometryCase& row : kGeometry) {
+        SCOPED_TRACE(row.name);
+        vornik::testing::CommandSession session;
+        ASSERT_TRUE(session.run(std::string("[MESSAGE='1234567890']") + row.commands));
+        ASSERT_EQ(buildRss(session.app, row.kind, row.X, row.h), BuildOutcome::Built);
+        EXPECT_EQ(session.state().SymbolWidth, row.width);
+        EXPECT_EQ(session.state().SymbolHeight, row.height);
+    }
+}
+
+TEST(RssBuilderTest, BlackOnBlackGetsAWhiteBackground) {
+    vornik::testing::CommandSession session;
+    ASSERT_TRUE(session.run("[MESSAGE='1'][BACKCOLOR=BLACK]"));
+    ASSERT_EQ(buildRss(session.app, RssKind::Rss14, 33, 0), BuildOutcome::Built);
+    EXPECT_EQ(session.job().BackColor, kWhite);
+}
+
+} // namespace
+} // namespace vornik::twod
+
+namespace vornik::twod {
+namespace {
+
+// The drawn picture read back module by module: a module is dark where its
+// centre lies inside a drawn rectangle.
+struct DrawnPicture {
+    std::vector<render::op::Rectangle> rectangles;
+
+    bool darkAt(int x, int y) const {
+        for (const auto& r : rectangles)
+            if (x >= std::min(r.left, r.right) && x < std::max(r.left, r.right) &&
+                y <= std::max(r.top, r.bottom) && y > std::min(r.top, r.bottom))
+                return true;
+        return false;
+    }
+    std::string row(int y, int modules, int X) const {
+        std::string text;
+        for (int c = 0; c < modules; ++c)
+            text += darkAt(c * X + X / 2, y) ? '1' : '0';
+        return text.substr(0, text.find_last_of('1') + 1);
+    }
+};
+
+// libzint's rows for a primary and a composite in parentheses (or none).
+std::vector<std::string> zintRows(int symbology, const std::string& primary,
+                                  const std::string& composite) {
+    auto symbol = testing::zintSymbol(symbology);
+    if (!composite.empty()) {
+        std::strcpy(symbol->primary, primary.c_str());
+        symbol->input_mode = GS1_MODE | GS1PARENS_MODE;
+    }
+    std::vector<std::string> rows;
+    if (testing::zintMatrix(*symbol, composite.empty() ? primary : composite).rows() == 0)
+        return rows;
+    for (int r = 0; r < symbol->rows; ++r) {
+        const std::string row = testing::zintRow(*symbol, r);
+        rows.push_back(row.substr(0, row.find_last_of('1') + 1));
+    }
+    return rows;
+}
+
+struct DrawnCase {
+    const char* name;
+    RssKind kind;
+    int symbology;
+    const char* primary;
+    const char* composite;
+    std::vector<int> rowHeights; // in X, from the top, each sampled at its middle; h = 11X
+};
+
+// ZXing 1.4 reads neither RSS Limited nor composite components: the drawn
+// modules are compared with libzint's symbol instead, row by row.
+const DrawnCase kDrawn[] = {
+    {"Rss14Composite",
+     RssKind::Rss14,
+     BARCODE_DBAR_OMN_CC,
+     "1234567890",
+     "(10)ABC123",
+     {2, 2, 2, 1, 11}},
+    {"LimitedComposite",
+     RssKind::Limited,
+     BARCODE_DBAR_LTD_CC,
+     "1234567890",
+     "(10)ABC123",
+     {2, 2, 2, 2, 1, 11}},
+    {"StackedComposite",
+     RssKind::Stacked,
+     BARCODE_DBAR_STK_CC,
+     "1234567890",
+     "(10)ABC123",
+     {2, 2, 2, 2, 2, 1, 4, 1, 6}},
+    {"OmniComposite",
+     RssKind::StackedOmni,
+     BARCODE_DBAR_OMNSTK_CC,
+     "1234567890",
+     "(10)ABC123",
+     {2, 2, 2, 2, 2, 1, 4, 1, 1, 1, 4}},
+    {"LimitedGain", RssKind::Limited, BARCODE_DBAR_LTD, "1999999999999", "", {11}},
+};
+
+TEST(RssBuilderTest, DrawnModulesMatchLibzint) {
+    constexpr int X = 10;
+    for (const DrawnCase& row : kDrawn) {
+        SCOPED_TRACE(row.name);
+        vornik::testing::CommandSession session;
+        ASSERT_TRUE(session.run("[TEXT=OFF][BARREDUCTION=-15]"));
+        session.job().Message = row.primary;
+        session.job().Supplement = row.composite;
+        session.job().Transparent = true;
+        ASSERT_EQ(buildRss(session.app, row.kind, X, 11 * X), BuildOutcome::Built);
+        DrawnPicture picture;
+        for (const render::MetaOp& op : session.state().CurrentPicture.metafile->ops)
+            if (const auto* r = std::get_if<render::op::Rectangle>(&op))
+                picture.rectangles.push_back(*r);
+        std::vector<std::string> drawn;
+        int top = 0;
+        for (const int height : row.rowHeights) {
+            drawn.push_back(picture.row(-(top + height * X / 2), 120, X));
+            top += height * X;
+        }
+        EXPECT_EQ(drawn, zintRows(row.symbology, row.primary, row.composite));
+    }
+}
+
+} // namespace
+} // namespace vornik::twod
