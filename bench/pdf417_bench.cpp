@@ -5,6 +5,8 @@
 #include "core/app/application.h"
 #include "core/dde/interpreter.h"
 
+#include "silent_host.h"
+
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <memory>
@@ -13,27 +15,7 @@
 
 namespace {
 
-// A host that answers everything and remembers nothing.
-class SilentHost : public vornik::Host {
-public:
-    vornik::MessageAnswer showMessage(const vornik::MessageBox&) override {
-        return vornik::MessageAnswer::Ok;
-    }
-    vornik::PasteAdviceAnswer showPasteAdvice(std::string_view) override { return {}; }
-    void beep() override {}
-    void setBusyPointer(bool) override {}
-    void publishPicture(const vornik::render::CurrentPicture&,
-                        std::span<const std::uint8_t>) override {}
-    void emptyClipboard() override {}
-    std::optional<std::string> clipboardText() override { return std::nullopt; }
-    void setClipboardText(const std::string&) override {}
-    void viewChanged() override {}
-    std::optional<std::string> readSetting(std::string_view) override { return std::nullopt; }
-    void writeSetting(std::string_view, std::string_view) override {}
-    std::optional<vornik::PrinterResolution> defaultPrinterResolution() override {
-        return std::nullopt;
-    }
-};
+using vornik::bench::SilentHost;
 
 // Both sides use error correction level 5 (64 codewords).
 constexpr int kSecurityLevel = 5;
