@@ -1,5 +1,7 @@
 #include "core/app/code_pages.h"
 
+#include "core/app/windows1252.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -30,19 +32,11 @@ constexpr UpperHalf kOemUpper = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0, // F8
 };
 
-// Code page 1252, codes 128 to 159 as Unicode (the unassigned five keep their
-// C1 control codes); 160 to 255 are Latin-1 itself.
-constexpr std::array<std::uint16_t, 32> kAnsiC1 = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98
-};
-
+// Code page 1252, codes 128 to 255, as Unicode.
 constexpr UpperHalf ansiUpper() {
     UpperHalf table{};
     for (std::size_t i = 0; i < table.size(); ++i)
-        table[i] = i < kAnsiC1.size() ? kAnsiC1[i] : static_cast<std::uint16_t>(128 + i);
+        table[i] = windows1252CodePoint(static_cast<unsigned char>(128 + i));
     return table;
 }
 constexpr UpperHalf kAnsiUpper = ansiUpper();

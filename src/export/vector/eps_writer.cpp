@@ -103,16 +103,13 @@ std::string points(double units) {
     return documentNumber(units * kPointsPerUnit, 3);
 }
 
-class EpsSink : public render::PictureSink {
+class EpsSink : public PageSink {
 public:
-    EpsSink(double width, double height) : mapping_(width, height), height_(height) {}
+    EpsSink(double width, double height) : PageSink(width, height), height_(height) {}
 
-    void windowChanged(const render::Window& window) override { mapping_.setWindow(window); }
     void rectangle(const Rectangle& call, const render::LogPen& pen,
                    const render::LogBrush& brush) override;
     void text(const TextOut& call, const render::TextStyle& style) override;
-
-    [[nodiscard]] const std::string& body() const { return body_; }
 
 private:
     void setColor(ColorRef color);
@@ -122,9 +119,7 @@ private:
                points(box.width) + " " + points(box.height);
     }
 
-    PageMapping mapping_;
     double height_;
-    std::string body_;
     std::optional<ColorRef> color_;
 };
 

@@ -43,6 +43,19 @@ private:
     double scaleY_ = 1;
 };
 
+// What the vector documents' sinks share: the mapping onto the page and the
+// body of the document being written.
+class PageSink : public render::PictureSink {
+public:
+    PageSink(double pageWidth, double pageHeight) : mapping_(pageWidth, pageHeight) {}
+    void windowChanged(const render::Window& window) override { mapping_.setWindow(window); }
+    [[nodiscard]] const std::string& body() const { return body_; }
+
+protected:
+    PageMapping mapping_;
+    std::string body_;
+};
+
 // What a rectangle of the records comes to on the page: the fill (none for a
 // null brush) and the outline. Outlines are drawn as filled bands, as the
 // raster player draws them: an inside-frame pen within the rectangle, any

@@ -50,23 +50,17 @@ std::string boxPath(const PageBox& box) {
            documentNumber(-box.width) + "z";
 }
 
-class SvgSink : public render::PictureSink {
+class SvgSink : public PageSink {
 public:
-    SvgSink(double width, double height) : mapping_(width, height) {}
+    using PageSink::PageSink;
 
-    void windowChanged(const render::Window& window) override { mapping_.setWindow(window); }
     void rectangle(const Rectangle& call, const render::LogPen& pen,
                    const render::LogBrush& brush) override;
     void text(const TextOut& call, const render::TextStyle& style) override;
 
-    [[nodiscard]] const std::string& body() const { return body_; }
-
 private:
     void fillBox(const PageBox& box, ColorRef color);
     void fillBand(const PageBox& outer, double width, ColorRef color);
-
-    PageMapping mapping_;
-    std::string body_;
 };
 
 void SvgSink::fillBox(const PageBox& box, ColorRef color) {
