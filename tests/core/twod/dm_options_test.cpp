@@ -28,13 +28,13 @@ TEST(DmOptionsTest, LoadSelectsAndEnables) {
         job.DmFormatOption = row.formatOption;
         job.DmStandard = row.standard;
         const DmOptionsForm form = DMOptions_Load(job);
-        EXPECT_EQ(form.ecc, row.ecc);
-        EXPECT_EQ(form.format, row.formatIndex);
-        EXPECT_EQ(form.shape, row.shape);
+        EXPECT_EQ(form.ecc * 100 + form.format * 10 + form.shape,
+                  row.ecc * 100 + row.formatIndex * 10 + row.shape);
         EXPECT_EQ(form.translateTildes, row.tildes);
+        // the format list serves ECC 000 to 140, shape and tildes ECC 200
         EXPECT_EQ(form.formatEnabled, row.formatEnabled);
-        EXPECT_EQ(form.shapeEnabled, !row.formatEnabled);
-        EXPECT_EQ(form.tildesEnabled, !row.formatEnabled);
+        EXPECT_EQ(form.shapeEnabled && form.tildesEnabled, !row.formatEnabled);
+        EXPECT_EQ(form.shapeEnabled || form.tildesEnabled, !row.formatEnabled);
     }
 }
 
@@ -47,10 +47,8 @@ TEST(DmOptionsTest, OkStoresAndTellsAChange) {
     form.shape = 2;
     form.translateTildes = false;
     EXPECT_TRUE(DMOptions_Ok(form, job));
-    EXPECT_EQ(job.DmEccLevel, 8);
-    EXPECT_EQ(job.DmFormat, 1);
-    EXPECT_EQ(job.DmFormatOption, 2);
-    EXPECT_EQ(job.DmStandard, 0);
+    EXPECT_EQ(job.DmEccLevel * 1000 + job.DmFormat * 100 + job.DmFormatOption * 10 + job.DmStandard,
+              8120);
 }
 
 } // namespace

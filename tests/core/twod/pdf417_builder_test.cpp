@@ -29,31 +29,29 @@ struct PdfSession : CommandSession {
 };
 
 TEST(Pdf417Builder, EveryErrorCode) {
-    const std::string capitals(1850, 'Q');
+    const std::string capitals = "[PDFSECURITY=0][PDFMODE=EXC][MESSAGE='" + std::string(1850, 'Q');
+    const auto message = [](int length) { return "[MESSAGE='" + std::string(length, 'a') + "']"; };
     const struct {
         const char* name;
         std::string commands;
         void (*tweak)(Job&);
         int code;
     } rows[] = {
-        {"Largest", "[PDFSECURITY=0][PDFMODE=EXC][MESSAGE='" + capitals + "']", nullptr, 0},
-        {"OneCodewordTooMany", "[PDFSECURITY=0][PDFMODE=EXC][MESSAGE='" + capitals + "QQ']",
-         nullptr, 20},
-        {"TooLong", "[MESSAGE='" + std::string(3073, 'a') + "']", nullptr, 19},
-        {"SecurityTooHigh", "[PDFSECURITY=8][MESSAGE='" + std::string(900, 'a') + "']", nullptr,
-         20},
+        {"Largest", capitals + "']", nullptr, 0},
+        {"OneCodewordTooMany", capitals + "QQ']", nullptr, 20},
+        {"TooLong", message(3073), nullptr, 19},
+        {"SecurityTooHigh", "[PDFSECURITY=8]" + message(900), nullptr, 20},
         {"TextModeControl", "[PDFMODE=EXC][MESSAGE='A',1,'B']", nullptr, 21},
         {"NumericModeLetter", "[PDFMODE=NUM][MESSAGE='12A4']", nullptr, 21},
-        {"ZeroAspect", "[MESSAGE='A']", [](Job& j) { j.PdfAspectRatio = 0; }, 28},
-        {"NegativeAspect", "[MESSAGE='A']", [](Job& j) { j.PdfAspectRatio = -1; }, 28},
-        {"ZeroWidth", "[MESSAGE='A']", [](Job& j) { j.PdfModuleWidth = 0; }, 29},
-        {"ZeroHeight", "[MESSAGE='A']", [](Job& j) { j.PdfModuleHeight = 0; }, 30},
-        {"TooWide", "[MESSAGE='" + std::string(200, 'a') + "']",
-         [](Job& j) { j.PdfModuleWidth = 500; }, 23},
-        {"FixedRowsTooFew", "[PDFMAXROWS=3][MESSAGE='" + std::string(400, 'a') + "']",
-         [](Job& j) { j.PdfLayoutFlag = 1; }, 24},
-        {"FixedColumnsTooFew", "[PDFMAXCOLS=1][MESSAGE='" + std::string(400, 'a') + "']",
-         [](Job& j) { j.PdfLayoutFlag = 2; }, 25},
+        {"ZeroAspect", message(1), [](Job& j) { j.PdfAspectRatio = 0; }, 28},
+        {"NegativeAspect", message(1), [](Job& j) { j.PdfAspectRatio = -1; }, 28},
+        {"ZeroWidth", message(1), [](Job& j) { j.PdfModuleWidth = 0; }, 29},
+        {"ZeroHeight", message(1), [](Job& j) { j.PdfModuleHeight = 0; }, 30},
+        {"TooWide", message(200), [](Job& j) { j.PdfModuleWidth = 500; }, 23},
+        {"FixedRowsTooFew", "[PDFMAXROWS=3]" + message(400), [](Job& j) { j.PdfLayoutFlag = 1; },
+         24},
+        {"FixedColumnsTooFew", "[PDFMAXCOLS=1]" + message(400), [](Job& j) { j.PdfLayoutFlag = 2; },
+         25},
         {"LimitsTooSmall", "[PDFMAXROWS=3][PDFMAXCOLS=1][MESSAGE='ABCDEFGH']", nullptr, 26},
     };
     for (const auto& row : rows) {
@@ -94,8 +92,7 @@ TEST(Pdf417Builder, WidthsHeightsAndModuleRounding) {
         const char* name;
         const char* commands;
         float moduleWidth;
-        int width;
-        int height;
+        int width, height;
     } rows[] = {
         {"Plain", "", 25.4f, 86 * 26, 6 * 77},
         {"HalfRoundsToEven25", "", 25.0f, 86 * 26, 6 * 77},

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <set>
+#include <tuple>
 #include <variant>
 
 namespace vornik::twod {
@@ -43,26 +44,20 @@ TEST(Pdf417ClusterTable, ShippedFileHoldsTheThreeClusters) {
 
 TEST(Pdf417ClusterTable, MalformedTextsGiveAReasonAndNoTable) {
     const std::string good = shippedFile();
-    const std::string firstEntries = good.substr(0, good.find("\n", 100));
     std::string badPattern = good;
     badPattern.replace(0, 8, "31111137"); // 18 modules
-    const struct {
-        const char* name;
-        std::string text;
-        const char* reason;
-    } rows[] = {
+    const std::tuple<const char*, std::string, const char*> rows[] = {
         {"Empty", "", "the file ends at entry 1 of 2787"},
-        {"TooFew", firstEntries, "the file ends at entry"},
+        {"TooFew", good.substr(0, good.find("\n", 100)), "the file ends at entry"},
         {"NotANumber", "abc," + good, "entry 1 is not a number: abc"},
         {"Fraction", "3111113.6," + good, "entry 1 is not a number"},
         {"WrongWidths", badPattern, "entry 1 is not a codeword pattern: 31111137"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto parsed = ClusterTable::parse(row.text);
-        ASSERT_TRUE(std::holds_alternative<std::string>(parsed));
-        EXPECT_NE(std::get<std::string>(parsed).find(row.reason), std::string::npos)
-            << std::get<std::string>(parsed);
+    for (const auto& [name, text, reason] : rows) {
+        const auto parsed = ClusterTable::parse(text);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << name;
+        EXPECT_NE(std::get<std::string>(parsed).find(reason), std::string::npos)
+            << name << ": " << std::get<std::string>(parsed);
     }
     // Commas and line breaks separate alike.
     std::string commas = good;

@@ -5,25 +5,20 @@
 namespace vornik::twod {
 namespace {
 
-TEST(Pdf417Options, ListsAndControlsFollowTheJob) {
-    EXPECT_EQ(PdfOptionsDialog::securityItems().front(), " 0");
-    EXPECT_EQ(PdfOptionsDialog::securityItems().back(), "Auto %");
-    EXPECT_EQ(PdfOptionsDialog::overheadItems().back(), "99%");
-
-    Job job;
-    job.PdfMaxRows = 0; // set by a command: the nearest item is selected
-    const PdfOptionsDialog dialog = PdfOptionsDialog::load(job);
-    EXPECT_EQ(dialog.maxRowsIndex, 0);
-    EXPECT_TRUE(dialog.overheadVisible());
-}
-
-TEST(Pdf417Options, OkStoresAndMarksChangesOnly) {
+TEST(Pdf417Options, LoadAndOkStoreChangesOnly) {
+    using Dialog = PdfOptionsDialog;
+    EXPECT_EQ(Dialog::securityItems().front() + Dialog::securityItems().back() +
+                  Dialog::overheadItems().back(),
+              " 0Auto %99%");
     Job job;
     RunState state;
-    PdfOptionsDialog::load(job).ok(job, state);
+    Dialog::load(job).ok(job, state);
     EXPECT_FALSE(state.Dirty);
+    job.PdfMaxRows = 0; // set by a command: the nearest item is selected
+    Dialog dialog = Dialog::load(job);
+    EXPECT_EQ(dialog.maxRowsIndex, 0);
+    EXPECT_TRUE(dialog.overheadVisible());
 
-    PdfOptionsDialog dialog = PdfOptionsDialog::load(job);
     dialog.compression = 3;
     dialog.security = 4;
     dialog.maxRowsIndex = 7;
@@ -33,12 +28,9 @@ TEST(Pdf417Options, OkStoresAndMarksChangesOnly) {
     EXPECT_FALSE(dialog.overheadVisible());
     dialog.ok(job, state);
     EXPECT_TRUE(state.Dirty);
-    EXPECT_EQ(job.PdfMode, 3);
-    EXPECT_EQ(job.PdfSecurityLevel, 4);
-    EXPECT_EQ(job.PdfMaxRows, 10);
-    EXPECT_EQ(job.PdfMaxColumns, 5);
-    EXPECT_EQ(job.PdfTruncated, 1);
-    EXPECT_EQ(job.PdfShowCodewords, 1);
+    EXPECT_EQ(job.PdfMode * 10 + job.PdfSecurityLevel, 34);
+    EXPECT_EQ(job.PdfMaxRows * 100 + job.PdfMaxColumns, 1005);
+    EXPECT_EQ(job.PdfTruncated * 10 + job.PdfShowCodewords, 11);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/twod/pdf417_text_compaction.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace vornik::twod {
 namespace {
@@ -11,11 +12,7 @@ constexpr int cw(int first, int second) {
 }
 
 TEST(Pdf417TextCompaction, LatchesShiftsAndPadding) {
-    const struct {
-        const char* name;
-        std::string text;
-        Codewords expected;
-    } rows[] = {
+    const std::tuple<const char*, std::string, Codewords> rows[] = {
         {"AlphaPadded", "ABC", {cw(0, 1), cw(2, 29)}},
         {"LatchLower", "ab", {cw(27, 0), cw(1, 29)}},
         {"LatchLowerFromAlpha", "Ab", {cw(0, 27), cw(1, 29)}},
@@ -37,34 +34,21 @@ TEST(Pdf417TextCompaction, LatchesShiftsAndPadding) {
         {"SpaceFromPunctuationGoesToLower", ";<> ", {cw(28, 25), cw(0, 1), cw(2, 29), cw(27, 26)}},
         {"LineFeed", "A\n", {cw(0, 29), cw(15, 29)}},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(PdfTextCompact(row.text, false), row.expected);
-    }
+    for (const auto& [name, text, expected] : rows)
+        EXPECT_EQ(PdfTextCompact(text, false), expected) << name;
 }
 
 TEST(Pdf417TextCompaction, ByteShiftsOnlyWhenAllowed) {
-    const struct {
-        const char* name;
-        std::string text;
-        Codewords expected;
-    } rows[] = {
+    const std::tuple<const char*, std::string, Codewords> rows[] = {
         {"EvenCount", "AB\x80", {cw(0, 1), 913, 128}},
-        {"OddCountPadded",
-         "A\x80"
-         "B",
-         {cw(0, 29), 913, 128, cw(1, 29)}},
+        {"OddCountPadded", "A\200B", {cw(0, 29), 913, 128, cw(1, 29)}},
         // A pad in Punctuation is a latch to Alpha: the next capital needs none.
-        {"PadInPunctuationLatchesAlpha",
-         ";<>\x01"
-         "A",
-         {cw(28, 25), cw(0, 1), cw(2, 29), 913, 1, cw(0, 29)}},
+        {"PadInPunctLatchesAlpha", ";<>\1A", {cw(28, 25), cw(0, 1), cw(2, 29), 913, 1, cw(0, 29)}},
         {"Nul", std::string(1, '\0'), {913, 0}},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(PdfTextCompact(row.text, true), row.expected);
-        EXPECT_EQ(PdfTextCompact(row.text, false), std::nullopt);
+    for (const auto& [name, text, expected] : rows) {
+        EXPECT_EQ(PdfTextCompact(text, true), expected) << name;
+        EXPECT_EQ(PdfTextCompact(text, false), std::nullopt) << name;
     }
 }
 

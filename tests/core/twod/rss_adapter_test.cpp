@@ -2,81 +2,67 @@
 
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
+#include <tuple>
 
 namespace vornik::twod {
 namespace {
 
-// A buffer's contents up to its NUL.
-std::string contents(const std::string& buffer) {
-    return buffer.substr(0, buffer.find('\0'));
+using enum RssKind;
+
+RssBuffers encoded(RssKind kind, const std::string& data, int result = kRssSuccess) {
+    RssBuffers buffers = freshRssBuffers(kind);
+    EXPECT_EQ(callRssLibrary(kind, data, buffers), result) << data;
+    return buffers;
 }
 
-// Element widths (space first) as "0"/"1" modules.
-std::string modulesOf(const std::string& widths) {
-    std::string modules;
-    for (std::size_t k = 0; k < widths.size(); ++k)
-        modules.append(static_cast<std::size_t>(widths[k] - '0'), k % 2 == 0 ? '0' : '1');
-    return modules;
-}
-
-TEST(RssAdapterTest, BracketsAndParenthesesAreTheSame) {
-    for (const RssKind kind :
-         {RssKind::Rss14, RssKind::Stacked, RssKind::StackedOmni, RssKind::Limited}) {
-        RssBuffers brackets = freshRssBuffers(kind);
-        RssBuffers parentheses = freshRssBuffers(kind);
-        ASSERT_EQ(callRssLibrary(kind, "1234567890|[10]ABC123[21]77", brackets), kRssSuccess);
-        ASSERT_EQ(callRssLibrary(kind, "1234567890|(10)ABC123(21)77", parentheses), kRssSuccess);
-        EXPECT_EQ(brackets.patterns, parentheses.patterns);
-        EXPECT_EQ(brackets.composite, parentheses.composite);
-        EXPECT_GT(brackets.rows * brackets.width, 0);
+// Data that must give the same symbol: application identifiers in brackets
+// or parentheses, and data cut at a NUL.
+TEST(RssAdapterTest, EquivalentData) {
+    const std::tuple<RssKind, std::string, std::string> rows[] = {
+        {Rss14, "1234567890|[10]ABC123[21]77", "1234567890|(10)ABC123(21)77"},
+        {Stacked, "1234567890|[10]ABC123[21]77", "1234567890|(10)ABC123(21)77"},
+        {StackedOmni, "1234567890|[10]ABC123[21]77", "1234567890|(10)ABC123(21)77"},
+        {Limited, "1234567890|[10]ABC123[21]77", "1234567890|(10)ABC123(21)77"},
+        {Rss14, std::string("1234567890\0|[10]A", 17), "1234567890"},
+    };
+    for (const auto& [kind, data, same] : rows) {
+        const RssBuffers one = encoded(kind, data), other = encoded(kind, same);
+        EXPECT_EQ(one.patterns, other.patterns) << same;
+        EXPECT_EQ(one.rows > 0, same.find('|') != std::string::npos) << same;
+        EXPECT_EQ(one.composite + std::to_string(one.rows * 1000 + one.width),
+                  other.composite + std::to_string(other.rows * 1000 + other.width))
+            << same;
     }
 }
 
 // With a composite the linear part carries the linkage flag, so its pattern
-// differs from the same primary's without one.
+// differs from the same primary's without one. Patterns are element widths,
+// a space first.
 TEST(RssAdapterTest, CompositeSetsLinkage) {
-    std::string plain(kRssPatternBuffer, ' ');
-    std::string linked(kRssPatternBuffer, ' ');
-    std::string separator(kRssPatternBuffer, ' ');
+    const auto modules = [](const std::string& buffer) {
+        std::string bars;
+        for (std::size_t k = 0; k < buffer.size() && buffer[k] != '\0'; ++k)
+            bars.append(static_cast<std::size_t>(buffer[k] - '0'), k % 2 == 0 ? '0' : '1');
+        return bars;
+    };
+    std::string plain(kRssPatternBuffer, ' '), linked = plain, separator = plain;
     std::string composite(kRssCompositeBuffer, ' ');
-    int rows = 0;
-    int width = 0;
+    int rows = 0, width = 0;
     ASSERT_EQ(RSSPattern("1234567890", plain, separator, composite, rows, width), kRssSuccess);
     EXPECT_EQ(rows, 0);
-    EXPECT_EQ(modulesOf(contents(plain)).size(), 96u);
+    EXPECT_EQ(modules(plain).size(), 96u);
     ASSERT_EQ(RSSPattern("1234567890|[10]A", linked, separator, composite, rows, width),
               kRssSuccess);
-    EXPECT_NE(modulesOf(contents(linked)).substr(4), modulesOf(contents(plain)));
-    EXPECT_EQ(contents(composite).size(), static_cast<std::size_t>(rows * width));
+    EXPECT_NE(modules(linked).substr(4), modules(plain));
+    EXPECT_EQ(composite.find('\0'), static_cast<std::size_t>(rows * width));
 }
 
 TEST(RssAdapterTest, RefusesWhatLibzintRefuses) {
-    const struct {
-        const char* name;
-        RssKind kind;
-        const char* data;
-    } kRefused[] = {
-        {"LetterInPrimary", RssKind::Rss14, "12345A"},
-        {"LimitedAboveRange", RssKind::Limited, "2000000000000"},
-        {"NoApplicationIdentifier", RssKind::Rss14, "1234567890|ABC"},
-        {"LotTooLong", RssKind::Stacked, "1234567890|[10]ABCDEFGHIJKLMNOPQRSTU"},
-        {"EmptyData", RssKind::StackedOmni, ""},
-    };
-    for (const auto& row : kRefused) {
-        RssBuffers buffers = freshRssBuffers(row.kind);
-        EXPECT_EQ(callRssLibrary(row.kind, row.data, buffers), kRssRefused) << row.name;
-    }
-}
-
-TEST(RssAdapterTest, DataEndsAtNul) {
-    RssBuffers cut = freshRssBuffers(RssKind::Rss14);
-    RssBuffers plain = freshRssBuffers(RssKind::Rss14);
-    ASSERT_EQ(callRssLibrary(RssKind::Rss14, std::string("1234567890\0|[10]A", 17), cut),
-              kRssSuccess);
-    ASSERT_EQ(callRssLibrary(RssKind::Rss14, "1234567890", plain), kRssSuccess);
-    EXPECT_EQ(cut.patterns, plain.patterns);
-    EXPECT_EQ(cut.rows, 0);
+    encoded(Rss14, "12345A", kRssRefused);
+    encoded(Limited, "2000000000000", kRssRefused);
+    encoded(Rss14, "1234567890|ABC", kRssRefused); // no application identifier
+    encoded(Stacked, "1234567890|[10]ABCDEFGHIJKLMNOPQRSTU", kRssRefused); // lot too long
+    encoded(StackedOmni, "", kRssRefused);
 }
 
 } // namespace
