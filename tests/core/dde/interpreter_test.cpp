@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 namespace vornik::dde {
 namespace {
@@ -118,24 +119,21 @@ TEST(InterpreterTest, CommandsChangeTheirFieldsOnlyOrNothing) {
 
 // Width and magnification follow each other as when typed into the boxes.
 TEST(InterpreterTest, DimensionBoxesFollowCommands) {
-    const struct {
-        const char *setup, *command;
-        double narrowBar; // thousandths of a centimetre; a mil is 2.54
-        const char *width, *magnify;
-    } rows[] = {
+    // Setup, command, then the narrow bar (0.001 cm; a mil is 2.54) and the two boxes.
+    const std::tuple<const char*, const char*, double, const char*, const char*> rows[] = {
         {"", "[BARWIDTH=10]", 10 * 2.54, "10", "77"},
         {"[METRIC]", "[BARWIDTH=25.4]", 25.4, "25.4", "77"},
         {"[DOTS]", "[BARWIDTH=4]", 4 * 2540.0 / 300, "4", "103"},
         {"[EAN13]", "[MAGNIFY=120]", 13 * 1.2 * 2.54, "15.6", "120"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.setup) + row.command);
+    for (const auto& [setup, command, narrowBar, width, magnify] : rows) {
+        SCOPED_TRACE(std::string(setup) + command);
         Session session;
-        ASSERT_TRUE(session.run(row.setup));
-        EXPECT_TRUE(session.run(row.command));
-        EXPECT_NEAR(session.job().NarrowBarWidth, row.narrowBar, 1e-4);
-        EXPECT_EQ(session.app.boxes().widthText(), row.width);
-        EXPECT_EQ(session.app.boxes().magnifyText(), row.magnify);
+        ASSERT_TRUE(session.run(setup));
+        EXPECT_TRUE(session.run(command));
+        EXPECT_NEAR(session.job().NarrowBarWidth, narrowBar, 1e-4);
+        EXPECT_EQ(session.app.boxes().widthText(), width);
+        EXPECT_EQ(session.app.boxes().magnifyText(), magnify);
     }
 }
 
