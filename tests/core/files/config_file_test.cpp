@@ -122,10 +122,7 @@ TEST(ConfigFileTest, RejectsEveryFileThatIsNotAWholeConfiguration) {
     const std::string good = writeConfigurationBytes(saved);
     const std::string lengths = " 6 \r\n 6 \r\n 8 \r\n";
     ASSERT_NE(good.find(lengths), std::string::npos);
-    const struct {
-        const char* name;
-        std::string bytes;
-    } rows[] = {
+    const std::pair<const char*, std::string> rows[] = {
         {"Empty", ""},
         {"OtherBanner", "Vornik" + good.substr(kConfigurationBanner.size())},
         {"BannerWithoutLineEnd", std::string(kConfigurationBanner)},
@@ -140,8 +137,8 @@ TEST(ConfigFileTest, RejectsEveryFileThatIsNotAWholeConfiguration) {
         {"NegativeRaw", replaced(good, lengths, " 6 \r\n-6 \r\n 9 \r\n")},
         {"CommentAlignOutOfRange", replaced(good, "\r\n 2\r\n 33\r\n", "\r\n 3\r\n 33\r\n")},
     };
-    for (const auto& row : rows)
-        EXPECT_FALSE(parseConfigurationBytes(row.bytes, {})) << row.name;
+    for (const auto& [name, bytes] : rows)
+        EXPECT_FALSE(parseConfigurationBytes(bytes, {})) << name;
 
     // Cut anywhere but where a group ends, the file is not whole. (A cut
     // between the CR and the LF of a group's last line still ends the group.)

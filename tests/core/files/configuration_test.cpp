@@ -56,24 +56,21 @@ TEST(ConfigurationTest, AFileThatDoesNotLoadChangesNothing) {
     CommandSession session;
     ASSERT_TRUE(session.run("[ean13][message='123'][saveconfig(" + good.string() + ")]"));
     const std::string bytes = readFile(good);
-    const struct {
-        const char* name;
-        std::string text;
-    } rows[] = {
+    const std::pair<const char*, std::string> rows[] = {
         {"NotAConfiguration", "hello\r\n"},
         {"Truncated", bytes.substr(0, bytes.size() / 2)},
         {"Folder", ""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto path = row.text.empty() ? folder.path() : folder.write("bad.vkf", row.text);
+    for (const auto& [name, text] : rows) {
+        SCOPED_TRACE(name);
+        const auto path = text.empty() ? folder.path() : folder.write("bad.vkf", text);
         ASSERT_TRUE(session.run("[code128][message='keep'][comment=mine]"));
         const Snapshot before = snapshot(session);
         session.host.messages.clear();
         EXPECT_FALSE(session.run("[openconfig(" + path.string() + ")]"));
         EXPECT_EQ(snapshot(session), before);
         ASSERT_EQ(session.host.messages.size(), 1u);
-        if (!row.text.empty()) {
+        if (!text.empty()) {
             EXPECT_EQ(session.host.messages[0].text,
                       "File: " + path.string() + " is not a valid VORNIK configuration file!");
         }
