@@ -18,37 +18,31 @@ using vornik::testing::FakeHost;
 
 TEST(Application, StartUpAndResetJob) {
     // The default printer (none: 300 dpi) and the stored advice preference, then what they give.
-    const struct {
-        std::optional<PrinterResolution> printer;
-        int dpiX, dpiY;
-        std::optional<std::string> stored;
-        bool showAdvice;
-    } rows[] = {
-        {std::nullopt, 300, 300, std::nullopt, true}, // nothing stored yet
-        {PrinterResolution{600, 1200}, 600, 1200, "-1", true},
-        {PrinterResolution{0, 600}, 300, 600, "0", false},
-        {PrinterResolution{203, -1}, 203, 300, "abc", false},
-    };
+    using Row = std::tuple<std::optional<PrinterResolution>, int, int, const char*, bool>;
+    const Row rows[] = {{std::nullopt, 300, 300, nullptr, true}, // nothing stored yet
+                        {PrinterResolution{600, 1200}, 600, 1200, "-1", true},
+                        {PrinterResolution{0, 600}, 300, 600, "0", false},
+                        {PrinterResolution{203, -1}, 203, 300, "abc", false}};
     FakeHost host;
     Application app{host, StartupOptions{}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.dpiX << " x " << row.dpiY);
-        host.printer = row.printer;
-        if (row.stored)
-            host.settings["ShowWordWarning"] = *row.stored;
+    for (const auto& [printer, dpiX, dpiY, stored, showAdvice] : rows) {
+        SCOPED_TRACE(::testing::Message() << dpiX << " x " << dpiY);
+        host.printer = printer;
+        if (stored)
+            host.settings["ShowWordWarning"] = stored;
         app.setOrientation(Orientation::Vertical90);
         app.state().ConfigPath = "/jobs/a.vkf";
         app.state().SymbolBuilt = app.state().BuildSuppressed = app.state().WordWarningDone = true;
-        app.state().ShowWordWarning = !row.showAdvice;
+        app.state().ShowWordWarning = !showAdvice;
         const std::string metafile = app.state().TempMetafilePath;
         std::ofstream{metafile} << "metafile";
         app.ResetJob(); // the start-up again
 
         Job expected;
-        expected.TargetDpiX = expected.DotsAcross = row.dpiX;
-        expected.TargetDpiY = expected.DotsAlong = row.dpiY;
+        expected.TargetDpiX = expected.DotsAcross = dpiX;
+        expected.TargetDpiY = expected.DotsAlong = dpiY;
         EXPECT_EQ(app.job(), expected);
-        EXPECT_EQ(app.state().ShowWordWarning, row.showAdvice);
+        EXPECT_EQ(app.state().ShowWordWarning, showAdvice);
         EXPECT_EQ(app.state().WindowCaption, "Vornik Professional (Untitled)");
         EXPECT_TRUE(app.state().ConfigPath.empty());
         EXPECT_FALSE(app.state().Dirty || app.state().SymbolBuilt || app.state().BuildSuppressed);
@@ -92,37 +86,33 @@ TEST(Application, TemporaryMetafileAndShutDown) {
 
 TEST(Application, ChoosingASymbology) {
     using enum Symbology;
-    const struct {
-        const char* name;
-        Symbology from, to;
-        bool showCodewords, tablesLoad, chosen;
-        const char* supplement;
-    } rows[] = {
-        {"SameSymbology", Code39, Code39, true, true, false, "900"},
-        {"LeavingPdf417ShowingCodewords", Pdf417, Code128, true, true, true, ""},
-        {"LeavingPdf417", Pdf417, Code128, false, true, true, "900"},
-        {"LeavingCode39", Code39, Code128, true, true, true, "900"},
-        {"Pdf417TablesNotLoaded", Code39, Pdf417, false, false, false, "900"},
+    // From, to, showing codewords, PDF417's tables load, then whether the choice is taken.
+    const std::tuple<const char*, Symbology, Symbology, bool, bool, bool> rows[] = {
+        {"SameSymbology", Code39, Code39, true, true, false},
+        {"LeavingPdf417ShowingCodewords", Pdf417, Code128, true, true, true},
+        {"LeavingPdf417", Pdf417, Code128, false, true, true},
+        {"LeavingCode39", Code39, Code128, true, true, true},
+        {"Pdf417TablesNotLoaded", Code39, Pdf417, false, false, false},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, from, to, showCodewords, tablesLoad, chosen] : rows) {
+        SCOPED_TRACE(name);
         FakeHost host;
         Application app{host, StartupOptions{}};
         app.startUp();
-        app.job().Symbology = row.from;
-        app.job().PdfShowCodewords = row.showCodewords;
+        app.job().Symbology = from;
+        app.job().PdfShowCodewords = showCodewords;
         app.job().Supplement = "900";
         app.state().SymbolBuilt = true;
-        app.pdfLoadTables = [&row](Application&) { return row.tablesLoad; };
-        const Job before = app.job();
-        app.MCode_Click(row.to);
-        EXPECT_EQ(app.job().Symbology, row.chosen ? row.to : row.from);
-        EXPECT_EQ(app.job().Supplement, row.supplement);
-        EXPECT_EQ(app.state().Dirty, row.chosen);
-        EXPECT_EQ(app.state().SymbolBuilt, !row.chosen);
-        if (!row.chosen) {
-            EXPECT_EQ(app.job(), before);
-        }
+        app.pdfLoadTables = [load = tablesLoad](Application&) { return load; };
+        Job before = app.job();
+        app.MCode_Click(to);
+        // Leaving PDF417 while it shows codewords drops the supplement.
+        EXPECT_EQ(app.job().Supplement, from == Pdf417 && showCodewords ? "" : "900");
+        EXPECT_EQ(app.state().Dirty, chosen);
+        EXPECT_EQ(app.state().SymbolBuilt, !chosen);
+        if (chosen)
+            before.Symbology = to, before.Supplement = app.job().Supplement;
+        EXPECT_EQ(app.job(), before);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace vornik {
@@ -83,30 +84,21 @@ TEST(DimensionBoxes, EditsReachTheSymbologysFields) {
 
 // With a fixed row or column count PDF417's box holds the other limit.
 TEST(DimensionBoxes, Pdf417BoxFollowsTheLayoutRule) {
-    const struct {
-        const char* name;
-        std::int32_t layoutFlag;
-        std::int32_t maxColumns, maxRows;
-        double aspect;
-        const char* shown;
-    } rows[] = {
-        {"AspectRatio", 0, 30, 90, 0.75, "0.500"},
-        {"FixedRowsEditColumnLimit", 1, 12, 90, 0.5, "30"},
-        {"FixedColumnsEditRowLimit", 2, 30, 12, 0.5, "90"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    // Layout flag, what the box shows, then the limits and aspect after typing into it.
+    const std::tuple<std::int32_t, const char*, std::int32_t, std::int32_t, double> rows[] = {
+        {0, "0.500", 30, 90, 0.75}, {1, "30", 12, 90, 0.5}, {2, "90", 30, 12, 0.5}};
+    for (const auto& [layoutFlag, shown, maxColumns, maxRows, aspect] : rows) {
+        SCOPED_TRACE(layoutFlag);
         Job job;
         job.Symbology = Symbology::Pdf417;
-        job.PdfLayoutFlag = row.layoutFlag;
+        job.PdfLayoutFlag = layoutFlag;
         RunState state;
         DimensionBoxes boxes{job, state};
         boxes.showJobValues();
-        EXPECT_EQ(boxes.magnifyText(), row.shown);
-        boxes.editMagnify(row.layoutFlag == 0 ? "0.75" : "12", BoxEdit::Typed);
-        EXPECT_EQ(job.PdfMaxColumns, row.maxColumns);
-        EXPECT_EQ(job.PdfMaxRows, row.maxRows);
-        EXPECT_EQ(job.PdfAspectRatio, row.aspect);
+        EXPECT_EQ(boxes.magnifyText(), shown);
+        boxes.editMagnify(layoutFlag == 0 ? "0.75" : "12", BoxEdit::Typed);
+        EXPECT_EQ(std::tuple(job.PdfMaxColumns, job.PdfMaxRows, job.PdfAspectRatio),
+                  std::tuple(maxColumns, maxRows, aspect));
         EXPECT_TRUE(state.Dirty);
     }
 }

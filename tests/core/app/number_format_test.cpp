@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace vornik {
 namespace {
@@ -11,11 +12,8 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kTiny = std::numeric_limits<double>::denorm_min();
 
-struct FormatRow {
-    double value;
-    const char* picture;
-    const char* expected;
-};
+// The value, the picture, then the text.
+using FormatRow = std::tuple<double, const char*, const char*>;
 
 // clang-format off
 const FormatRow kRows[] = {
@@ -48,10 +46,8 @@ const FormatRow kRows[] = {
 // clang-format on
 
 TEST(FormatNumber, FollowsThePicture) {
-    for (const FormatRow& row : kRows) {
-        SCOPED_TRACE(::testing::Message() << row.value << " with [" << row.picture << "]");
-        EXPECT_EQ(formatNumber(row.value, row.picture), row.expected);
-    }
+    for (const auto& [value, picture, expected] : kRows)
+        EXPECT_EQ(formatNumber(value, picture), expected) << value << " with [" << picture << "]";
 }
 
 // The exact digits of the double, however many the value or picture needs.

@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace vornik {
 namespace {
@@ -16,11 +17,8 @@ constexpr double kMax = std::numeric_limits<double>::max();
 constexpr double kTiny = std::numeric_limits<double>::denorm_min();
 const std::string::size_type kMegabyte = 1 << 20;
 
-struct Row {
-    std::string text;
-    double leading;              // leadingNumber()
-    std::optional<double> whole; // wholeNumber()
-};
+// The text, then what leadingNumber() and wholeNumber() read from it.
+using Row = std::tuple<std::string, double, std::optional<double>>;
 
 // clang-format off
 const Row kRows[] = {
@@ -47,11 +45,10 @@ const Row kRows[] = {
 // clang-format on
 
 void checkAllRows() {
-    for (const Row& row : kRows) {
-        SCOPED_TRACE("text [" + row.text.substr(0, 40) + "] of " + std::to_string(row.text.size()) +
-                     " bytes");
-        EXPECT_EQ(leadingNumber(row.text), row.leading);
-        EXPECT_EQ(wholeNumber(row.text), row.whole);
+    for (const auto& [text, leading, whole] : kRows) {
+        SCOPED_TRACE("[" + text.substr(0, 40) + "] of " + std::to_string(text.size()) + " bytes");
+        EXPECT_EQ(leadingNumber(text), leading);
+        EXPECT_EQ(wholeNumber(text), whole);
     }
 }
 

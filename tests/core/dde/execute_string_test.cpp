@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace vornik::dde {
@@ -10,15 +9,13 @@ namespace {
 
 using namespace std::string_literals;
 
-struct SplitCase {
-    const char* name;
-    std::string executeString;
-    std::vector<std::string> commands; // in order, as nextCommand hands them out
-    std::string rest;                  // what is left when no "]" remains
-};
-
 TEST(NextCommandTest, SplitsExecuteStrings) {
-    const SplitCase cases[] = {
+    const struct {
+        const char* name;
+        std::string executeString;
+        std::vector<std::string> commands; // in order, as nextCommand hands them out
+        std::string rest;                  // what is left when no "]" remains
+    } rows[] = {
         {"SeparatedByEveryBlank", " [A] [B]\t[C]\r\n[D]", {"[A]", "[B]", "[C]", "[D]"}, ""},
         {"NoClosingBracketTrimmed", "[BEEP]  [CODE39  ", {"[BEEP]"}, "[CODE39"},
         // Text between two commands is the start of the second one.
@@ -26,11 +23,11 @@ TEST(NextCommandTest, SplitsExecuteStrings) {
         {"ClosingBracketsAlone", "]][A]", {"]", "]", "[A]"}, ""},
         {"NulIsNotBlank", "[A\0B]\0[C]"s, {"[A\0B]"s, "\0[C]"s}, ""},
     };
-    for (const SplitCase& row : cases) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         std::string_view remainder = row.executeString;
         std::vector<std::string> commands;
-        for (std::string_view command = nextCommand(remainder); !command.empty();
+        for (auto command = nextCommand(remainder); !command.empty();
              command = nextCommand(remainder))
             commands.emplace_back(command);
         EXPECT_EQ(commands, row.commands);
@@ -38,54 +35,35 @@ TEST(NextCommandTest, SplitsExecuteStrings) {
     }
 }
 
-// Only a to z change: neither their neighbours nor bytes above 127.
-TEST(UpperCasedTest, ChangesOnlyAsciiLetters) {
+TEST(ExecuteStringTest, TextsOfCommands) {
+    // Only a to z are upper-cased: neither their neighbours nor bytes above 127.
     EXPECT_EQ(upperCased("[az`{@\xE9\xFF\0]"s), "[AZ`{@\xE9\xFF\0]"s);
-}
-
-struct TextCase {
-    const char* name;
-    std::string input;
-    std::string expected;
-};
-
-TEST(DecodeEscapedTextTest, DecodesQuotesAndCharacterCodes) {
-    const TextCase cases[] = {
-        {"QuotedAndCodes", "'ABC',13,10", "ABC\r\n"},
-        {"TwoToThe32PlusA", "4294967361", "A"},
-        {"TwoToThe64PlusA", "18446744073709551681", "A"},
-        // 10^20 is a multiple of 2^8, so 10^20 - 1 leaves 255.
-        {"TwentyNines", "99999999999999999999", "\xFF"},
-        {"AnyNonDigitEndsARun", "6 5;66-67", "\6\5BC"},
-        {"SignAndLettersDropped", "-1A65\xE9", "\1A"},
-        {"UnterminatedQuoteTakesDigitsLiterally", "'AB,13", "AB,13"},
-        {"QuotesAdjoiningDigits", "65'B'67", "ABC"},
-        {"QuoteCannotBeWritten", "'a''b'", "ab"},
-        {"QuotedTextKeptAsSent", "' aB 65 \xE9\0'"s, " aB 65 \xE9\0"s},
-    };
-    for (const TextCase& row : cases) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(decodeEscapedText(row.input), row.expected);
-    }
-}
-
-TEST(DecodeRgbTest, TakesRedGreenBlueFromTheFirstThreeCharacters) {
     EXPECT_EQ(decodeRgb("255,128,0"), 0x0080FFu); // 0x00BBGGRR
     EXPECT_EQ(decodeRgb("'A',66"), 0x004241u);    // padded with NUL
     EXPECT_EQ(decodeRgb("256,257,258,4"), 0x020100u);
+    const std::pair<std::string, std::string> paths[] = {
+        {"[SAVECONFIG(  /tmp/my job.vkf )]", "/tmp/my job.vkf"}, // blanks trimmed, inner kept
+        {"[saveconfig(/Home/User/Job.VKF)]", "/Home/User/Job.VKF"},
+        {"[SAVECONFIG(/tmp/a(1).vkf]", "/tmp/a(1).vkf"}, // no closing parenthesis
+        {"[SAVE", ""},
+    };
+    for (const auto& [command, path] : paths)
+        EXPECT_EQ(filePath(command, std::string_view("[SAVECONFIG(").size()), path) << command;
 }
 
-TEST(FilePathTest, TakesTheTextBetweenKeywordAndClosingBrackets) {
-    const TextCase cases[] = {
-        {"BlanksTrimmedInnerKept", "[SAVECONFIG(  /tmp/my job.vkf )]", "/tmp/my job.vkf"},
-        {"CaseKept", "[saveconfig(/Home/User/Job.VKF)]", "/Home/User/Job.VKF"},
-        {"MissingParenthesis", "[SAVECONFIG(/tmp/a(1).vkf]", "/tmp/a(1).vkf"},
-        {"KeywordLongerThanCommand", "[SAVE", ""},
+TEST(DecodeEscapedTextTest, DecodesQuotesAndCharacterCodes) {
+    const std::pair<std::string, std::string> rows[] = {
+        // clang-format off
+        {"'ABC',13,10", "ABC\r\n"}, {"4294967361", "A"} /* 2^32 + 65 */,
+        {"18446744073709551681", "A"} /* 2^64 + 65 */,
+        {"99999999999999999999", "\xFF"}, // 10^20 is a multiple of 2^8
+        {"6 5;66-67", "\6\5BC"} /* any non-digit ends a run */, {"-1A65\xE9", "\1A"},
+        {"'AB,13", "AB,13"} /* unterminated quote */, {"65'B'67", "ABC"}, {"'a''b'", "ab"},
+        {"' aB 65 \xE9\0'"s, " aB 65 \xE9\0"s},
+        // clang-format on
     };
-    for (const TextCase& row : cases) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(filePath(row.input, std::string_view("[SAVECONFIG(").size()), row.expected);
-    }
+    for (const auto& [input, expected] : rows)
+        EXPECT_EQ(decodeEscapedText(input), expected) << input;
 }
 
 } // namespace

@@ -25,6 +25,7 @@ Snapshot snapshot(CommandSession& s) {
         s.state().Named, s.state().Dirty};
 }
 
+// A file with the older banner loads too, and is saved again with the current one.
 TEST(ConfigurationTest, SavedJobsLoadBackAndNameTheWindow) {
     const TempFolder folder;
     const std::string path = (folder.path() / "label.vkf").string();
@@ -35,11 +36,18 @@ TEST(ConfigurationTest, SavedJobsLoadBackAndNameTheWindow) {
     EXPECT_EQ(session.state().WindowCaption, "Vornik Professional (label.vkf)");
     EXPECT_FALSE(session.state().Dirty);
     const Snapshot saved = snapshot(session);
-
     ASSERT_TRUE(session.run("[new][code39][message='other']"));
     ASSERT_TRUE(session.run("[openconfig(" + path + ")]"));
     EXPECT_EQ(snapshot(session), saved);
     EXPECT_EQ(session.app.boxes().widthText(), "15");
+
+    std::string bytes = readFile(path);
+    folder.write("label.vkf",
+                 bytes.replace(0, kConfigurationBanner.size(), kLegacyConfigurationBanner));
+    ASSERT_TRUE(session.run("[new][openconfig(" + path + ")]"));
+    EXPECT_EQ(snapshot(session), saved);
+    ASSERT_TRUE(session.run("[saveconfig]"));
+    EXPECT_TRUE(readFile(path).starts_with(std::string(kConfigurationBanner) + "\r\n"));
 }
 
 TEST(ConfigurationTest, AFileThatDoesNotLoadChangesNothing) {
@@ -48,42 +56,25 @@ TEST(ConfigurationTest, AFileThatDoesNotLoadChangesNothing) {
     CommandSession session;
     ASSERT_TRUE(session.run("[ean13][message='123'][saveconfig(" + good.string() + ")]"));
     const std::string bytes = readFile(good);
-    const struct {
-        const char* name;
-        std::string text;
-    } rows[] = {
+    const std::pair<const char*, std::string> rows[] = {
         {"NotAConfiguration", "hello\r\n"},
         {"Truncated", bytes.substr(0, bytes.size() / 2)},
         {"Folder", ""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto path = row.text.empty() ? folder.path() : folder.write("bad.vkf", row.text);
+    for (const auto& [name, text] : rows) {
+        SCOPED_TRACE(name);
+        const auto path = text.empty() ? folder.path() : folder.write("bad.vkf", text);
         ASSERT_TRUE(session.run("[code128][message='keep'][comment=mine]"));
         const Snapshot before = snapshot(session);
         session.host.messages.clear();
         EXPECT_FALSE(session.run("[openconfig(" + path.string() + ")]"));
         EXPECT_EQ(snapshot(session), before);
         ASSERT_EQ(session.host.messages.size(), 1u);
-        if (!row.text.empty()) {
+        if (!text.empty()) {
             EXPECT_EQ(session.host.messages[0].text,
                       "File: " + path.string() + " is not a valid VORNIK configuration file!");
         }
     }
-}
-
-TEST(ConfigurationTest, LegacyFilesLoadAndAreSavedWithTheCurrentBanner) {
-    const TempFolder folder;
-    const auto path = folder.path() / "old.vkf";
-    CommandSession session;
-    ASSERT_TRUE(session.run("[code93][message='OLD'][saveconfig(" + path.string() + ")]"));
-    std::string bytes = readFile(path);
-    folder.write("old.vkf",
-                 bytes.replace(0, kConfigurationBanner.size(), kLegacyConfigurationBanner));
-    ASSERT_TRUE(session.run("[new][openconfig(" + path.string() + ")]"));
-    EXPECT_EQ(session.job().Message, "OLD");
-    ASSERT_TRUE(session.run("[saveconfig]"));
-    EXPECT_TRUE(readFile(path).starts_with(std::string(kConfigurationBanner) + "\r\n"));
 }
 
 TEST(ConfigurationTest, LoadingNumberingBuildsTheCurrentNumber) {
@@ -104,45 +95,32 @@ TEST(ConfigurationTest, LoadingNumberingBuildsTheCurrentNumber) {
 TEST(ConfigurationTest, UnsavedChangesAreAskedAbout) {
     const TempFolder folder;
     const std::string named = (folder.path() / "n.vkf").string();
+    const char* kUntitled = "Save current configuration?";
     const struct {
         const char* name;
-        const char* setup;
+        std::string setup;
         MessageAnswer answer;
         std::optional<std::string> saveAs; // the Save As dialog's choice
         const char* question;              // empty: not asked
         SaveChangesAnswer result;
     } rows[] = {
+        // clang-format off
         {"Unchanged", "", MessageAnswer::Yes, {}, "", SaveChangesAnswer::None},
-        {"UntitledNo",
-         "[code93]",
-         MessageAnswer::No,
-         {},
-         "Save current configuration?",
-         SaveChangesAnswer::No},
-        {"UntitledYesCancelled",
-         "[code93]",
-         MessageAnswer::Yes,
-         {},
-         "Save current configuration?",
+        {"UntitledNo", "[code93]", MessageAnswer::No, {}, kUntitled, SaveChangesAnswer::No},
+        {"UntitledYesCancelled", "[code93]", MessageAnswer::Yes, {}, kUntitled,
          SaveChangesAnswer::Cancel},
-        {"UntitledYesSaved", "[code93]", MessageAnswer::Yes, named, "Save current configuration?",
+        {"UntitledYesSaved", "[code93]", MessageAnswer::Yes, named, kUntitled,
          SaveChangesAnswer::Yes},
-        {"NamedCancel",
-         "[saveconfig(NAMED)][code93]",
-         MessageAnswer::Cancel,
-         {},
-         "Configuration file: n.vkf has changed. Save changes?",
+        {"NamedCancel", "[saveconfig(" + named + ")][code93]", MessageAnswer::Cancel, {},
+         "Configuration file: n.vkf has changed. Save changes?", SaveChangesAnswer::Cancel},
+        {"UnwritableFolder", "[code93]", MessageAnswer::Yes, folder.path().string(), kUntitled,
          SaveChangesAnswer::Cancel},
-        {"UnwritableFolder", "[code93]", MessageAnswer::Yes, folder.path().string(),
-         "Save current configuration?", SaveChangesAnswer::Cancel},
+        // clang-format on
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         CommandSession session;
-        std::string setup = row.setup;
-        if (auto at = setup.find("NAMED"); at != std::string::npos)
-            setup.replace(at, 5, named);
-        ASSERT_TRUE(session.run(setup));
+        ASSERT_TRUE(session.run(row.setup));
         session.host.messages.clear();
         session.host.answers = {row.answer};
         if (row.saveAs)

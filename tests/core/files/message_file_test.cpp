@@ -4,6 +4,7 @@
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace vornik::files {
 namespace {
@@ -14,44 +15,36 @@ using vornik::testing::TempFolder;
 using Lines = std::vector<std::string>;
 
 TEST(MessageFileTest, LinesEndAtCrLfOrBoth) {
-    const struct {
-        const char* name;
-        std::string text;
-        Lines lines;
-    } rows[] = {
-        {"Empty", "", {}},
-        {"CrLf", "A\r\nB\r\n", {"A", "B"}},
-        {"Mixed", "A\rB\nC\r\n\r\nD", {"A", "B", "C", "", "D"}},
-        {"LfCrIsTwoEnds", "A\n\rB", {"A", "", "B"}},
-        {"Bytes", "\0\xFF\r"s, {"\0\xFF"s}},
+    const std::pair<std::string, Lines> rows[] = {
+        {"", {}},
+        {"A\r\nB\r\n", {"A", "B"}},
+        {"A\rB\nC\r\n\r\nD", {"A", "B", "C", "", "D"}},
+        {"A\n\rB", {"A", "", "B"}} /* LF CR: two ends */,
+        {"\0\xFF\r"s, {"\0\xFF"s}},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(splitMessageLines(row.text), row.lines) << row.name;
+    for (const auto& [text, lines] : rows)
+        EXPECT_EQ(splitMessageLines(text), lines) << text;
 }
 
 TEST(MessageFileTest, UpcEntriesCarryTheirAddOns) {
-    const struct {
-        const char* name;
-        Symbology symbology;
-        const char* entry;
-        UpcEntry expected;
-    } rows[] = {
-        {"FourteenDigits", Symbology::UpcA, "01234567890512", {"012345678905", "12"}},
-        {"DashedShortAddOn", Symbology::UpcA, "0123456789-7", {"0123456789", "07"}},
-        {"DashedThreeDigits", Symbology::Ean13, " 5901234123457-123 ", {"5901234123457", "00123"}},
-        {"DashedLongAddOn", Symbology::Ean13, "590-1234567", {"590", "12345"}},
-        {"BlankSeparator", Symbology::Ean8, "1234567 45", {"1234567", "45"}},
-        {"DashedEmpty", Symbology::UpcE, "1234567-", {"1234567", ""}},
-        {"DashedLetters", Symbology::UpcA, "12-AB", {"12", "AB"}},
-        {"NoAddOn", Symbology::UpcA, "012345678905", {"012345678905", ""}},
-        {"BaseMinusCheckPlusTwo", Symbology::UpcA, "0123456789012", {"01234567890", "12"}},
-        {"BasePlusThree", Symbology::Ean8, "12345670123", {"12345670", "12"}},
-        {"BaseMinusCheckPlusFive", Symbology::UpcE, "12345698765", {"123456", "98765"}},
-        {"BasePlusFive", Symbology::BookLand, "978030640615751234", {"9780306406157", "51234"}},
-        {"BasePlusSix", Symbology::UpcE1, "1234567012345", {"1234567", "01234"}},
+    using enum Symbology;
+    // clang-format off
+    const std::tuple<Symbology, const char*, UpcEntry> rows[] = {
+        {UpcA, "01234567890512", {"012345678905", "12"}},
+        {UpcA, "0123456789-7", {"0123456789", "07"}},
+        {Ean13, " 5901234123457-123 ", {"5901234123457", "00123"}},
+        {Ean13, "590-1234567", {"590", "12345"}},
+        {Ean8, "1234567 45", {"1234567", "45"}}, {UpcE, "1234567-", {"1234567", ""}},
+        {UpcA, "12-AB", {"12", "AB"}}, {UpcA, "012345678905", {"012345678905", ""}},
+        // Without a separator: the base without or with its check digit, then two or five.
+        {UpcA, "0123456789012", {"01234567890", "12"}}, {Ean8, "12345670123", {"12345670", "12"}},
+        {UpcE, "12345698765", {"123456", "98765"}},
+        {BookLand, "978030640615751234", {"9780306406157", "51234"}},
+        {UpcE1, "1234567012345", {"1234567", "01234"}},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(splitUpcEntry(row.entry, row.symbology), row.expected) << row.name;
+    // clang-format on
+    for (const auto& [symbology, entry, expected] : rows)
+        EXPECT_EQ(splitUpcEntry(entry, symbology), expected) << entry;
 }
 
 TEST(MessageFileTest, NextAndPreviousWalkTheFileAndStopAtItsEnds) {

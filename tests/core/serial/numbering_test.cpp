@@ -3,6 +3,8 @@
 #include "support/command_session.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <tuple>
 
 namespace vornik::serial {
 namespace {
@@ -11,18 +13,12 @@ using vornik::testing::CommandSession;
 using Lines = std::vector<std::string>;
 
 TEST(NumberingTest, DigitsArePaddedAndCutToTheirWidth) {
-    const struct {
-        const char* name;
-        double number, width;
-        const char* digits;
-    } rows[] = {
-        {"Padded", 8, 3, "008"},           {"Wraps", 1000, 3, "000"},
-        {"HundredsCutOff", 100, 2, "00"},  {"AsManyAsNeeded", 12345, 0, "12345"},
-        {"Negative", -1, 0, "-1"},         {"NegativeCut", -1, 3, "001"},
-        {"HalfAwayFromZero", 2.5, 0, "3"}, {"NegativeHalf", -2.5, 0, "-3"},
+    const std::tuple<double, double, const char*> rows[] = {
+        {8, 3, "008"}, {1000, 3, "000"}, {100, 2, "00"}, {12345, 0, "12345"},
+        {-1, 0, "-1"}, {-1, 3, "001"},   {2.5, 0, "3"},  {-2.5, 0, "-3"}, // halves away from zero
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(numberDigits(row.number, row.width), row.digits) << row.name;
+    for (const auto& [number, width, digits] : rows)
+        EXPECT_EQ(numberDigits(number, width), digits) << number << " in " << width;
     EXPECT_EQ(numberDigits(7, 1e9).size(), static_cast<std::size_t>(kMaxNumberDigits));
 }
 
@@ -46,33 +42,32 @@ TEST(NumberingTest, NextAndPreviousStepTheNumberIntoTheMessageOrSupplement) {
 }
 
 TEST(IncrementDialogTest, OkChecksTheDigitsBeforeStoring) {
-    const struct {
-        const char* name;
-        const char *start, *digits, *preamble;
-        bool message, enabled;
-        std::optional<std::string_view> warning;
-    } rows[] = {
-        {"Fits", "123", "3", "", true, true, {}},
-        {"FewerDigits", "1234", "3", "", true, true, kFewerDigitsWarning},
-        {"NoDigitsGiven", "1234", "", "", true, true, {}},
-        {"SupplementOfTwo", "1", "1", "A", false, true, {}},
-        {"SupplementOfFive", "1", "5", "", false, true, {}},
-        {"SupplementOfThree", "1", "3", "", false, true, kSupplementDigitsWarning},
-        {"OffIsNotChecked", "1234", "3", "", false, false, {}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const std::optional<std::string_view> fits;
+    // Start, digits, preamble, numbering the message (or the supplement), enabled, the warning.
+    const std::tuple<const char*, const char*, const char*, bool, bool,
+                     std::optional<std::string_view>>
+        rows[] = {
+            {"123", "3", "", true, true, fits},
+            {"1234", "3", "", true, true, kFewerDigitsWarning},
+            {"1234", "", "", true, true, fits},
+            {"1", "1", "A", false, true, fits},
+            {"1", "5", "", false, true, fits},
+            {"1", "3", "", false, true, kSupplementDigitsWarning},
+            {"1234", "3", "", false, false, fits}, // off: not checked
+        };
+    for (const auto& [start, digits, preamble, message, enabled, warning] : rows) {
+        SCOPED_TRACE(::testing::Message() << start << " in " << digits << (message ? "" : " sup"));
         CommandSession session;
         IncrementDialog dialog(session.job());
-        dialog.StartNumber = row.start;
-        dialog.NumDigits = row.digits;
-        dialog.Preamble = row.preamble;
-        dialog.IncMsg = row.message;
-        dialog.IncrementEnabled = row.enabled;
-        EXPECT_EQ(dialog.validationWarning(), row.warning);
-        EXPECT_EQ(dialog.ok(session.app), !row.warning);
-        EXPECT_EQ(session.job().IncEnabled, row.warning || !row.enabled ? 0 : 1);
-        EXPECT_EQ(session.state().NavigationShown, !row.warning && row.enabled);
+        dialog.StartNumber = start;
+        dialog.NumDigits = digits;
+        dialog.Preamble = preamble;
+        dialog.IncMsg = message;
+        dialog.IncrementEnabled = enabled;
+        EXPECT_EQ(dialog.validationWarning(), warning);
+        EXPECT_EQ(dialog.ok(session.app), !warning);
+        EXPECT_EQ(session.job().IncEnabled, warning || !enabled ? 0 : 1);
+        EXPECT_EQ(session.state().NavigationShown, !warning && enabled);
     }
 }
 
@@ -80,23 +75,18 @@ TEST(IncrementDialogTest, NumberBoxesTakeDigitsAndTheIncrementASign) {
     IncrementDialog dialog{Job{}};
     EXPECT_EQ(dialog.NumDigits, "");
     EXPECT_EQ(dialog.IncrementValue, "1");
-    const struct {
-        NumberBox box;
-        char key;
-        KeyVerdict verdict;
-        const char* increment; // the increment box afterwards
-    } rows[] = {
-        {NumberBox::StartNumber, '7', KeyVerdict::Insert, "1"},
-        {NumberBox::NumDigits, '\b', KeyVerdict::Insert, "1"},
-        {NumberBox::StartNumber, '-', KeyVerdict::Refused, "1"},
-        {NumberBox::NumDigits, '.', KeyVerdict::Refused, "1"},
-        {NumberBox::IncrementValue, '-', KeyVerdict::Consumed, "-1"},
-        {NumberBox::IncrementValue, '-', KeyVerdict::Consumed, "-1"},
-        {NumberBox::IncrementValue, 'x', KeyVerdict::Refused, "-1"},
+    using enum NumberBox;
+    using enum KeyVerdict;
+    // The box, the key, the verdict and the increment box afterwards.
+    const std::tuple<NumberBox, char, KeyVerdict, const char*> rows[] = {
+        {StartNumber, '7', Insert, "1"},       {NumDigits, '\b', Insert, "1"},
+        {StartNumber, '-', Refused, "1"},      {NumDigits, '.', Refused, "1"},
+        {IncrementValue, '-', Consumed, "-1"}, {IncrementValue, '-', Consumed, "-1"},
+        {IncrementValue, 'x', Refused, "-1"},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(dialog.numberKey(row.box, row.key), row.verdict) << row.key;
-        EXPECT_EQ(dialog.IncrementValue, row.increment) << row.key;
+    for (const auto& [box, key, verdict, increment] : rows) {
+        EXPECT_EQ(dialog.numberKey(box, key), verdict) << key;
+        EXPECT_EQ(dialog.IncrementValue, increment) << key;
     }
     EXPECT_FALSE(dialog.insertCharacter(13)) << "no text box had the focus";
     dialog.focusText(TextBox::Postamble, 0);
