@@ -24,6 +24,7 @@ struct MatrixCase {
 
 // Aztec error correction by percentage, compact layers 1 to 4 (101-104) and
 // full-range layers (201-232).
+// clang-format off
 const MatrixCase kCases[] = {
     {"AztecDefault", "[AZTEC]", 0, "Hello Aztec"},
     {"AztecPercent10", "[AZTEC][AZTECECP=10]", 0, "Ten percent"},
@@ -57,9 +58,9 @@ const MatrixCase kCases[] = {
     {"DmVertical270", "[DATAMATRIX][VERTUP]", 3, "Turned"},
     {"DmReduced30", "[DATAMATRIX][BARREDUCTION=30]", 0, "Reduced modules"},
     {"DmGain20", "[DATAMATRIX][BARREDUCTION=-20]", 0, "Widened modules"},
-    {"DmQuietAndComment", "[DATAMATRIX][QUIETZONES=ON][COMMENT=Batch 7][COMMENTABOVE=OFF]", 0,
-     "Framed"},
+    {"DmQuietAndComment", "[DATAMATRIX][QUIETZONES=ON][COMMENT=Batch 7][COMMENTABOVE=OFF]", 0, "Framed"},
 };
+// clang-format on
 
 TEST(MatrixDecodeTest, ZxingReadsWhatWeDraw) {
     for (const MatrixCase& row : kCases) {

@@ -62,11 +62,12 @@ const FormatRow kFormats[] = {
 };
 // clang-format on
 
+// clang-format off
 const DecodeCase kSymbols[] = {
     {"Code39", "[CODE39][MESSAGE='VORNIK-39']", ZXing::BarcodeFormat::Code39, "VORNIK-39"},
-    {"Code128", "[CODE128][MESSAGE='Vornik 128'][FORECOLOR=NAVY][BACKCOLOR=YELLOW]",
-     ZXing::BarcodeFormat::Code128, "Vornik 128"},
+    {"Code128", "[CODE128][MESSAGE='Vornik 128'][FORECOLOR=NAVY][BACKCOLOR=YELLOW]", ZXing::BarcodeFormat::Code128, "Vornik 128"},
 };
+// clang-format on
 
 int pixelsFor(int units, int dpi) {
     return static_cast<int>(std::ceil(units * static_cast<double>(dpi) / 2540 - 1e-6));

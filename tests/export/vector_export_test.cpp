@@ -24,17 +24,15 @@ struct SymbolRow {
     const char* visibleText; // what the human-readable line shows
 };
 
+// clang-format off
 const SymbolRow kSymbols[] = {
-    {"Code39", "[CODE39][MESSAGE='VORNIK-39']", ZXing::BarcodeFormat::Code39, "VORNIK-39",
-     "VORNIK-39"},
-    {"Code128", "[CODE128][MESSAGE='Vornik 128'][COMMENT=Lot 7]", ZXing::BarcodeFormat::Code128,
-     "Vornik 128", "Lot7"},
+    {"Code39", "[CODE39][MESSAGE='VORNIK-39']", ZXing::BarcodeFormat::Code39, "VORNIK-39", "VORNIK-39"},
+    {"Code128", "[CODE128][MESSAGE='Vornik 128'][COMMENT=Lot 7]", ZXing::BarcodeFormat::Code128, "Vornik 128", "Lot7"},
     // Characters the documents must escape: PostScript's ( ) \ and XML's < & >.
-    {"Escapes", "[CODE128][MESSAGE='a(b)\\c<&>d'][COMMENT=(<&>)]", ZXing::BarcodeFormat::Code128,
-     "a(b)\\c<&>d", "(<&>)"},
-    {"Rotated", "[CODE128][MESSAGE='Up 270'][VERTUP][QUIETZONES=ON]", ZXing::BarcodeFormat::Code128,
-     "Up 270", "U"},
+    {"Escapes", "[CODE128][MESSAGE='a(b)\\c<&>d'][COMMENT=(<&>)]", ZXing::BarcodeFormat::Code128, "a(b)\\c<&>d", "(<&>)"},
+    {"Rotated", "[CODE128][MESSAGE='Up 270'][VERTUP][QUIETZONES=ON]", ZXing::BarcodeFormat::Code128, "Up 270", "U"},
 };
+// clang-format on
 
 int pixelsFor(int units) {
     return static_cast<int>(std::lround(units * double{kDpi} / 2540));
