@@ -3,23 +3,17 @@
 
 #include "core/app/symbology.h"
 #include "core/render/placeable_wmf.h"
+#include "run_in.h"
 #include "support/temp_folder.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
-#include <sys/wait.h>
 
 namespace vornik::cli {
 namespace {
 
 using vornik::testing::TempFolder;
-
-int run(const std::string& command) {
-    const int status = std::system((command + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 // A valid message for each symbology drawn.
 const std::map<Symbology, const char*> kSamples = {
@@ -56,8 +50,8 @@ TEST(CatalogueProgram, EverySymbologyDrawnBuildsAndSaves) {
         const auto wmf = folder.path() / (std::to_string(static_cast<int>(symbology)) + ".wmf");
         const std::string commands =
             keyword + "[message=" + message + "][build/copy][savebarcode(" + wmf.string() + ")]";
-        EXPECT_EQ(run("XDG_CONFIG_HOME=" + folder.path().string() +
-                      " " VORNIK_PROGRAM " --yes --exec \"" + commands + "\""),
+        EXPECT_EQ(runIn(folder.path(),
+                        shellWord(VORNIK_PROGRAM) + " --yes --exec " + shellWord(commands)),
                   0);
         const std::string bytes = testing::readFile(wmf);
         const auto read = render::readPlaceableWmf(

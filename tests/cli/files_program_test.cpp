@@ -2,12 +2,11 @@
 // files, and compares each symbol it saves with the same symbol built from
 // its message directly.
 
+#include "run_in.h"
 #include "support/temp_folder.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
 
 namespace vornik::cli {
 namespace {
@@ -15,14 +14,8 @@ namespace {
 using vornik::testing::readFile;
 using vornik::testing::TempFolder;
 
-// Runs vornik with ARGUMENTS (already quoted for the shell) in FOLDER; the
-// exit status.
 int vornik(const TempFolder& folder, const std::string& arguments) {
-    const std::string command = "cd '" + folder.path().string() + "' && HOME=\"$PWD\" " +
-                                "XDG_CONFIG_HOME=\"$PWD/config\" '" + VORNIK_PROGRAM + "' " +
-                                arguments + " </dev/null >out 2>err";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return runIn(folder.path(), shellWord(VORNIK_PROGRAM) + " " + arguments);
 }
 
 // The symbol the program saves for MESSAGE built directly, as FILE.

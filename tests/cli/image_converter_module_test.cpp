@@ -1,13 +1,12 @@
 // The headless program writes SVG and EPS itself and needs Qt only for the
 // converter module beside it, which it loads for raster and PDF output.
 
+#include "run_in.h"
 #include "support/temp_folder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
 
 namespace vornik::cli {
 namespace {
@@ -15,15 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 using vornik::testing::readFile;
 using vornik::testing::TempFolder;
-
-// Runs a shell command in `folder`; its exit status, its standard output in
-// folder/out and its standard error in folder/err.
-int runIn(const fs::path& folder, const std::string& command) {
-    const int status = std::system(("cd '" + folder.string() + "' && XDG_CONFIG_HOME=\"$PWD\" " +
-                                    command + " </dev/null >out 2>err")
-                                       .c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 TEST(ImageConverterModule, TheProgramLinksNoQt) {
     const TempFolder folder;

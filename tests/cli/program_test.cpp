@@ -3,12 +3,11 @@
 
 #include "cli/command_line.h"
 #include "cli/settings_file.h"
+#include "run_in.h"
 #include "support/temp_folder.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace vornik::cli {
@@ -16,13 +15,6 @@ namespace {
 
 using vornik::testing::readFile;
 using vornik::testing::TempFolder;
-
-std::string shellWord(const std::filesystem::path& path) {
-    std::string text = "'";
-    for (const char c : path.string())
-        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return text + "'";
-}
 
 const std::string kMissing =
     "Vornik: Missing or invalid bar code message!  Please re-enter bar code text.\n";
@@ -55,15 +47,11 @@ TEST(Program, ExitsReportsAndSavesItsSettingsAsExpected) {
         SCOPED_TRACE(row.name);
         const TempFolder folder;
         const auto settings = folder.write("config/Vornik/Vornik.conf", kMine);
-        std::string command = "cd " + shellWord(folder.path()) +
-                              " && env -u DISPLAY -u WAYLAND_DISPLAY HOME=\"$PWD/home\" "
-                              "XDG_CONFIG_HOME=\"$PWD/config\" " +
-                              row.env + " " + shellWord(VORNIK_PROGRAM);
+        std::string command =
+            "env -u DISPLAY -u WAYLAND_DISPLAY " + row.env + " " + shellWord(VORNIK_PROGRAM);
         for (const auto& argument : row.arguments)
             command += " " + shellWord(argument);
-        const int status = std::system((command + " </dev/null >out 2>err").c_str());
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), row.exitStatus);
+        EXPECT_EQ(runIn(folder.path(), command), row.exitStatus);
         EXPECT_EQ(readFile(folder.path() / "err"), row.err);
         EXPECT_EQ(readFile(folder.path() / "out"), row.out);
         EXPECT_EQ(readFile(settings),

@@ -28,19 +28,6 @@ Files filesIn(const TempFolder& folder) {
     return files;
 }
 
-// XDG_CONFIG_HOME when it is absolute, else HOME's .config, else nothing.
-TEST(SettingsFile, DefaultPathFollowsTheEnvironment) {
-    const auto pathWith = [](const std::map<std::string, std::string>& environment) {
-        return SettingsFile::defaultPath([&](const char* name) {
-            return environment.contains(name) ? std::optional(environment.at(name)) : std::nullopt;
-        });
-    };
-    EXPECT_EQ(pathWith({{"XDG_CONFIG_HOME", "/c"}}), "/c/Vornik/Vornik.conf");
-    EXPECT_EQ(pathWith({{"XDG_CONFIG_HOME", "c"}, {"HOME", "/h"}}),
-              "/h/.config/Vornik/Vornik.conf");
-    EXPECT_EQ(pathWith({{"XDG_CONFIG_HOME", ""}, {"HOME", ""}}), "");
-}
-
 // Only the key in [Settings] is read and replaced; every other byte stays,
 // and what is written reads back.
 TEST(SettingsFile, ReadsAndWritesOnlyItsKey) {

@@ -4,11 +4,10 @@
 // rendered by the player and decoded by ZXing.
 
 #include "core/render/placeable_wmf.h"
+#include "export/export_support.h"
 #include "export/player.h"
 #include "support/command_session.h"
 
-#include <QPainter>
-#include <ZXing/ReadBarcode.h>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -16,9 +15,8 @@
 
 namespace vornik::exporting {
 
-// The picture as the temporary file holds it, rendered at `dpi` onto a white
-// page with a margin, so that symbols drawn without quiet zones still have
-// light space around them.
+// The picture as the temporary file holds it, rendered at `dpi`; null when
+// the file is no placeable metafile.
 inline QImage renderTemporaryFile(const std::string& path, double dpi) {
     std::ifstream in(path, std::ios::binary);
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
@@ -26,14 +24,7 @@ inline QImage renderTemporaryFile(const std::string& path, double dpi) {
     if (!std::holds_alternative<render::PlaceablePicture>(read))
         return {};
     const auto& picture = std::get<render::PlaceablePicture>(read);
-    const QImage symbol = renderToImage(picture.metafile, picture.xExtent, picture.yExtent, dpi);
-    const int margin = static_cast<int>(dpi / 4); // a quarter inch
-    QImage page(symbol.width() + 2 * margin, symbol.height() + 2 * margin, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    painter.drawImage(margin, margin, symbol);
-    painter.end();
-    return page.convertToFormat(QImage::Format_Grayscale8);
+    return renderToImage(picture.metafile, picture.xExtent, picture.yExtent, dpi);
 }
 
 // A symbol to build and what ZXing should read from it.
@@ -55,7 +46,7 @@ inline ZXing::DecodeHints readerFor(ZXing::BarcodeFormat format) {
 }
 
 // The commands built (warnings off) into the temporary file, rendered at `dpi`
-// and read with `hints`; "(not built)", "(no picture)" or "(nothing read)"
+// on a white page and read with `hints`; "(not built)", "(no picture)" or "(nothing read)"
 // when that fails. `prepare` may set job fields no command reaches.
 // The symbology identifier lands in `identifier` when one is asked for.
 inline std::string buildAndDecodeJob(const std::string& commands,
@@ -70,12 +61,11 @@ inline std::string buildAndDecodeJob(const std::string& commands,
         prepare(session.job());
     if (!session.run("[BUILD/COPY]") || !session.state().SymbolBuilt)
         return "(not built)";
-    const QImage grey = renderTemporaryFile(session.state().TempMetafilePath, dpi);
-    if (grey.isNull())
+    const QImage symbol = renderTemporaryFile(session.state().TempMetafilePath, dpi);
+    if (symbol.isNull())
         return "(no picture)";
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    // A quarter inch of margin.
+    const ZXing::Result result = readImage(symbol, hints, static_cast<int>(dpi / 4));
     if (identifier)
         *identifier = result.symbologyIdentifier();
     return result.isValid() ? result.text() : "(nothing read)";

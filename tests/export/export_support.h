@@ -43,12 +43,10 @@ inline std::string quoted(const std::string& text) {
     return word + "'";
 }
 
-// What ZXing reads in an image, put on a white page with a margin so that
+// What ZXing finds in an image put on a white page with a margin, so that
 // symbols without quiet zones have light space around them.
-inline std::string decodeImage(const QImage& image, const ZXing::DecodeHints& hints) {
-    if (image.isNull())
-        return "(no image)";
-    const int margin = 40;
+inline ZXing::Result readImage(const QImage& image, const ZXing::DecodeHints& hints,
+                               int margin = 40) {
     QImage page(image.width() + 2 * margin, image.height() + 2 * margin, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
@@ -57,7 +55,13 @@ inline std::string decodeImage(const QImage& image, const ZXing::DecodeHints& hi
     const QImage grey = page.convertToFormat(QImage::Format_Grayscale8);
     const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
                                 ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    return ZXing::ReadBarcode(view, hints);
+}
+
+inline std::string decodeImage(const QImage& image, const ZXing::DecodeHints& hints) {
+    if (image.isNull())
+        return "(no image)";
+    const ZXing::Result result = readImage(image, hints);
     return result.isValid() ? result.text() : "(nothing read)";
 }
 

@@ -1,7 +1,6 @@
 #include "core/app/rounding.h"
 #include "export/player.h"
 
-#include <ZXing/ReadBarcode.h>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -159,31 +158,6 @@ TEST(PlayMetafile, PlacesTextByAlignmentAndEscapement) {
         EXPECT_EQ(bounds(image, [](QRgb p) { return p == qRgb(255, 255, 0); }).isEmpty(),
                   mode == kTransparentBackground);
     }
-}
-
-// *HELLO* drawn as rectangles, narrow 26 units and wide 78, quiet zones of ten narrow elements,
-// played at 300 dpi, reads back.
-TEST(PlayMetafile, HandDrawnCode39ReadsBack) {
-    // Bars and spaces alternate, bar first: each character's nine elements from the table of
-    // ISO/IEC 16388, then a narrow gap.
-    // clang-format off
-    const std::string elements = "nwnnwnwnn" "n" "wnnnnwwnn" "n" "wnnnwwnnn" "n" "nnwnnnnww" "n"
-                                 "nnwnnnnww" "n" "wnnnwnnwn" "n" "nwnnwnwnn"; // *HELLO*
-    // clang-format on
-    std::vector<MetaOp> bars;
-    int x = 260;
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-        const int width = elements[i] == 'w' ? 78 : 26;
-        if (i % 2 == 0)
-            bars.push_back(box(x, 0, x + width, 1500));
-        x += width;
-    }
-    const QImage grey = renderToImage(canvas(x + 260, 1500, bars), x + 260, 1500, 300)
-                            .convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
-    const auto hints = ZXing::DecodeHints().setFormats(ZXing::BarcodeFormat::Code39);
-    EXPECT_EQ(ZXing::ReadBarcode(view, hints).text(), "HELLO");
 }
 
 } // namespace

@@ -24,17 +24,15 @@ struct SymbolRow {
     const char* visibleText; // what the human-readable line shows
 };
 
+// clang-format off
 const SymbolRow kSymbols[] = {
-    {"Code39", "[CODE39][MESSAGE='VORNIK-39']", ZXing::BarcodeFormat::Code39, "VORNIK-39",
-     "VORNIK-39"},
-    {"Code128", "[CODE128][MESSAGE='Vornik 128'][COMMENT=Lot 7]", ZXing::BarcodeFormat::Code128,
-     "Vornik 128", "Lot7"},
+    {"Code39", "[CODE39][MESSAGE='VORNIK-39']", ZXing::BarcodeFormat::Code39, "VORNIK-39", "VORNIK-39"},
+    {"Code128", "[CODE128][MESSAGE='Vornik 128'][COMMENT=Lot 7]", ZXing::BarcodeFormat::Code128, "Vornik 128", "Lot7"},
     // Characters the documents must escape: PostScript's ( ) \ and XML's < & >.
-    {"Escapes", "[CODE128][MESSAGE='a(b)\\c<&>d'][COMMENT=(<&>)]", ZXing::BarcodeFormat::Code128,
-     "a(b)\\c<&>d", "(<&>)"},
-    {"Rotated", "[CODE128][MESSAGE='Up 270'][VERTUP][QUIETZONES=ON]", ZXing::BarcodeFormat::Code128,
-     "Up 270", "U"},
+    {"Escapes", "[CODE128][MESSAGE='a(b)\\c<&>d'][COMMENT=(<&>)]", ZXing::BarcodeFormat::Code128, "a(b)\\c<&>d", "(<&>)"},
+    {"Rotated", "[CODE128][MESSAGE='Up 270'][VERTUP][QUIETZONES=ON]", ZXing::BarcodeFormat::Code128, "Up 270", "U"},
 };
+// clang-format on
 
 int pixelsFor(int units) {
     return static_cast<int>(std::lround(units * double{kDpi} / 2540));
@@ -69,64 +67,45 @@ std::string documentText(const fs::path& file) {
     return text;
 }
 
-void expectSize(const QImage& image, int widthUnits, int heightUnits, int slack) {
-    EXPECT_NEAR(image.width(), pixelsFor(widthUnits), slack);
-    EXPECT_NEAR(image.height(), pixelsFor(heightUnits), slack);
-}
-
-TEST(VectorExportTest, EpsIsTrueSizeAndReadsBack) {
+// EPS and PDF through Ghostscript, SVG through Qt; the size each document
+// states, the picture at that size, what ZXing reads and the text that stays
+// text. A PDF page is kept in whole points: up to a point more each way.
+TEST(VectorExportTest, EpsSvgAndPdfAreTrueSizeAndReadBack) {
     const testing::TempFolder folder;
-    for (const SymbolRow& row : kSymbols) {
-        SCOPED_TRACE(row.name);
-        ExportSession session;
-        const fs::path eps = folder.path() / (std::string(row.name) + ".Eps");
-        ASSERT_TRUE(session.buildAndSave(row.commands, eps));
-        const std::string document = testing::readFile(eps);
-        const double widthPoints = session.widthUnits() * 72.0 / 2540;
-        const double heightPoints = session.heightUnits() * 72.0 / 2540;
-        EXPECT_NE(document.find("%%BoundingBox: 0 0 " +
-                                std::to_string(static_cast<int>(std::ceil(widthPoints))) + " " +
-                                std::to_string(static_cast<int>(std::ceil(heightPoints))) + "\n"),
-                  std::string::npos);
-        const QImage image = ghostscriptImage(eps, folder.path() / "eps.png", true);
-        expectSize(image, session.widthUnits(), session.heightUnits(), 1);
-        EXPECT_EQ(decodeImage(image, ZXing::DecodeHints().setFormats(row.format)), row.expected);
-        EXPECT_NE(documentText(eps).find(row.visibleText), std::string::npos);
-    }
-}
-
-TEST(VectorExportTest, SvgIsTrueSizeAndReadsBack) {
-    const testing::TempFolder folder;
-    for (const SymbolRow& row : kSymbols) {
-        SCOPED_TRACE(row.name);
-        ExportSession session;
-        const fs::path svg = folder.path() / (std::string(row.name) + ".svg");
-        ASSERT_TRUE(session.buildAndSave(row.commands, svg));
-        const std::string document = testing::readFile(svg);
-        std::smatch size;
-        ASSERT_TRUE(std::regex_search(document, size,
-                                      std::regex(R"(width="([0-9.]+)mm" height="([0-9.]+)mm")")));
-        EXPECT_NEAR(std::stod(size[1]) * 100, session.widthUnits(), 0.01);
-        EXPECT_NEAR(std::stod(size[2]) * 100, session.heightUnits(), 0.01);
-        EXPECT_EQ(document.find("<image"), std::string::npos);
-        const QImage image =
-            svgImage(svg, pixelsFor(session.widthUnits()), pixelsFor(session.heightUnits()));
-        EXPECT_EQ(decodeImage(image, ZXing::DecodeHints().setFormats(row.format)), row.expected);
-    }
-}
-
-TEST(VectorExportTest, PdfIsOnePageOfTheSymbolsSize) {
-    const testing::TempFolder folder;
-    for (const SymbolRow& row : kSymbols) {
-        SCOPED_TRACE(row.name);
-        ExportSession session;
-        const fs::path pdf = folder.path() / (std::string(row.name) + ".pdf");
-        ASSERT_TRUE(session.buildAndSave(row.commands, pdf));
-        const QImage image = ghostscriptImage(pdf, folder.path() / "pdf.png", false);
-        // The page's size is kept in whole points: up to a point more each way.
-        expectSize(image, session.widthUnits(), session.heightUnits(), kDpi / 72 + 1);
-        EXPECT_EQ(decodeImage(image, ZXing::DecodeHints().setFormats(row.format)), row.expected);
-        EXPECT_NE(documentText(pdf).find(row.visibleText), std::string::npos);
+    for (const char* extension : {"Eps", "svg", "pdf"}) {
+        for (const SymbolRow& row : kSymbols) {
+            SCOPED_TRACE(std::string(row.name) + "." + extension);
+            ExportSession session;
+            const fs::path file = folder.path() / (std::string(row.name) + "." + extension);
+            ASSERT_TRUE(session.buildAndSave(row.commands, file));
+            const std::string document = testing::readFile(file);
+            const int width = session.widthUnits(), height = session.heightUnits();
+            const bool svg = extension == std::string("svg"), eps = extension[0] == 'E';
+            const auto points = [](int units) {
+                return std::to_string(static_cast<int>(std::ceil(units * 72.0 / 2540)));
+            };
+            std::smatch size;
+            if (eps) {
+                EXPECT_NE(document.find("%%BoundingBox: 0 0 " + points(width) + " " +
+                                        points(height) + "\n"),
+                          std::string::npos);
+            } else if (svg) {
+                ASSERT_TRUE(std::regex_search(
+                    document, size, std::regex(R"(width="([0-9.]+)mm" height="([0-9.]+)mm")")));
+                EXPECT_NEAR(std::stod(size[1]) * 100, width, 0.01);
+                EXPECT_NEAR(std::stod(size[2]) * 100, height, 0.01);
+                EXPECT_EQ(document.find("<image"), std::string::npos);
+            }
+            const QImage image = svg ? svgImage(file, pixelsFor(width), pixelsFor(height))
+                                     : ghostscriptImage(file, folder.path() / "gs.png", eps);
+            EXPECT_EQ(decodeImage(image, ZXing::DecodeHints().setFormats(row.format)),
+                      row.expected);
+            if (!svg) {
+                EXPECT_NEAR(image.width(), pixelsFor(width), eps ? 1 : kDpi / 72 + 1);
+                EXPECT_NEAR(image.height(), pixelsFor(height), eps ? 1 : kDpi / 72 + 1);
+                EXPECT_NE(documentText(file).find(row.visibleText), std::string::npos);
+            }
+        }
     }
 }
 

@@ -35,21 +35,15 @@ struct ReductionRow {
     std::vector<int> indices;
 };
 
+// clang-format off
 const ReductionRow kReductions[] = {
     {"TwoColoursKeptDarkerFirst", 1, {kCream, kNavy, kNavy, kCream}, {kNavy, kCream}, {1, 0, 0, 1}},
     {"OneLightColourPairedWithBlack", 1, {kWhite, kWhite}, {kBlack, kWhite}, {1, 1}},
     {"OneDarkColourPairedWithWhite", 1, {kNavy}, {kNavy, kWhite}, {0}},
-    {"ManyColoursToDarkestAndLightest",
-     1,
-     {kGrey, kWhite, kRed, kBlack, kYellow},
-     {kBlack, kWhite},
-     {1, 1, 0, 0, 1}},
-    {"ExactPaletteInOrderOfAppearance",
-     8,
-     {kGrey, kNavy, kGrey, kRed, kNavy},
-     {kGrey, kNavy, kRed},
-     {0, 1, 0, 2, 1}},
+    {"ManyColoursToDarkestAndLightest", 1, {kGrey, kWhite, kRed, kBlack, kYellow}, {kBlack, kWhite}, {1, 1, 0, 0, 1}},
+    {"ExactPaletteInOrderOfAppearance", 8, {kGrey, kNavy, kGrey, kRed, kNavy}, {kGrey, kNavy, kRed}, {0, 1, 0, 2, 1}},
 };
+// clang-format on
 
 class ColourReduction : public ::testing::TestWithParam<ReductionRow> {};
 

@@ -1,14 +1,13 @@
 #include "read_back.h"
 
+#include "export/export_support.h"
 #include "support/temp_folder.h"
 
 #include <array>
-#include <csetjmp>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <gif_lib.h>
-#include <jpeglib.h>
 #include <png.h>
 #include <tiffio.h>
 #include <zlib.h>
@@ -18,9 +17,9 @@ namespace {
 
 using exporting::Rgb;
 
-[[nodiscard]] unsigned bigEndian32(const std::string& bytes, std::size_t at) {
+[[nodiscard]] unsigned bigEndian(const std::string& bytes, std::size_t at, std::size_t size) {
     unsigned value = 0;
-    for (std::size_t i = 0; i < 4; ++i)
+    for (std::size_t i = 0; i < size; ++i)
         value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
     return value;
 }
@@ -66,7 +65,7 @@ void readPngChunks(const std::string& file, ReadBack& result) {
     std::string compressed;
     int depth = 0, colourType = 0, interlace = 0;
     for (std::size_t at = 8; at + 8 <= file.size();) {
-        const unsigned length = bigEndian32(file, at);
+        const unsigned length = bigEndian(file, at, 4);
         const std::string type = file.substr(at + 4, 4);
         const std::size_t data = at + 8;
         if (type == "IHDR") {
@@ -74,7 +73,7 @@ void readPngChunks(const std::string& file, ReadBack& result) {
             colourType = file[data + 9];
             interlace = file[data + 12];
         } else if (type == "pHYs" && file[data + 8] == 1) {
-            result.dotsPerInch = bigEndian32(file, data) * 0.0254;
+            result.dotsPerInch = bigEndian(file, data, 4) * 0.0254;
         } else if (type == "IDAT") {
             compressed += file.substr(data, length);
         }
@@ -109,58 +108,6 @@ ReadBack readPng(const std::filesystem::path& path) {
     if (!png_image_finish_read(&image, nullptr, result.pixels.data(), 0, nullptr))
         result.error = image.message;
     readPngChunks(readFile(path), result);
-    return result;
-}
-
-struct JpegReader {
-    std::jmp_buf jump;
-    jpeg_error_mgr errors{};
-    jpeg_decompress_struct info{};
-};
-
-void onJpegReadError(j_common_ptr info) {
-    std::longjmp(static_cast<JpegReader*>(info->client_data)->jump, 1);
-}
-
-// No object with a destructor lives in this frame across the jump.
-bool decodeJpeg(JpegReader& reader, std::FILE* file, ReadBack& result) {
-    if (setjmp(reader.jump)) {
-        jpeg_destroy_decompress(&reader.info);
-        return false;
-    }
-    reader.info.err = jpeg_std_error(&reader.errors);
-    reader.errors.error_exit = onJpegReadError;
-    reader.info.client_data = &reader;
-    jpeg_create_decompress(&reader.info);
-    jpeg_stdio_src(&reader.info, file);
-    jpeg_read_header(&reader.info, TRUE);
-    result.header = "components " + std::to_string(reader.info.num_components) + " table " +
-                    std::to_string(reader.info.quant_tbl_ptrs[0]->quantval[0]);
-    if (reader.info.density_unit == 1)
-        result.dotsPerInch = reader.info.X_density;
-    reader.info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&reader.info);
-    result.width = static_cast<int>(reader.info.output_width);
-    result.height = static_cast<int>(reader.info.output_height);
-    result.pixels.resize(static_cast<std::size_t>(result.width) * result.height);
-    while (reader.info.output_scanline < reader.info.output_height) {
-        JSAMPROW row[] = {reinterpret_cast<JSAMPLE*>(result.pixels.data()) +
-                          std::size_t{reader.info.output_scanline} * result.width * 3};
-        jpeg_read_scanlines(&reader.info, row, 1);
-    }
-    jpeg_finish_decompress(&reader.info);
-    jpeg_destroy_decompress(&reader.info);
-    return true;
-}
-
-ReadBack readJpeg(const std::filesystem::path& path) {
-    ReadBack result;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    JpegReader reader;
-    if (file == nullptr || !decodeJpeg(reader, file, result))
-        result.error = "libjpeg cannot read the file";
-    if (file != nullptr)
-        std::fclose(file);
     return result;
 }
 
@@ -231,23 +178,11 @@ ReadBack readGif(const std::filesystem::path& path) {
     return result;
 }
 
-[[nodiscard]] std::string commandOutput(const std::string& command) {
-    std::string output;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return output;
-    std::array<char, 65536> buffer;
-    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        output.append(buffer.data(), got);
-    ::pclose(pipe);
-    return output;
-}
-
 // Size and pixels of the binary PPM a command prints: ImageMagick's convert
 // (told the format, which a TGA file does not announce) or a netpbm reader.
 ReadBack readPpmFrom(const std::string& command) {
     ReadBack result;
-    const std::string ppm = commandOutput(command + " 2>/dev/null");
+    const std::string ppm = exporting::outputOf(command);
     int maximum = 0;
     int headerLength = 0;
     if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &result.width, &result.height, &maximum,
@@ -276,6 +211,30 @@ ReadBack readBmp(const std::filesystem::path& path) {
     result.header = "bits " + std::to_string(littleEndian(file, 28, 2)) + " compression " +
                     std::to_string(littleEndian(file, 30, 4));
     result.dotsPerInch = littleEndian(file, 38, 4) * 0.0254;
+    return result;
+}
+
+// The pixels through ImageMagick; from the markers before the scan, the
+// frame's number of components, the first value of the first quantisation
+// table and the JFIF density.
+ReadBack readJpeg(const std::filesystem::path& path) {
+    ReadBack result = readPpmFrom(imageMagick("jpeg", path));
+    const std::string file = readFile(path);
+    int components = 0, table = 0;
+    for (std::size_t at = 2; at + 4 <= file.size() && file[at] == '\xFF';) {
+        const unsigned marker = static_cast<unsigned char>(file[at + 1]);
+        const std::size_t data = at + 4;
+        if (marker == 0xDA)
+            break;
+        if (marker == 0xDB && table == 0)
+            table = static_cast<unsigned char>(file[data + 1]);
+        else if (marker == 0xC0 || marker == 0xC2)
+            components = file[data + 5];
+        else if (marker == 0xE0 && file[data + 7] == 1)
+            result.dotsPerInch = bigEndian(file, data + 8, 2);
+        at = data + bigEndian(file, at + 2, 2) - 2;
+    }
+    result.header = "components " + std::to_string(components) + " table " + std::to_string(table);
     return result;
 }
 

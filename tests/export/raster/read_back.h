@@ -10,7 +10,7 @@
 namespace vornik::testing {
 
 // A raster file as an independent reader sees it: the format's own library
-// (PNG, JPEG, TIFF, GIF), ImageMagick (BMP, TGA) or netpbm (PCX) for the
+// (PNG, TIFF, GIF), ImageMagick (JPEG, BMP, TGA) or netpbm (PCX) for the
 // pixels, and the header fields that record how it was written.
 struct ReadBack {
     int width = 0;
