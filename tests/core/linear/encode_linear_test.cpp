@@ -20,32 +20,27 @@ using enum Symbology;
 TEST(EncodeMessage, MatchesLibzintModuleForModule) {
     std::string ascii(128, '\0');
     std::iota(ascii.begin(), ascii.end(), '\0');
-    const struct {
-        Symbology symbology;
-        int zint;
-        std::string alphabet;
-    } rows[] = {
+    const std::tuple<Symbology, int, std::string> rows[] = {
         {Code39, BARCODE_CODE39, std::string(kBaseCharacters) + "abcdefghijklmnopqrstuvwxyz"},
         {Code39FullAscii, BARCODE_EXCODE39, ascii},
         {Code93, BARCODE_CODE93, ascii},
     };
     std::mt19937 random(39); // fixed seed: the same messages every run
     std::uniform_int_distribution<std::size_t> length(1, 20);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(static_cast<int>(row.symbology));
-        std::uniform_int_distribution<std::size_t> pick(0, row.alphabet.size() - 1);
-        const std::string lastGap = row.zint == BARCODE_CODE93 ? "" : "0"; // not in libzint's
+    for (const auto& [symbology, zint, alphabet] : rows) {
+        SCOPED_TRACE(static_cast<int>(symbology));
+        std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+        const std::string lastGap = zint == BARCODE_CODE93 ? "" : "0"; // not in libzint's
         Job job;
-        job.Symbology = row.symbology;
-        PatternTables tables;
-        BuildPatternTables(job, tables);
+        job.Symbology = symbology;
+        const PatternTables tables = testing::tablesFor(symbology);
         for (int i = 0; i < 200; ++i) {
             std::string message(length(random), ' ');
             for (char& c : message)
-                c = row.alphabet[pick(random)];
+                c = alphabet[pick(random)];
             job.CheckDigit = i % 2 == 1;
             EXPECT_EQ(testing::encodedModules(encodeMessage(tables, job, message, ""), 2),
-                      testing::zintModules(row.zint, message, job.CheckDigit ? 1 : 0) + lastGap)
+                      testing::zintModules(zint, message, job.CheckDigit ? 1 : 0) + lastGap)
                 << ::testing::PrintToString(message) << (job.CheckDigit ? " with check" : "");
         }
     }
@@ -56,8 +51,7 @@ TEST(EncodeMessage, MatchesLibzintModuleForModule) {
 TEST(EncodeLinear, KeepsTheTablesUntilASuccess) {
     Job job;
     job.Symbology = Code39;
-    PatternTables tables;
-    BuildPatternTables(job, tables);
+    PatternTables tables = testing::tablesFor(Code39);
     std::string message, supplement = "12", pattern, checkText = "unset";
     std::vector<std::int32_t> reported;
     const auto encode = [&](const Job& encoded, const char* text) {

@@ -1,5 +1,6 @@
 #include "core/linear/bar_pattern.h"
 #include "core/linear/pattern_tables.h"
+#include "core/linear/zint_modules.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -8,24 +9,13 @@
 namespace vornik::linear {
 namespace {
 
-PatternTables built(Symbology symbology) {
-    Job job;
-    job.Symbology = symbology;
-    PatternTables tables;
-    BuildPatternTables(job, tables);
-    return tables;
-}
+using testing::tablesFor;
 
 // Code 39 from the standard's narrow (n) / wide (w) elements, bar first,
 // written 3/4 for bars and 1/2 for spaces, then the gap 1; Code 93 from its
 // module widths, bars 3 5 6 7 and spaces 1 8 9 A for 1 to 4 modules.
 TEST(PatternTables, HoldEachCharactersPatternAtItsSlot) {
-    const struct {
-        const char* name;
-        Symbology symbology;
-        std::size_t slot;
-        std::string expected;
-    } rows[] = {
+    const std::tuple<const char*, Symbology, std::size_t, std::string> rows[] = {
         {"code39 star slot", Symbology::Code39, 128, "3231414131"}, // nwnnwnwnn
         {"code39 no lower case", Symbology::Code39, 'a', ""},
         {"code39 star has no data slot", Symbology::Code39, '*', ""},
@@ -37,10 +27,10 @@ TEST(PatternTables, HoldEachCharactersPatternAtItsSlot) {
         {"full ascii NUL is %U", Symbology::Code39FullAscii, 0, "31323232314231313141"},
         {"code93 dollar is itself", Symbology::Code93, '$', "683131"}, // 321111
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto tables = built(row.symbology);
-        EXPECT_EQ(tables.PatternTable[row.slot], row.expected);
+    for (const auto& [name, symbology, slot, pattern] : rows) {
+        SCOPED_TRACE(name);
+        const auto tables = tablesFor(symbology);
+        EXPECT_EQ(tables.PatternTable[slot], pattern);
         // and every pattern is made of 1 to 9 and A to J only
         std::string all = tables.StartPattern + tables.StopPattern + tables.StarPattern;
         for (const auto& entry : tables.PatternTable)
@@ -53,9 +43,7 @@ TEST(PatternTables, HoldEachCharactersPatternAtItsSlot) {
 // none); a symbology of 0 is taken as Code 39.
 TEST(PatternTables, RebuildStartsEmptyAndTakesZeroAsCode39) {
     Job job;
-    job.Symbology = Symbology::Code93;
-    PatternTables tables;
-    BuildPatternTables(job, tables);
+    PatternTables tables = tablesFor(Symbology::Code93);
     tables.EvenParityTable[3] = "stale";
     job.Symbology = static_cast<Symbology>(0);
     BuildPatternTables(job, tables);
@@ -65,7 +53,7 @@ TEST(PatternTables, RebuildStartsEmptyAndTakesZeroAsCode39) {
     EXPECT_EQ(tables.EvenParityTable[3], "");
     EXPECT_EQ(tables.StartPattern, "313171");
     EXPECT_TRUE(tables.filled());
-    EXPECT_FALSE(built(Symbology::Pdf417).filled());
+    EXPECT_FALSE(tablesFor(Symbology::Pdf417).filled());
 }
 
 } // namespace

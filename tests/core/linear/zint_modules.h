@@ -14,19 +14,21 @@
 
 namespace vornik::linear::testing {
 
-// Row 0 of libzint's symbol for the data, "1" per bar module and "0" per
-// space module; "refused" when libzint rejects the data.
-inline std::string zintModules(int symbology, const std::string& data, int option2) {
+// Row `row` of libzint's symbol for the data, every `step`th module, "1" per
+// bar module and "0" per space module; "refused" when libzint rejects the data.
+inline std::string zintModules(int symbology, const std::string& data, int option2, int row = 0,
+                               int step = 1) {
     const std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> symbol(ZBarcode_Create(),
                                                                           &ZBarcode_Delete);
     symbol->symbology = symbology;
     symbol->option_2 = option2;
     const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
-    if (ZBarcode_Encode(symbol.get(), bytes, static_cast<int>(data.size())) >= ZINT_ERROR)
+    if (ZBarcode_Encode(symbol.get(), bytes, static_cast<int>(data.size())) >= ZINT_ERROR ||
+        row >= symbol->rows)
         return "refused";
     std::string modules;
-    for (int x = 0; x < symbol->width; ++x)
-        modules += (symbol->encoded_data[0][x >> 3] >> (x & 7)) & 1 ? '1' : '0';
+    for (int x = 0; x < symbol->width; x += step)
+        modules += (symbol->encoded_data[row][x >> 3] >> (x & 7)) & 1 ? '1' : '0';
     return modules;
 }
 
@@ -55,6 +57,26 @@ inline std::string outcome(const EncodeResult& result) {
         return "error " + std::to_string(error->code);
     const auto* symbol = std::get_if<LinearSymbol>(&result);
     return symbol == nullptr ? "no encoder" : symbol->pattern + "|" + symbol->text;
+}
+
+// The expected outcome: "error N" when `error` is set, else "pattern|text".
+inline std::string expectedOutcome(const std::string& pattern, const std::string& text, int error) {
+    return error != 0 ? "error " + std::to_string(error) : pattern + "|" + text;
+}
+
+// The check text of a symbol, "-" when the encoder refused.
+inline std::string checkTextOf(const EncodeResult& result) {
+    const auto* symbol = std::get_if<LinearSymbol>(&result);
+    return symbol == nullptr ? "-" : symbol->checkText;
+}
+
+// The tables a job of the symbology builds.
+inline PatternTables tablesFor(Symbology symbology) {
+    Job job;
+    job.Symbology = symbology;
+    PatternTables tables;
+    BuildPatternTables(job, tables);
+    return tables;
 }
 
 // `n` random digits; a fixed seed gives the same messages every run.

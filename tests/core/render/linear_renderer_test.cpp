@@ -1,4 +1,5 @@
 #include "core/app/save_bar_code.h"
+#include "core/linear/zint_modules.h"
 #include "core/render/fim.h"
 #include "core/render/linear_drawing.h"
 #include "core/render/linear_renderer.h"
@@ -13,27 +14,30 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include <zint.h>
 
 namespace vornik::render {
 namespace {
 
 using Session = vornik::testing::CommandSession;
 
-std::vector<op::Rectangle> rectanglesOf(const Metafile& metafile) {
-    std::vector<op::Rectangle> rectangles;
+// The calls of one kind in a metafile, in order.
+template <class Op> std::vector<Op> callsOf(const Metafile& metafile) {
+    std::vector<Op> calls;
     for (const MetaOp& call : metafile.ops)
-        if (const auto* rectangle = std::get_if<op::Rectangle>(&call))
-            rectangles.push_back(*rectangle);
-    return rectangles;
+        if (const auto* found = std::get_if<Op>(&call))
+            calls.push_back(*found);
+    return calls;
 }
 
-std::vector<op::TextOut> textsOf(const Metafile& metafile) {
-    std::vector<op::TextOut> texts;
-    for (const MetaOp& call : metafile.ops)
-        if (const auto* text = std::get_if<op::TextOut>(&call))
-            texts.push_back(*text);
-    return texts;
+// A session that ran the commands and then a build.
+std::unique_ptr<Session> built(const std::string& commands) {
+    auto session = std::make_unique<Session>();
+    EXPECT_TRUE(session->run(commands + "[BUILD/COPY]")) << commands;
+    return session;
+}
+
+const Metafile& pictureOf(Session& session) {
+    return *session.state().CurrentPicture.metafile;
 }
 
 std::vector<std::uint8_t> readBytes(const std::string& path) {
@@ -49,38 +53,30 @@ constexpr int kCode39AWidth = 3 * (6 * 33 + 3 * 82) + 2 * 33;
 constexpr int kCode39AHeight = 2540 + 352;
 
 TEST(LinearRendererTest, Code39LaysOutAndPublishesAtTrueSize) {
-    const struct {
-        const char* name;
-        const char* commands;
-        int xExtent, yExtent;
-    } rows[] = {
-        {"Upright", "", kCode39AWidth, kCode39AHeight},
-        {"Vertical90", "[VERTDOWN]", kCode39AHeight, kCode39AWidth},
-        {"Vertical270", "[VERTUP]", kCode39AHeight, kCode39AWidth},
-        {"QuietZones", "[QUIETZONES=ON]", kCode39AWidth + 20 * 33, kCode39AHeight},
-        {"FramedQuietZones", "[QUIETZONES=ON][BEARERBARS=ON]", kCode39AWidth + 24 * 33,
-         kCode39AHeight},
-        {"NoText", "[TEXT=OFF]", kCode39AWidth, 2540},
-        {"Comment", "[COMMENT=Lot 7]", kCode39AWidth, kCode39AHeight + 352},
+    const std::tuple<const char*, int, int> rows[] = {
+        {"", kCode39AWidth, kCode39AHeight},
+        {"[VERTDOWN]", kCode39AHeight, kCode39AWidth},
+        {"[VERTUP]", kCode39AHeight, kCode39AWidth},
+        {"[QUIETZONES=ON]", kCode39AWidth + 20 * 33, kCode39AHeight},
+        {"[QUIETZONES=ON][BEARERBARS=ON]", kCode39AWidth + 24 * 33, kCode39AHeight},
+        {"[TEXT=OFF]", kCode39AWidth, 2540},
+        {"[COMMENT=Lot 7]", kCode39AWidth, kCode39AHeight + 352},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Session session;
-        ASSERT_TRUE(
-            session.run(std::string("[CODE39][MESSAGE='A']") + row.commands + "[BUILD/COPY]"));
-        ASSERT_EQ(session.host.published.size(), 1u);
-        const CurrentPicture& picture = session.host.published[0];
-        EXPECT_EQ(picture.xExtent, row.xExtent);
-        EXPECT_EQ(picture.yExtent, row.yExtent);
-        EXPECT_TRUE(session.state().SymbolBuilt);
+    for (const auto& [commands, xExtent, yExtent] : rows) {
+        SCOPED_TRACE(commands);
+        const auto session = built(std::string("[CODE39][MESSAGE='A']") + commands);
+        ASSERT_EQ(session->host.published.size(), 1u);
+        const CurrentPicture& picture = session->host.published[0];
+        EXPECT_EQ(std::pair(picture.xExtent, picture.yExtent), std::pair(xExtent, yExtent));
+        EXPECT_TRUE(session->state().SymbolBuilt);
         // The temporary file holds the published bytes, and reads back as the picture.
-        const auto file = readBytes(session.state().TempMetafilePath);
-        EXPECT_EQ(file, session.host.publishedFiles[0]);
+        const auto file = readBytes(session->state().TempMetafilePath);
+        EXPECT_EQ(file, session->host.publishedFiles[0]);
         const auto read = readPlaceableWmf(file);
         ASSERT_TRUE(std::holds_alternative<PlaceablePicture>(read));
         const auto& placeable = std::get<PlaceablePicture>(read);
-        EXPECT_EQ(placeable.xExtent, row.xExtent);
-        EXPECT_EQ(placeable.yExtent, row.yExtent);
+        EXPECT_EQ((std::pair<int, int>(placeable.xExtent, placeable.yExtent)),
+                  std::pair(xExtent, yExtent));
         EXPECT_EQ(placeable.metafile, *picture.metafile);
     }
 }
@@ -93,62 +89,11 @@ TEST(LinearRendererTest, PatternLosesItsTrailingGapAndBarsFollowIt) {
     EXPECT_EQ(pattern.back(), '3');
     EXPECT_EQ(pattern.find_first_not_of("1234"), std::string::npos);
     // One background rectangle, then one per bar: five bars a character.
-    const auto rectangles = rectanglesOf(*session.state().CurrentPicture.metafile);
+    const auto rectangles = callsOf<op::Rectangle>(pictureOf(session));
     ASSERT_EQ(rectangles.size(), 1u + 3 * 5);
     EXPECT_EQ(rectangles[0], (op::Rectangle{0, 0, kCode39AWidth, -kCode39AHeight}));
     EXPECT_EQ(rectangles[1], (op::Rectangle{0, 0, 33, -2540})); // "*" starts narrow
     EXPECT_EQ(rectangles.back().right, kCode39AWidth);
-}
-
-// The panel's two value labels after a build: the width (4 characters with
-// the check "A" = 4 x 444 + 3 x 33 = 1875) and the check value; the bar pen
-// is 2 mm wide when working round printer drivers.
-TEST(LinearRendererTest, CaptionsAndDriverPen) {
-    const struct {
-        const char* commands;
-        const char* totalLength;
-        std::int16_t barPen;
-    } rows[] = {{"", "0.74 \"", 1}, {"[METRIC]", "1.88 cm", 1}, {"[FIXDRIVER=ON]", "0.74 \"", 200}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.commands);
-        Session session;
-        ASSERT_TRUE(session.run(std::string("[CODE39][MESSAGE='A'][CODE39CHECK=ON]") +
-                                row.commands + "[BUILD/COPY]"));
-        EXPECT_EQ(session.app.panel().TotalLength.caption, row.totalLength);
-        EXPECT_EQ(session.app.panel().CheckValue.caption, "10");
-        EXPECT_EQ(session.state().SymbolWidth, 1875);
-        std::vector<std::int16_t> penWidths;
-        for (const MetaOp& call : session.state().CurrentPicture.metafile->ops)
-            if (const auto* pen = std::get_if<op::CreatePen>(&call))
-                penWidths.push_back(pen->pen.width);
-        // The background's pen, the bar pen, and the stock pen put back at the end.
-        EXPECT_EQ(penWidths, (std::vector<std::int16_t>{0, row.barPen, 0}));
-    }
-}
-
-// Reduction and gain move only each bar's right edge, by 5 % of X a step
-// (33 x 10 % = 3.3 -> 3; 33 x 75 % = 24.75 -> 25); the picture keeps its width.
-TEST(LinearRendererTest, BarWidthAdjustmentMovesRightEdges) {
-    Session plain;
-    ASSERT_TRUE(plain.run("[CODE39][MESSAGE='A'][BUILD/COPY]"));
-    const auto nominal = rectanglesOf(*plain.state().CurrentPicture.metafile);
-    const struct {
-        const char* command;
-        int shift;
-    } rows[] = {{"[BARREDUCTION=10]", -3}, {"[BARREDUCTION=-75]", 25}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.command);
-        Session session;
-        ASSERT_TRUE(
-            session.run(std::string("[CODE39][MESSAGE='A']") + row.command + "[BUILD/COPY]"));
-        const auto adjusted = rectanglesOf(*session.state().CurrentPicture.metafile);
-        ASSERT_EQ(adjusted.size(), nominal.size());
-        EXPECT_EQ(adjusted[0], nominal[0]);
-        for (std::size_t i = 1; i < nominal.size(); ++i) {
-            EXPECT_EQ(adjusted[i].left, nominal[i].left);
-            EXPECT_EQ(adjusted[i].right, nominal[i].right + row.shift);
-        }
-    }
 }
 
 // The text sits under the bars, one character centred in each of n equal
@@ -156,7 +101,7 @@ TEST(LinearRendererTest, BarWidthAdjustmentMovesRightEdges) {
 TEST(LinearRendererTest, TextCellsAndCommentAlignment) {
     Session session;
     ASSERT_TRUE(session.run("[CODE39][MESSAGE='A'][COMMENT=Lot][COMMENTALIGNRIGHT][BUILD/COPY]"));
-    const auto texts = textsOf(*session.state().CurrentPicture.metafile);
+    const auto texts = callsOf<op::TextOut>(pictureOf(session));
     const std::string shown = "*A*";
     ASSERT_EQ(texts.size(), shown.size() + 1);
     const int cell = kCode39AWidth / 3; // 466
@@ -169,36 +114,63 @@ TEST(LinearRendererTest, TextCellsAndCommentAlignment) {
     EXPECT_EQ(texts.back(), (op::TextOut{kCode39AWidth, 0, "Lot"}));
 }
 
+// The panel's two value labels after a build: the width (4 characters with
+// the check "A" = 4 x 444 + 3 x 33 = 1875) and the check value; the bar pen
+// is 2 mm wide when working round printer drivers. Reduction and gain move
+// only each bar's right edge, by 5 % of X a step (33 x 10 % = 3.3 -> 3;
+// 33 x 75 % = 24.75 -> 25); the picture keeps its width.
+TEST(LinearRendererTest, CaptionsDriverPenAndBarWidthAdjustment) {
+    const std::string base = "[CODE39][MESSAGE='A'][CODE39CHECK=ON]";
+    const auto nominal = callsOf<op::Rectangle>(pictureOf(*built(base)));
+    const std::tuple<const char*, const char*, std::int16_t, int> rows[] = {
+        {"", "0.74 \"", 1, 0},
+        {"[METRIC]", "1.88 cm", 1, 0},
+        {"[FIXDRIVER=ON]", "0.74 \"", 200, 0},
+        {"[BARREDUCTION=10]", "0.74 \"", 1, -3},
+        {"[BARREDUCTION=-75]", "0.74 \"", 1, 25},
+    };
+    for (const auto& [commands, totalLength, barPen, shift] : rows) {
+        SCOPED_TRACE(commands);
+        const auto session = built(base + commands);
+        EXPECT_EQ(session->app.panel().TotalLength.caption, totalLength);
+        EXPECT_EQ(session->app.panel().CheckValue.caption, "10");
+        EXPECT_EQ(session->state().SymbolWidth, 1875);
+        std::vector<std::int16_t> penWidths;
+        for (const auto& pen : callsOf<op::CreatePen>(pictureOf(*session)))
+            penWidths.push_back(pen.pen.width);
+        // The background's pen, the bar pen, and the stock pen put back at the end.
+        EXPECT_EQ(penWidths, (std::vector<std::int16_t>{0, barPen, 0}));
+        const auto adjusted = callsOf<op::Rectangle>(pictureOf(*session));
+        ASSERT_EQ(adjusted.size(), nominal.size());
+        EXPECT_EQ(adjusted[0], nominal[0]);
+        for (std::size_t i = 1; i < nominal.size(); ++i)
+            EXPECT_EQ(adjusted[i],
+                      (op::Rectangle{nominal[i].left, nominal[i].top,
+                                     std::int16_t(nominal[i].right + shift), nominal[i].bottom}));
+    }
+}
+
 // Turned clockwise, the text reads downward with its glyphs' tops away from
 // the bars (2700); turned counter-clockwise, upward (900).
 TEST(LinearRendererTest, RotatedTextTurnsWithTheSymbol) {
-    const struct {
-        const char* command;
-        std::int16_t escapement;
-    } rows[] = {{"[HORIZONTAL]", 0}, {"[VERTDOWN]", 2700}, {"[VERTUP]", 900}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.command);
-        Session session;
-        ASSERT_TRUE(
-            session.run(std::string("[CODE39][MESSAGE='A']") + row.command + "[BUILD/COPY]"));
+    for (const auto& [command, escapement] :
+         {std::pair("[HORIZONTAL]", 0), {"[VERTDOWN]", 2700}, {"[VERTUP]", 900}}) {
+        SCOPED_TRACE(command);
+        const auto session = built(std::string("[CODE39][MESSAGE='A']") + command);
         int fonts = 0;
-        for (const MetaOp& call : session.state().CurrentPicture.metafile->ops) {
-            const auto* font = std::get_if<op::CreateFont>(&call);
-            if (font == nullptr || font->font.faceName != "Arial")
+        for (const auto& font : callsOf<op::CreateFont>(pictureOf(*session))) {
+            if (font.font.faceName != "Arial")
                 continue;
             ++fonts;
-            EXPECT_EQ(font->font.escapement, row.escapement);
-            EXPECT_EQ(font->font.orientation, row.escapement);
+            EXPECT_EQ((std::pair<int, int>(font.font.escapement, font.font.orientation)),
+                      std::pair(escapement, escapement));
         }
         EXPECT_EQ(fonts, 2); // the main font and the small one
     }
 }
 
 TEST(LinearRendererTest, BadInputsAreReportedAndDrawNothing) {
-    const struct {
-        const char* commands;
-        const char* text;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {"[MESSAGE='"
          "ABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJ"
          "ABCDEFGHIJABCDEFGHIJABCDEFGHIJA']",
@@ -208,24 +180,19 @@ TEST(LinearRendererTest, BadInputsAreReportedAndDrawNothing) {
          "Bar Code Message is too large! Please Re-Enter."},
         {"[MESSAGE='A'][BARHEIGHT=0]", "Invalid or Missing Bar Code Height! Please Re-Enter."},
         {"[MESSAGE='A'][BARWIDTH=0]", "Invalid or Missing Narrow Bar Width! Please Re-Enter."},
-        {"[MESSAGE='A#']",
-         "Invalid Code 39 message!  Normal Code 39 bar codes may contain only the "
-         "following 44 (upper case) characters: "
-         "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ  -.*$/+%"},
         // 100 characters at 10 inches wide are far past the width a metafile holds.
         {"[MESSAGE='AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA'][BARWIDTH=390]",
          kWidthLimitText},
         {"[MESSAGE='A'][FONTSIZE=1000]", kHeightLimitText},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.commands);
+    for (const auto& [commands, text] : rows) {
+        SCOPED_TRACE(commands);
         Session session;
-        ASSERT_TRUE(session.run(std::string("[CODE39][MESSAGEWARNINGS=ON][PRINTWARNINGS=OFF]") +
-                                row.commands));
         session.host.answers = {MessageAnswer::Ok};
-        session.run("[BUILD/COPY]");
+        session.run(std::string("[CODE39][MESSAGEWARNINGS=ON][PRINTWARNINGS=OFF]") + commands +
+                    "[BUILD/COPY]");
         ASSERT_FALSE(session.host.messages.empty());
-        EXPECT_EQ(session.host.messages.back().text, row.text);
+        EXPECT_EQ(session.host.messages.back().text, text);
         EXPECT_TRUE(session.host.published.empty());
         EXPECT_FALSE(session.state().SymbolBuilt);
     }
@@ -274,25 +241,21 @@ TEST(LinearRendererTest, UnwritableTemporaryFileIsToldAndTheBuildGoesOn) {
 // Postal symbols are 1.2 mm a bar, of their own fixed height whatever the
 // job's, without text; the message box shows the message as it was read.
 TEST(LinearRendererTest, PostalSymbolsBuildAtTheirOwnSize) {
-    const struct {
-        const char* commands;
-        const char* message;
-        int xExtent, yExtent;
-    } rows[] = {
+    const std::tuple<const char*, const char*, int, int> rows[] = {
+        // message, extents
         // Frame bar, 5 digits and the check digit of 5 bars each, frame bar.
         {"[POSTNET][MESSAGE='ZIP 12345-67'][BARHEIGHT=3]", "12345", 32 * 120, 317},
         // Start bar, 7 characters and the check character of 4 bars, stop bar.
         {"[BPO][MESSAGE='sn34 1rb'][QUIETZONES=ON][COMMENT=x]", "SN341RB", 34 * 120, 507},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.commands);
-        Session session;
-        ASSERT_TRUE(session.run(std::string(row.commands) + "[BUILD/COPY]"));
-        ASSERT_EQ(session.host.published.size(), 1u);
-        EXPECT_EQ(session.host.published[0].xExtent, row.xExtent);
-        EXPECT_EQ(session.host.published[0].yExtent, row.yExtent);
-        EXPECT_EQ(session.job().Message, row.message);
-        EXPECT_TRUE(textsOf(*session.state().CurrentPicture.metafile).empty());
+    for (const auto& [commands, message, xExtent, yExtent] : rows) {
+        SCOPED_TRACE(commands);
+        const auto session = built(commands);
+        ASSERT_EQ(session->host.published.size(), 1u);
+        EXPECT_EQ(std::pair(session->host.published[0].xExtent, session->host.published[0].yExtent),
+                  std::pair(xExtent, yExtent));
+        EXPECT_EQ(session->job().Message, message);
+        EXPECT_TRUE(callsOf<op::TextOut>(pictureOf(*session)).empty());
     }
 }
 
@@ -304,9 +267,9 @@ TEST(LinearRendererTest, FacingIdentificationMarks) {
     ASSERT_TRUE(session.run("[BARREDUCTION=-10]")); // 8 % of 80 = 8 units of gain
     EXPECT_EQ(drawFacingIdentificationMark(session.app, 2), BuildOutcome::Built);
     ASSERT_EQ(session.host.published.size(), 1u);
-    EXPECT_EQ(session.host.published[0].xExtent, 1350);
-    EXPECT_EQ(session.host.published[0].yExtent, 1588);
-    const auto rectangles = rectanglesOf(*session.state().CurrentPicture.metafile);
+    EXPECT_EQ(std::pair(session.host.published[0].xExtent, session.host.published[0].yExtent),
+              std::pair(1350, 1588));
+    const auto rectangles = callsOf<op::Rectangle>(pictureOf(session));
     std::vector<op::Rectangle> expected{{0, 0, 1350, -1588}};
     for (const int column : {0, 4, 6, 10, 12, 16})
         expected.push_back({static_cast<std::int16_t>(column * 80), 0,
@@ -317,8 +280,9 @@ TEST(LinearRendererTest, FacingIdentificationMarks) {
 
     ASSERT_TRUE(session.run("[VERTUP]"));
     EXPECT_EQ(drawFacingIdentificationMark(session.app, 1), BuildOutcome::Built);
-    EXPECT_EQ(session.host.published.back().xExtent, 1588);
-    EXPECT_EQ(session.host.published.back().yExtent, 1350);
+    EXPECT_EQ(
+        std::pair(session.host.published.back().xExtent, session.host.published.back().yExtent),
+        std::pair(1588, 1350));
     EXPECT_EQ(drawFacingIdentificationMark(session.app, 4), BuildOutcome::Rejected);
 }
 
@@ -326,19 +290,12 @@ TEST(LinearRendererTest, FacingIdentificationMarks) {
 TEST(LinearRendererTest, FacingIdentificationMarksMatchLibzint) {
     for (const int mark : {1, 2, 3}) {
         SCOPED_TRACE(mark);
-        const std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> symbol(ZBarcode_Create(),
-                                                                              &ZBarcode_Delete);
-        symbol->symbology = BARCODE_FIM;
-        const unsigned char letter = static_cast<unsigned char>('A' + mark - 1);
-        ASSERT_LT(ZBarcode_Encode(symbol.get(), &letter, 1), ZINT_ERROR);
-        std::string zint;
-        for (int x = 0; x < symbol->width; ++x)
-            zint += (symbol->encoded_data[0][x >> 3] >> (x & 7)) & 1 ? '1' : '0';
-
+        const std::string zint =
+            linear::testing::zintModules(BARCODE_FIM, std::string(1, char('A' + mark - 1)), 0);
         Session session;
         ASSERT_EQ(drawFacingIdentificationMark(session.app, mark), BuildOutcome::Built);
         std::string ours(17, '0');
-        const auto rectangles = rectanglesOf(*session.state().CurrentPicture.metafile);
+        const auto rectangles = callsOf<op::Rectangle>(pictureOf(session));
         for (std::size_t i = 1; i < rectangles.size(); ++i) // after the background
             ours[static_cast<std::size_t>(rectangles[i].left / 80)] = '1';
         EXPECT_EQ(ours, zint);
@@ -362,7 +319,7 @@ TEST(LinearRendererTest, PostalGeometry) {
     const std::vector<op::Rectangle> expected{{0, 0, 50, -317},       {120, -190, 170, -317},
                                               {0, -190, 50, -327},    {120, 0, 170, -317},
                                               {240, -190, 290, -507}, {360, 0, 410, -507}};
-    EXPECT_EQ(rectanglesOf(recorder.close()), expected);
+    EXPECT_EQ(callsOf<op::Rectangle>(recorder.close()), expected);
 }
 
 } // namespace
