@@ -3,9 +3,11 @@
 #include "export/pdf_file.h"
 #include "export/player.h"
 #include "export/raster/raster_file.h"
+#include "export/vector/page_mapping.h"
 #include "export/vector/picture_file.h"
 
 #include <QImage>
+#include <cmath>
 #include <cstring>
 
 namespace vornik::exporting {
@@ -24,11 +26,6 @@ RasterOptions rasterOptions(const ImageConversion& request) {
             .tgaCompression = (request.TgaCompression & 1) != 0,
             .tiffCompression = request.TiffCompression,
             .gifCompression = (request.GifCompression & 1) != 0};
-}
-
-// The picture's extents in 0.01 mm, whatever units its header counts in.
-int extentUnits(std::uint16_t extent, std::uint16_t unitsPerInch) {
-    return unitsPerInch == 0 ? extent : static_cast<int>(extent * 2540.0 / unitsPerInch + 0.5);
 }
 
 PixelImage pixelImage(const QImage& image, double dotsPerInch) {
@@ -55,8 +52,9 @@ std::optional<std::string> writeRaster(const ImageConversion& request,
         return notWrittenText(destination, "the raster resolution " +
                                                std::to_string(request.RasterResolution) +
                                                " is not a number of dots per inch");
-    const int width = extentUnits(picture.xExtent, picture.unitsPerInch);
-    const int height = extentUnits(picture.yExtent, picture.unitsPerInch);
+    const PageSize size = pageSizeOf(picture);
+    const int width = static_cast<int>(std::lround(size.width));
+    const int height = static_cast<int>(std::lround(size.height));
     if ((width * dpi / 2540.0) * (height * dpi / 2540.0) > kMostPixels)
         return notWrittenText(destination, "the symbol is too large to rasterise at " +
                                                std::to_string(request.RasterResolution) +

@@ -1,6 +1,7 @@
 #include "export/pdf_file.h"
 
 #include "export/player.h"
+#include "export/vector/page_mapping.h"
 #include "export/vector/picture_file.h"
 
 #include <QPageLayout>
@@ -18,8 +19,8 @@ constexpr int kPdfResolution = 2400;
 
 std::optional<std::string> writePdfFile(const render::PlaceablePicture& picture,
                                         const std::filesystem::path& path) {
-    const double unitsPerInch = picture.unitsPerInch > 0 ? picture.unitsPerInch : 2540;
-    const QSizeF size(picture.xExtent * 25.4 / unitsPerInch, picture.yExtent * 25.4 / unitsPerInch);
+    const PageSize page = pageSizeOf(picture);
+    const QSizeF size(page.width / 100, page.height / 100); // millimetres
     if (size.isEmpty())
         return notWrittenText(path, "the symbol has no size to draw");
     QPdfWriter writer(QString::fromStdString(path.string()));

@@ -172,9 +172,7 @@ void EpsSink::text(const TextOut& call, const render::TextStyle& style) {
 } // namespace
 
 std::string epsDocument(const render::PlaceablePicture& picture) {
-    const double unitsPerInch = picture.unitsPerInch > 0 ? picture.unitsPerInch : 2540;
-    const double width = picture.xExtent * 2540.0 / unitsPerInch;
-    const double height = picture.yExtent * 2540.0 / unitsPerInch;
+    const auto [width, height] = pageSizeOf(picture);
     EpsSink sink(width, height);
     render::replay(picture.metafile, sink);
     const double widthPoints = width * kPointsPerUnit;

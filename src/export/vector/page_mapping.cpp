@@ -20,6 +20,11 @@ constexpr std::uint16_t kAlignBaseline = 24;
 
 } // namespace
 
+PageSize pageSizeOf(const render::PlaceablePicture& picture) {
+    const double unitsPerInch = picture.unitsPerInch > 0 ? picture.unitsPerInch : 2540;
+    return {picture.xExtent * 2540.0 / unitsPerInch, picture.yExtent * 2540.0 / unitsPerInch};
+}
+
 void PageMapping::setWindow(const render::Window& window) {
     window_ = window;
     scaleX_ = pageWidth_ / window.extentX;

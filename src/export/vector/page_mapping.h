@@ -2,6 +2,7 @@
 
 #include "core/render/metafile.h"
 #include "core/render/metafile_replay.h"
+#include "core/render/placeable_wmf.h"
 
 #include <string>
 
@@ -20,6 +21,14 @@ struct PageBox {
     double width = 0;
     double height = 0;
 };
+
+// A placeable picture's size in page units (0.01 mm), whatever units its
+// header counts in.
+struct PageSize {
+    double width = 0;
+    double height = 0;
+};
+[[nodiscard]] PageSize pageSizeOf(const render::PlaceablePicture& picture);
 
 // Maps a picture's logical coordinates onto its page through the window the
 // records set; until they set one, a logical unit is a page unit.

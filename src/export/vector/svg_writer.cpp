@@ -133,9 +133,7 @@ void SvgSink::text(const TextOut& call, const render::TextStyle& style) {
 } // namespace
 
 std::string svgDocument(const render::PlaceablePicture& picture) {
-    const double unitsPerInch = picture.unitsPerInch > 0 ? picture.unitsPerInch : 2540;
-    const double width = picture.xExtent * 2540.0 / unitsPerInch;
-    const double height = picture.yExtent * 2540.0 / unitsPerInch;
+    const auto [width, height] = pageSizeOf(picture);
     SvgSink sink(width, height);
     render::replay(picture.metafile, sink);
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
