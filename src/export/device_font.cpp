@@ -62,6 +62,7 @@ struct FontKey {
     render::LogFont log;
     double heightScale;
     double widthScale;
+    bool antialiased;
     int dpiX;
     int dpiY;
     bool operator==(const FontKey&) const = default;
@@ -74,7 +75,7 @@ constexpr std::size_t kCachedFonts = 32;
 } // namespace
 
 DeviceFont makeDeviceFont(const render::LogFont& log, double heightScale, double widthScale,
-                          const QPaintDevice* device) {
+                          const QPaintDevice* device, bool antialiased) {
     QFont font;
     if (!log.faceName.empty()) {
         font.setFamily(fromWindows1252(log.faceName));
@@ -90,9 +91,14 @@ DeviceFont makeDeviceFont(const render::LogFont& log, double heightScale, double
         font.setPixelSize(pixelSizeFor(font, log.height * heightScale, device));
     }
 
-    DeviceFont result{font, 1.0};
+    if (!antialiased) {
+        font.setStyleStrategy(QFont::NoAntialias);
+    }
+
+    const QFontMetricsF metrics(font, device);
+    DeviceFont result{font, 1.0, QRawFont::fromFont(font), metrics.ascent(), metrics.descent()};
     if (log.width != 0) {
-        const double natural = QFontMetricsF(font, device).averageCharWidth();
+        const double natural = metrics.averageCharWidth();
         if (natural > 0) {
             result.horizontalScale = std::abs(log.width * widthScale) / natural;
         }
@@ -101,16 +107,20 @@ DeviceFont makeDeviceFont(const render::LogFont& log, double heightScale, double
 }
 
 DeviceFont cachedDeviceFont(const render::LogFont& log, double heightScale, double widthScale,
-                            const QPaintDevice* device) {
+                            const QPaintDevice* device, bool antialiased) {
     thread_local std::vector<std::pair<FontKey, DeviceFont>> cache;
-    const FontKey key{log, heightScale, widthScale, device ? device->logicalDpiX() : 0,
+    const FontKey key{log,
+                      heightScale,
+                      widthScale,
+                      antialiased,
+                      device ? device->logicalDpiX() : 0,
                       device ? device->logicalDpiY() : 0};
     for (const auto& [made, font] : cache)
         if (made == key)
             return font;
     if (cache.size() == kCachedFonts)
         cache.clear();
-    cache.emplace_back(key, makeDeviceFont(log, heightScale, widthScale, device));
+    cache.emplace_back(key, makeDeviceFont(log, heightScale, widthScale, device, antialiased));
     return cache.back().second;
 }
 

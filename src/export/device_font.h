@@ -3,6 +3,7 @@
 #include "core/render/metafile.h"
 
 #include <QFont>
+#include <QRawFont>
 
 class QPaintDevice;
 
@@ -14,6 +15,9 @@ namespace vornik::exporting {
 struct DeviceFont {
     QFont font;
     double horizontalScale = 1.0;
+    QRawFont raw; // the face itself, for laying out glyphs one by one as GDI does
+    double ascent = 0;
+    double descent = 0;
 };
 
 // The device font for a LOGFONT whose lengths are multiplied by `heightScale`
@@ -21,13 +25,17 @@ struct DeviceFont {
 // is the character cell (ascent plus descent), a negative one the em height,
 // as in GDI; height 0 keeps Qt's default size. The face name goes through
 // fontconfig, so "Arial" finds its metric-compatible substitute.
+// Without anti-aliasing, glyphs are drawn in whole pixels of the text's
+// colour only.
 [[nodiscard]] DeviceFont makeDeviceFont(const render::LogFont& log, double heightScale,
-                                        double widthScale, const QPaintDevice* device);
+                                        double widthScale, const QPaintDevice* device,
+                                        bool antialiased = true);
 
 // The same, remembered for later calls with the same font, scales and device
 // resolution on this thread: making a font ready measures it, which costs more
 // than drawing a label's text.
 [[nodiscard]] DeviceFont cachedDeviceFont(const render::LogFont& log, double heightScale,
-                                          double widthScale, const QPaintDevice* device);
+                                          double widthScale, const QPaintDevice* device,
+                                          bool antialiased = true);
 
 } // namespace vornik::exporting

@@ -1,14 +1,12 @@
 #include "export/image_converter.h"
 
 #include "export/pdf_file.h"
-#include "export/player.h"
 #include "export/raster/raster_file.h"
+#include "export/rasteriser.h"
 #include "export/vector/page_mapping.h"
 #include "export/vector/picture_file.h"
 
-#include <QImage>
 #include <cmath>
-#include <cstring>
 
 namespace vornik::exporting {
 namespace {
@@ -26,22 +24,6 @@ RasterOptions rasterOptions(const ImageConversion& request) {
             .tgaCompression = (request.TgaCompression & 1) != 0,
             .tiffCompression = request.TiffCompression,
             .gifCompression = (request.GifCompression & 1) != 0};
-}
-
-PixelImage pixelImage(const QImage& image, double dotsPerInch) {
-    PixelImage picture;
-    picture.width = image.width();
-    picture.height = image.height();
-    picture.dotsPerInch = dotsPerInch;
-    const QImage rgb = image.format() == QImage::Format_RGB888
-                           ? image
-                           : image.convertToFormat(QImage::Format_RGB888);
-    const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
-    picture.pixels.resize(rowBytes * static_cast<std::size_t>(picture.height));
-    for (int y = 0; y < picture.height; ++y)
-        std::memcpy(picture.pixels.data() + rowBytes * static_cast<std::size_t>(y),
-                    rgb.constScanLine(y), rowBytes);
-    return picture;
 }
 
 std::optional<std::string> writeRaster(const ImageConversion& request,
@@ -64,11 +46,11 @@ std::optional<std::string> writeRaster(const ImageConversion& request,
     // text stay crisp, also where the format stores it at a larger depth.
     const bool twoColours =
         options.bitsPerPixel == 1 || writtenBitsPerPixel(request.format, options) == 1;
-    const QImage image = renderToImage(picture.metafile, width, height, dpi,
+    const PixelImage image = rasterise(picture.metafile, width, height, dpi,
                                        twoColours ? TextRendering::Crisp : TextRendering::Smooth);
-    if (image.isNull())
+    if (image.width == 0)
         return notWrittenText(destination, "the symbol has no size to draw");
-    return writeRasterFile(request.format, pixelImage(image, dpi), options, destination);
+    return writeRasterFile(request.format, image, options, destination);
 }
 
 } // namespace

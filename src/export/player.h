@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/render/metafile.h"
+#include "export/placed_text.h"
 
 #include <QImage>
 #include <QRectF>
@@ -8,10 +9,6 @@
 class QPainter;
 
 namespace vornik::exporting {
-
-// Text drawn smoothly (anti-aliased) or crisply, in the picture's own colours
-// only, as a two-colour raster needs it. Bars are never anti-aliased.
-enum class TextRendering { Smooth, Crisp };
 
 // Replays a recorded picture onto a painter, as GDI plays a metafile: the
 // picture's window (its window origin and extent) is mapped onto `target`,

@@ -29,13 +29,6 @@ constexpr Rgb kWhite{255, 255, 255};
     return image;
 }
 
-// Whether a row of a picture repeats the row above it. Bars run the height
-// of a symbol, so most rows do, and need not be looked at pixel by pixel.
-[[nodiscard]] bool repeatsRowAbove(const PixelImage& picture, int y) {
-    return y > 0 && std::memcmp(picture.row(y).data(), picture.row(y - 1).data(),
-                                picture.bytesPerRow()) == 0;
-}
-
 // Calls `visit` with each pixel's colour of a 24-bit picture, row by row;
 // for a row that repeats the one above, `repeat` with its number instead.
 template <typename Visit, typename Repeat>
@@ -57,28 +50,61 @@ void copyRowAbove(PixelImage& image, int y) {
     std::memcpy(row, row - image.bytesPerRow(), image.bytesPerRow());
 }
 
-// The two entries of a 1-bit palette, the darker first: the picture's own
-// colours when it has two, else its darkest and lightest. Bars make long runs
-// of one colour, so a pixel like the one before it is passed over.
-[[nodiscard]] std::array<Rgb, 2> twoColourPalette(const PixelImage& picture) {
-    std::optional<Rgb> darkest;
-    std::optional<Rgb> lightest;
+// The palette indices an 8-bit picture uses, in order of first appearance.
+[[nodiscard]] std::vector<std::uint8_t> indicesInUse(const PixelImage& picture) {
+    std::array<bool, 256> seen{};
+    std::vector<std::uint8_t> inOrder;
+    for (int y = 0; y < picture.height; ++y) {
+        if (repeatsRowAbove(picture, y))
+            continue;
+        std::optional<std::uint8_t> previous;
+        for (const std::uint8_t index : picture.row(y)) {
+            if (index == previous) // bars make long runs of one colour
+                continue;
+            previous = index;
+            if (!seen[index]) {
+                seen[index] = true;
+                inOrder.push_back(index);
+            }
+        }
+    }
+    return inOrder;
+}
+
+// Calls `visit` with the colours of a 24- or 8-bit picture in the order they
+// appear, each at least once; a run of one colour may be visited once.
+template <typename Visit> void forEachColourSeen(const PixelImage& picture, Visit visit) {
+    if (picture.bitsPerPixel == 8) {
+        for (const std::uint8_t index : indicesInUse(picture))
+            visit(picture.palette[index]);
+        return;
+    }
     std::optional<std::uint32_t> previous;
     forEachColour(
         picture,
         [&](int, int, Rgb colour) {
-            if (key(colour) == previous)
+            if (key(colour) == previous) // bars make long runs of one colour
                 return;
             previous = key(colour);
-            if (!darkest || luminance(colour) < luminance(*darkest))
-                darkest = colour;
-            if (!lightest || luminance(colour) > luminance(*lightest))
-                lightest = colour;
-            // Two colours of equal luminance: keep both, first seen first.
-            if (darkest == lightest && colour != *darkest)
-                lightest = colour;
+            visit(colour);
         },
         [](int) {});
+}
+
+// The two entries of a 1-bit palette, the darker first: the picture's own
+// colours when it has two, else its darkest and lightest.
+[[nodiscard]] std::array<Rgb, 2> twoColourPalette(const PixelImage& picture) {
+    std::optional<Rgb> darkest;
+    std::optional<Rgb> lightest;
+    forEachColourSeen(picture, [&](Rgb colour) {
+        if (!darkest || luminance(colour) < luminance(*darkest))
+            darkest = colour;
+        if (!lightest || luminance(colour) > luminance(*lightest))
+            lightest = colour;
+        // Two colours of equal luminance: keep both, first seen first.
+        if (darkest == lightest && colour != *darkest)
+            lightest = colour;
+    });
     if (!darkest)
         return {kBlack, kWhite};
     if (*darkest != *lightest)
@@ -86,6 +112,24 @@ void copyRowAbove(PixelImage& image, int y) {
     // One colour: pair it with whichever of black and white it is farther from.
     return luminance(*darkest) >= luminance(kWhite) / 2 ? std::array{kBlack, *darkest}
                                                         : std::array{*darkest, kWhite};
+}
+
+void setBit(PixelImage& image, int x, int y) {
+    image.pixels[static_cast<std::size_t>(y) * image.bytesPerRow() +
+                 (static_cast<unsigned>(x) >> 3)] |= static_cast<std::uint8_t>(0x80u >> (x & 7));
+}
+
+// Packs a row of palette indices eight pixels a byte, each pixel's bit
+// taken from `bitOf`; the last byte is filled up with zeros.
+void packRow(std::span<const std::uint8_t> indices, const std::array<std::uint8_t, 256>& bitOf,
+             std::uint8_t* packed) {
+    for (std::size_t x = 0; x < indices.size(); x += 8) {
+        const std::size_t end = std::min(x + 8, indices.size());
+        unsigned byte = 0;
+        for (std::size_t i = x; i < end; ++i)
+            byte = (byte << 1) | bitOf[indices[i]];
+        *packed++ = static_cast<std::uint8_t>(byte << (8 - (end - x)));
+    }
 }
 
 [[nodiscard]] PixelImage reduceToTwoColours(const PixelImage& picture) {
@@ -99,6 +143,19 @@ void copyRowAbove(PixelImage& image, int y) {
     };
     PixelImage image = emptyLike(picture, 1);
     image.palette.assign(palette.begin(), palette.end());
+    if (picture.bitsPerPixel == 8) {
+        std::array<std::uint8_t, 256> light{};
+        for (std::size_t index = 0; index < picture.palette.size(); ++index)
+            light[index] = isLight(picture.palette[index]) ? 1 : 0;
+        for (int y = 0; y < picture.height; ++y) {
+            if (repeatsRowAbove(picture, y))
+                copyRowAbove(image, y);
+            else
+                packRow(picture.row(y), light,
+                        image.pixels.data() + static_cast<std::size_t>(y) * image.bytesPerRow());
+        }
+        return image;
+    }
     std::uint32_t previous = key(palette[0]);
     bool light = false;
     forEachColour(
@@ -109,10 +166,23 @@ void copyRowAbove(PixelImage& image, int y) {
                 light = isLight(colour);
             }
             if (light)
-                image.pixels[static_cast<std::size_t>(y) * image.bytesPerRow() + (x >> 3)] |=
-                    static_cast<std::uint8_t>(0x80u >> (x & 7));
+                setBit(image, x, y);
         },
         [&](int y) { copyRowAbove(image, y); });
+    return image;
+}
+
+// An 8-bit picture's palette cut to the colours it uses, in order of first
+// appearance.
+[[nodiscard]] PixelImage compactPalette(const PixelImage& picture) {
+    PixelImage image = emptyLike(picture, 8);
+    std::array<std::uint8_t, 256> newIndex{};
+    for (const std::uint8_t index : indicesInUse(picture)) {
+        newIndex[index] = static_cast<std::uint8_t>(image.palette.size());
+        image.palette.push_back(picture.palette[index]);
+    }
+    for (std::size_t at = 0; at < picture.pixels.size(); ++at)
+        image.pixels[at] = newIndex[picture.pixels[at]];
     return image;
 }
 
@@ -176,11 +246,13 @@ void copyRowAbove(PixelImage& image, int y) {
 } // namespace
 
 PixelImage reduceColours(const PixelImage& picture, int bitsPerPixel) {
-    if (picture.bitsPerPixel != 24)
+    if (picture.bitsPerPixel == 1)
         return reduceColours(expandToFullColour(picture), bitsPerPixel);
     if (bitsPerPixel == 1)
         return reduceToTwoColours(picture);
     if (bitsPerPixel == 8) {
+        if (picture.bitsPerPixel == 8)
+            return compactPalette(picture);
         if (auto exact = exactPalette(picture))
             return std::move(*exact);
         return reduceToColourCube(picture);

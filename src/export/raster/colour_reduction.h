@@ -4,7 +4,9 @@
 
 namespace vornik::exporting {
 
-// Reduces a full-colour (24-bit) picture to `bitsPerPixel`:
+// Reduces a picture of any depth to `bitsPerPixel`, counting only the
+// colours its pixels show (an 8-bit picture's unused palette entries do not
+// count):
 // - 1: two palette entries, the darker first. A picture of one or two colours
 //   keeps them exactly (one colour is paired with black, or with white when it
 //   is dark); a picture of more colours keeps its darkest and lightest, and

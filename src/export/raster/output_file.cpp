@@ -1,5 +1,7 @@
 #include "export/raster/output_file.h"
 
+#include "core/files/rewrite_in_place.h"
+
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -20,9 +22,10 @@ OutputFile::~OutputFile() {
     }
 }
 
-std::optional<std::string> OutputFile::open(const char* mode) {
+std::optional<std::string> OutputFile::open(Access access) {
     errno = 0;
-    stream_ = std::fopen(path_.c_str(), mode);
+    inPlace_ = access == Access::Sequential;
+    stream_ = inPlace_ ? files::openInPlace(path_) : std::fopen(path_.c_str(), "w+b");
     if (stream_ == nullptr)
         return systemReason();
     opened_ = true;
@@ -31,10 +34,15 @@ std::optional<std::string> OutputFile::open(const char* mode) {
 
 std::optional<std::string> OutputFile::finish() {
     errno = 0;
-    const bool flushed = std::fflush(stream_) == 0 && std::ferror(stream_) == 0;
-    const bool closed = std::fclose(stream_) == 0;
+    bool written = false;
+    if (inPlace_) {
+        written = files::closeInPlace(stream_);
+    } else {
+        const bool flushed = std::fflush(stream_) == 0 && std::ferror(stream_) == 0;
+        written = std::fclose(stream_) == 0 && flushed;
+    }
     stream_ = nullptr;
-    if (!flushed || !closed)
+    if (!written)
         return systemReason();
     finished_ = true;
     return std::nullopt;
@@ -42,13 +50,8 @@ std::optional<std::string> OutputFile::finish() {
 
 std::optional<std::string> writeWholeFile(const std::filesystem::path& path,
                                           std::span<const std::uint8_t> bytes) {
-    OutputFile file(path);
-    if (auto reason = file.open())
-        return reason;
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) != bytes.size())
-        return systemReason();
-    return file.finish();
+    return files::writeWholeFileInPlace(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 } // namespace vornik::exporting

@@ -19,9 +19,13 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Creates or truncates the file in an fopen MODE; the reason when it
-    // cannot.
-    [[nodiscard]] std::optional<std::string> open(const char* mode = "wb");
+    // How the writer goes through the file: from start to end, or also
+    // seeking back and reading what it wrote.
+    enum class Access { Sequential, Random };
+
+    // Creates the file or opens it to be written over; the reason when it
+    // cannot. A file written sequentially is rewritten in place.
+    [[nodiscard]] std::optional<std::string> open(Access access = Access::Sequential);
     [[nodiscard]] std::FILE* stream() const { return stream_; }
     // Flushes and closes the file and keeps it; the reason when the data
     // did not reach it.
@@ -30,6 +34,7 @@ public:
 private:
     std::filesystem::path path_;
     std::FILE* stream_ = nullptr;
+    bool inPlace_ = false;
     bool opened_ = false;
     bool finished_ = false;
 };

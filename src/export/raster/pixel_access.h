@@ -3,6 +3,7 @@
 #include "export/raster/pixel_image.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace vornik::exporting {
 
@@ -22,6 +23,13 @@ namespace vornik::exporting {
         return {row[at], row[at + 1], row[at + 2]};
     }
     return image.palette[static_cast<std::size_t>(paletteIndexAt(image, x, y))];
+}
+
+// Whether a row of a picture repeats the row above it. Bars run the height
+// of a symbol, so most rows do, and need not be looked at pixel by pixel.
+[[nodiscard]] inline bool repeatsRowAbove(const PixelImage& picture, int y) {
+    return y > 0 && std::memcmp(picture.row(y).data(), picture.row(y - 1).data(),
+                                picture.bytesPerRow()) == 0;
 }
 
 // Luminance weighted 299, 587, 114 (the television weights), scaled by 1000.

@@ -1,12 +1,14 @@
 #include "export/raster/png_file.h"
 
 #include "export/raster/output_file.h"
+#include "export/raster/png_filter_choice.h"
 
 #include <array>
 #include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <png.h>
+#include <zlib.h>
 
 namespace vornik::exporting {
 namespace {
@@ -76,7 +78,48 @@ void writeHeader(const PngContext& context, const PixelImage& image, const Raste
     // libpng leaves palette and low-depth images unfiltered unless a filter
     // is set explicitly, so it is set whatever the image.
     png_set_filter(context.png, PNG_FILTER_TYPE_BASE, filterMask(options.pngFilter));
+    // Filtered adaptively, a bar code becomes runs: rows that repeat the one
+    // above become zeros, and bars runs of one value. zlib's run-length
+    // strategy finds those at a fraction of the cost of its full search, for
+    // a file at most about a fifth larger. A filter of the user's own choice
+    // keeps zlib's defaults.
+    if (filterMask(options.pngFilter) == PNG_ALL_FILTERS)
+        png_set_compression_strategy(context.png, Z_RLE);
     png_write_info(context.png, context.info);
+}
+
+[[nodiscard]] int filterBit(PngFilterType type) {
+    switch (type) {
+    case PngFilterType::None:
+        return PNG_FILTER_NONE;
+    case PngFilterType::Sub:
+        return PNG_FILTER_SUB;
+    case PngFilterType::Up:
+        return PNG_FILTER_UP;
+    case PngFilterType::Average:
+        return PNG_FILTER_AVG;
+    case PngFilterType::Paeth:
+        return PNG_FILTER_PAETH;
+    }
+    return PNG_FILTER_NONE;
+}
+
+// With all filters allowed and no interlacing, each row's filter is chosen
+// here, where a row that repeats the one above costs a comparison rather than
+// five trial filterings. libpng makes its buffers for the filters allowed
+// when the first row is written, so that row keeps libpng's own choice.
+void writeRows(png_structp png, const PixelImage& image, const RasterOptions& options) {
+    const int passes = png_set_interlace_handling(png);
+    const bool chooseHere = filterMask(options.pngFilter) == PNG_ALL_FILTERS && passes == 1;
+    const int bytesPerPixel = image.bitsPerPixel == 24 ? 3 : 1;
+    for (int pass = 0; pass < passes; ++pass)
+        for (int y = 0; y < image.height; ++y) {
+            if (chooseHere && y > 0)
+                png_set_filter(
+                    png, PNG_FILTER_TYPE_BASE,
+                    filterBit(chooseFilter(image.row(y), image.row(y - 1), bytesPerPixel)));
+            png_write_row(png, image.row(y).data());
+        }
 }
 
 // Every libpng call happens below the jump point, and no object with a
@@ -98,10 +141,7 @@ void writeHeader(const PngContext& context, const PixelImage& image, const Raste
         png_error(context.png, "out of memory");
     png_init_io(context.png, stream);
     writeHeader(context, image, options);
-    const int passes = png_set_interlace_handling(context.png);
-    for (int pass = 0; pass < passes; ++pass)
-        for (int y = 0; y < image.height; ++y)
-            png_write_row(context.png, image.row(y).data());
+    writeRows(context.png, image, options);
     png_write_end(context.png, context.info);
     png_destroy_write_struct(&context.png, &context.info);
     return true;

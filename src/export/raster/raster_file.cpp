@@ -5,10 +5,12 @@
 #include "export/raster/gif_file.h"
 #include "export/raster/jpeg_file.h"
 #include "export/raster/pcx_file.h"
+#include "export/raster/pixel_access.h"
 #include "export/raster/png_file.h"
 #include "export/raster/tga_file.h"
 #include "export/raster/tiff_file.h"
 
+#include <algorithm>
 #include <climits>
 #include <new>
 #include <string_view>
@@ -74,6 +76,19 @@ struct Limits {
     return {"", 0, 0};
 }
 
+// Whether every pixel of an 8-bit picture indexes its palette. Rows that
+// repeat the row above need no second look, and most rows of a bar code do.
+[[nodiscard]] bool indicesWithinPalette(const PixelImage& picture) {
+    for (int y = 0; y < picture.height; ++y) {
+        if (repeatsRowAbove(picture, y))
+            continue;
+        for (const std::uint8_t index : picture.row(y))
+            if (index >= picture.palette.size())
+                return false;
+    }
+    return true;
+}
+
 [[nodiscard]] std::optional<std::string> checkPicture(ImageFormat format,
                                                       const PixelImage& picture) {
     const Limits limits = limitsOf(format);
@@ -87,8 +102,13 @@ struct Limits {
         return "the picture is " + size + " pixels, and a " + std::string(limits.name) +
                " file holds at most " + std::to_string(limits.maxWidth) + " by " +
                std::to_string(limits.maxHeight);
-    if (picture.bitsPerPixel != 24 ||
-        picture.pixels.size() != picture.bytesPerRow() * static_cast<std::size_t>(picture.height))
+    const bool depthKnown = picture.bitsPerPixel == 24 || picture.bitsPerPixel == 8;
+    const bool wellFormed =
+        depthKnown &&
+        picture.pixels.size() == picture.bytesPerRow() * static_cast<std::size_t>(picture.height) &&
+        (picture.bitsPerPixel == 24 || (!picture.palette.empty() && picture.palette.size() <= 256 &&
+                                        indicesWithinPalette(picture)));
+    if (!wellFormed)
         return "the picture's pixel data does not match its size and depth";
     return std::nullopt;
 }

@@ -27,7 +27,7 @@ struct RasterOptions {
 // picture must be drawn without anti-aliasing, so that bars stay crisp.
 [[nodiscard]] int writtenBitsPerPixel(ImageFormat format, const RasterOptions& options);
 
-// Writes a full-colour (24-bit) picture to `path` in a raster format (any but
+// Writes a full-colour (24-bit) or palette (8-bit) picture to `path` in a raster format (any but
 // EPS, SVG and PDF), reduced to the depth writtenBitsPerPixel gives and
 // carrying its resolution where the format has a field for it. On failure
 // the file is removed and the sentence returned says why; nothing when the

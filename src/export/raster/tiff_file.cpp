@@ -99,7 +99,7 @@ struct OpenOptionsDeleter {
 std::optional<std::string> writeTiffFile(const PixelImage& image, const RasterOptions& options,
                                          const std::filesystem::path& path) {
     OutputFile file(path);
-    if (auto reason = file.open("w+b")) // libtiff may read back what it wrote
+    if (auto reason = file.open(OutputFile::Access::Random)) // libtiff may read back what it wrote
         return reason;
     std::string reason;
     std::unique_ptr<TIFFOpenOptions, OpenOptionsDeleter> openOptions(TIFFOpenOptionsAlloc());

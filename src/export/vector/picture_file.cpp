@@ -1,5 +1,6 @@
 #include "export/vector/picture_file.h"
 
+#include "core/files/rewrite_in_place.h"
 #include "export/vector/eps_writer.h"
 #include "export/vector/svg_writer.h"
 
@@ -35,8 +36,9 @@ readPictureFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return "The picture " + name + " could not be read: " + systemReason() + ".";
-    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                    std::istreambuf_iterator<char>()};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
     auto picture = render::readPlaceableWmf(bytes);
     if (const auto* failure = std::get_if<render::WmfReadError>(&picture))
         return "The picture " + name + " is not a placeable metafile: " + failure->message + ".";
@@ -49,17 +51,8 @@ std::string notWrittenText(const std::filesystem::path& path, std::string_view w
 
 std::optional<std::string> writeWholeFile(const std::filesystem::path& path,
                                           std::string_view contents) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return notWrittenText(path, systemReason());
-    file.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    file.close();
-    if (!file) {
-        const std::string why = systemReason();
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-        return notWrittenText(path, why);
-    }
+    if (const auto why = files::writeWholeFileInPlace(path, contents))
+        return notWrittenText(path, *why);
     return std::nullopt;
 }
 

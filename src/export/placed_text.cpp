@@ -1,0 +1,119 @@
+#include "export/placed_text.h"
+
+#include "export/windows1252.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <tuple>
+#include <utility>
+
+namespace vornik::exporting {
+namespace {
+
+constexpr std::uint16_t kAlignHorizontal = 6;
+constexpr std::uint16_t kAlignVertical = 24;
+constexpr std::uint16_t kAlignBottom = 8;
+constexpr std::uint16_t kAlignBaseline = 24;
+
+// COLORREF holds red in its lowest byte.
+QColor toQColor(ColorRef color) {
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+// Where the text starts along its baseline, relative to the reference point.
+double alignedX(std::uint16_t align, double advance) {
+    switch (align & kAlignHorizontal) {
+    case render::kAlignRight:
+        return -advance;
+    case render::kAlignCenter:
+        return -advance / 2;
+    }
+    return 0;
+}
+
+// Where the baseline lies below the reference point.
+double alignedBaseline(std::uint16_t align, double ascent, double descent) {
+    switch (align & kAlignVertical) {
+    case kAlignBaseline:
+        return 0;
+    case kAlignBottom:
+        return -descent;
+    }
+    return ascent;
+}
+
+// The glyphs side by side from the baseline's start, and how far they
+// advance the pen in all; an empty run when the face lacks one of them.
+std::pair<QGlyphRun, double> glyphRunOf(const QString& text, const DeviceFont& face) {
+    const QList<quint32> indexes = face.raw.glyphIndexesForString(text);
+    if (!face.raw.isValid() || indexes.size() != text.size() || indexes.contains(0u))
+        return {};
+    const QList<QPointF> advances = face.raw.advancesForGlyphIndexes(indexes);
+    QList<QPointF> positions;
+    positions.reserve(advances.size());
+    QPointF pen(0, 0);
+    for (const QPointF& advance : advances) {
+        positions.append(pen);
+        pen += advance;
+    }
+    QGlyphRun run;
+    run.setRawFont(face.raw);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    run.setUnderline(face.font.underline());
+    run.setStrikeOut(face.font.strikeOut());
+    return {run, pen.x()};
+}
+
+} // namespace
+
+PlacedText::PlacedText(const render::op::TextOut& call, const render::TextStyle& style,
+                       const QPointF& reference, double scaleX, double scaleY,
+                       TextRendering rendering, const QPaintDevice* device)
+    : text_(fromWindows1252(call.text)), style_(style) {
+    if (text_.isEmpty())
+        return;
+    face_ = cachedDeviceFont(style.font, std::abs(scaleY), std::abs(scaleX), device,
+                             rendering == TextRendering::Smooth);
+    std::tie(glyphs_, advance_) = glyphRunOf(text_, face_);
+    if (glyphs_.isEmpty())
+        advance_ = QFontMetricsF(face_.font, device).horizontalAdvance(text_);
+    ascent_ = face_.ascent;
+    descent_ = face_.descent;
+    origin_ =
+        QPointF(alignedX(style.align, advance_), alignedBaseline(style.align, ascent_, descent_));
+    frame_.translate(reference.x(), reference.y());
+    frame_.rotate(-style.font.escapement / 10.0);
+    frame_.scale(face_.horizontalScale, 1.0);
+}
+
+// Glyphs may reach beyond their advance and cell (italics, accents), so the
+// cell is widened by a quarter of its height all round.
+QRectF PlacedText::bounds() const {
+    const double cell = ascent_ + descent_;
+    const double margin = cell / 4 + 2;
+    const QRectF local(origin_.x() - margin, origin_.y() - ascent_ - margin, advance_ + 2 * margin,
+                       cell + 2 * margin);
+    return frame_.mapRect(local);
+}
+
+void PlacedText::draw(QPainter& painter) const {
+    if (isEmpty())
+        return;
+    painter.save();
+    painter.setTransform(frame_, true);
+    if (style_.opaque)
+        painter.fillRect(QRectF(origin_.x(), origin_.y() - ascent_, advance_, ascent_ + descent_),
+                         toQColor(style_.background));
+    painter.setPen(toQColor(style_.color));
+    if (glyphs_.isEmpty()) {
+        painter.setFont(face_.font);
+        painter.drawText(origin_, text_);
+    } else {
+        painter.drawGlyphRun(origin_, glyphs_);
+    }
+    painter.restore();
+}
+
+} // namespace vornik::exporting
