@@ -88,14 +88,25 @@ PlacedText::PlacedText(const render::op::TextOut& call, const render::TextStyle&
     frame_.scale(face_.horizontalScale, 1.0);
 }
 
-// Glyphs may reach beyond their advance and cell (italics, accents), so the
-// cell is widened by a quarter of its height all round.
+// Laid out glyph by glyph, the text reaches as far as the glyphs' own boxes
+// (a pixel more, for their edges), its cell when that is filled and its
+// advance when it is underlined or struck out. Shaped text is given a margin
+// of a quarter of its cell all round, for italics and accents.
 QRectF PlacedText::bounds() const {
     const double cell = ascent_ + descent_;
-    const double margin = cell / 4 + 2;
-    const QRectF local(origin_.x() - margin, origin_.y() - ascent_ - margin, advance_ + 2 * margin,
-                       cell + 2 * margin);
-    return frame_.mapRect(local);
+    const QRectF cellBox(origin_.x(), origin_.y() - ascent_, advance_, cell);
+    if (glyphs_.isEmpty()) {
+        const double margin = cell / 4 + 2;
+        return frame_.mapRect(cellBox.adjusted(-margin, -margin, margin, margin));
+    }
+    QRectF ink;
+    const QList<quint32> indexes = glyphs_.glyphIndexes();
+    const QList<QPointF> positions = glyphs_.positions();
+    for (qsizetype i = 0; i < indexes.size(); ++i)
+        ink |= face_.raw.boundingRect(indexes[i]).translated(origin_ + positions[i]);
+    if (style_.opaque || face_.font.underline() || face_.font.strikeOut())
+        ink |= cellBox;
+    return frame_.mapRect(ink).adjusted(-2, -2, 2, 2);
 }
 
 void PlacedText::draw(QPainter& painter) const {

@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <cstring>
 #include <vector>
 
 namespace vornik::exporting {
@@ -91,26 +90,23 @@ void SceneBuilder::layPendingText() {
     pendingBounds_ = QRect();
 }
 
+// Qt draws straight into the stamp's pixels, which start out transparent
+// (all zeros).
 Stamp SceneBuilder::stampOfPendingText(const QRect& bounds) const {
-    QImage image(bounds.size(), QImage::Format_ARGB32_Premultiplied);
-    image.setDotsPerMeterX(dotsPerMetre_);
-    image.setDotsPerMeterY(dotsPerMetre_);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setRenderHint(QPainter::TextAntialiasing, textRendering_ == TextRendering::Smooth);
-        painter.translate(-bounds.left(), -bounds.top());
-        for (const PlacedText& text : pendingText_)
-            text.draw(painter);
-    }
     Stamp stamp{bounds.left(), bounds.top(), bounds.width(), bounds.height(), {}};
     stamp.argb.resize(static_cast<std::size_t>(stamp.width) *
                       static_cast<std::size_t>(stamp.height));
-    for (int y = 0; y < stamp.height; ++y)
-        std::memcpy(stamp.argb.data() +
-                        static_cast<std::size_t>(y) * static_cast<std::size_t>(stamp.width),
-                    image.constScanLine(y), static_cast<std::size_t>(stamp.width) * 4);
+    QImage image(reinterpret_cast<uchar*>(stamp.argb.data()), stamp.width, stamp.height,
+                 stamp.width * 4, QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(dotsPerMetre_);
+    image.setDotsPerMeterY(dotsPerMetre_);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, textRendering_ == TextRendering::Smooth);
+    painter.translate(-bounds.left(), -bounds.top());
+    for (const PlacedText& text : pendingText_)
+        text.draw(painter);
+    painter.end();
     return stamp;
 }
 

@@ -27,7 +27,7 @@ bool closeInPlace(std::FILE* stream) {
     struct stat status {};
     if (written && ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
         const off_t end = ::ftello(stream);
-        written = end >= 0 && ::ftruncate(descriptor, end) == 0;
+        written = end >= 0 && (end == status.st_size || ::ftruncate(descriptor, end) == 0);
     }
     const int reason = errno;
     const bool closed = std::fclose(stream) == 0;

@@ -234,12 +234,13 @@ std::variant<Metafile, WmfReadError> readRecords(Bytes metafile) {
                         std::to_string(left) + " bytes into its 6-byte header");
         const std::uint64_t words = wmf::loadU32(metafile, offset);
         const std::uint16_t function = wmf::loadU16(metafile, offset + 4);
-        const std::string name = recordName(number, function);
+        // Named only when something is wrong with it.
+        const auto name = [&] { return recordName(number, function); };
         if (words < wmf::kRecordHeaderWords)
-            return fail(name + " gives a size of " + std::to_string(words) +
+            return fail(name() + " gives a size of " + std::to_string(words) +
                         " words; a record has at least 3");
         if (words * 2 > left)
-            return fail(name + " runs past the end of the file");
+            return fail(name() + " runs past the end of the file");
         const auto bytes = static_cast<std::size_t>(words * 2);
         if (function == static_cast<std::uint16_t>(Function::Eof)) {
             if (bytes == left)

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <span>
+#include <stdexcept>
 #include <unordered_map>
 
 namespace vornik::exporting {
@@ -25,6 +27,8 @@ constexpr Rgb kWhite{255, 255, 255};
     image.height = picture.height;
     image.bitsPerPixel = bitsPerPixel;
     image.dotsPerInch = picture.dotsPerInch;
+    // Every reduction maps pixel to pixel, so rows that repeated still do.
+    image.sameAsAbove = picture.sameAsAbove;
     image.pixels.assign(image.bytesPerRow() * static_cast<std::size_t>(image.height), 0);
     return image;
 }
@@ -50,23 +54,48 @@ void copyRowAbove(PixelImage& image, int y) {
     std::memcpy(row, row - image.bytesPerRow(), image.bytesPerRow());
 }
 
+// Marks the palette indices a row holds. Bars and gaps make runs, so eight
+// pixels that are alike are marked at once.
+void markIndices(std::span<const std::uint8_t> row, std::array<std::uint8_t, 256>& marks) {
+    constexpr std::uint64_t kEveryByte = 0x0101010101010101;
+    std::size_t x = 0;
+    for (; x + 8 <= row.size(); x += 8) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, row.data() + x, sizeof eight);
+        if (eight == kEveryByte * row[x]) {
+            marks[row[x]] = 1;
+            continue;
+        }
+        for (std::size_t i = x; i < x + 8; ++i)
+            marks[row[i]] = 1;
+    }
+    for (; x < row.size(); ++x)
+        marks[row[x]] = 1;
+}
+
 // The palette indices an 8-bit picture uses, in order of first appearance.
+// A row is looked at pixel by pixel only when it holds an index not seen
+// before. Throws std::out_of_range when an index lies past the palette.
 [[nodiscard]] std::vector<std::uint8_t> indicesInUse(const PixelImage& picture) {
     std::array<bool, 256> seen{};
     std::vector<std::uint8_t> inOrder;
     for (int y = 0; y < picture.height; ++y) {
         if (repeatsRowAbove(picture, y))
             continue;
-        std::optional<std::uint8_t> previous;
-        for (const std::uint8_t index : picture.row(y)) {
-            if (index == previous) // bars make long runs of one colour
-                continue;
-            previous = index;
+        std::array<std::uint8_t, 256> inRow{};
+        markIndices(picture.row(y), inRow);
+        bool anyNew = false;
+        for (std::size_t index = 0; index < inRow.size(); ++index)
+            anyNew = anyNew || (inRow[index] != 0 && !seen[index]);
+        if (!anyNew)
+            continue;
+        for (const std::uint8_t index : picture.row(y))
             if (!seen[index]) {
+                if (index >= picture.palette.size())
+                    throw std::out_of_range("a pixel's palette index lies past the palette");
                 seen[index] = true;
                 inOrder.push_back(index);
             }
-        }
     }
     return inOrder;
 }
@@ -257,6 +286,8 @@ PixelImage reduceColours(const PixelImage& picture, int bitsPerPixel) {
             return std::move(*exact);
         return reduceToColourCube(picture);
     }
+    if (picture.bitsPerPixel == 8)
+        (void)indicesInUse(picture); // only to refuse an index past the palette
     return expandToFullColour(picture);
 }
 

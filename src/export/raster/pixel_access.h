@@ -28,8 +28,13 @@ namespace vornik::exporting {
 // Whether a row of a picture repeats the row above it. Bars run the height
 // of a symbol, so most rows do, and need not be looked at pixel by pixel.
 [[nodiscard]] inline bool repeatsRowAbove(const PixelImage& picture, int y) {
-    return y > 0 && std::memcmp(picture.row(y).data(), picture.row(y - 1).data(),
-                                picture.bytesPerRow()) == 0;
+    if (y <= 0)
+        return false;
+    const auto row = static_cast<std::size_t>(y);
+    if (row < picture.sameAsAbove.size() && picture.sameAsAbove[row])
+        return true;
+    return std::memcmp(picture.row(y).data(), picture.row(y - 1).data(), picture.bytesPerRow()) ==
+           0;
 }
 
 // Luminance weighted 299, 587, 114 (the television weights), scaled by 1000.

@@ -27,6 +27,12 @@ struct PixelImage {
     std::vector<Rgb> palette;
     std::vector<std::uint8_t> pixels;
     double dotsPerInch = 0; // resolution the file records, so it prints at true size
+    // Rows known to repeat the row above, where whoever drew the picture
+    // knew it: then true for such a row (a row marked false may still
+    // repeat). Empty when nothing is known. Most rows of a bar code repeat,
+    // and knowing it spares comparing them. Whoever changes pixels keeps it
+    // true to them.
+    std::vector<bool> sameAsAbove;
 
     [[nodiscard]] std::size_t bytesPerRow() const {
         return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 7) / 8;

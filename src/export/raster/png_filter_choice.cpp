@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 
 namespace vornik::exporting {
 namespace {
@@ -28,12 +29,16 @@ constexpr std::array kTypes{PngFilterType::None, PngFilterType::Sub, PngFilterTy
 
 } // namespace
 
+PngFilterType repeatedRowFilter(std::span<const std::uint8_t> row) {
+    return std::all_of(row.begin(), row.end(), [](std::uint8_t byte) { return byte == 0; })
+               ? PngFilterType::None
+               : PngFilterType::Up;
+}
+
 PngFilterType chooseFilter(std::span<const std::uint8_t> row, std::span<const std::uint8_t> above,
                            int bytesPerPixel) {
-    if (std::equal(row.begin(), row.end(), above.begin(), above.end()))
-        return std::all_of(row.begin(), row.end(), [](std::uint8_t byte) { return byte == 0; })
-                   ? PngFilterType::None
-                   : PngFilterType::Up;
+    if (row.size() == above.size() && std::memcmp(row.data(), above.data(), row.size()) == 0)
+        return repeatedRowFilter(row);
     const auto distance = static_cast<std::size_t>(std::max(bytesPerPixel, 1));
     // The sums of all five filters in one pass, in the order of the types.
     std::array<long, 5> costs{};

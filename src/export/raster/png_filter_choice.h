@@ -18,4 +18,8 @@ enum class PngFilterType : std::uint8_t { None = 0, Sub = 1, Up = 2, Average = 3
 [[nodiscard]] PngFilterType chooseFilter(std::span<const std::uint8_t> row,
                                          std::span<const std::uint8_t> above, int bytesPerPixel);
 
+// The choice above for a row that repeats the row above: Up, or None for a
+// row of zeros.
+[[nodiscard]] PngFilterType repeatedRowFilter(std::span<const std::uint8_t> row);
+
 } // namespace vornik::exporting

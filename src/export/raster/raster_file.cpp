@@ -5,7 +5,6 @@
 #include "export/raster/gif_file.h"
 #include "export/raster/jpeg_file.h"
 #include "export/raster/pcx_file.h"
-#include "export/raster/pixel_access.h"
 #include "export/raster/png_file.h"
 #include "export/raster/tga_file.h"
 #include "export/raster/tiff_file.h"
@@ -13,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 #include <new>
+#include <stdexcept>
 #include <string_view>
 
 namespace vornik::exporting {
@@ -76,19 +76,6 @@ struct Limits {
     return {"", 0, 0};
 }
 
-// Whether every pixel of an 8-bit picture indexes its palette. Rows that
-// repeat the row above need no second look, and most rows of a bar code do.
-[[nodiscard]] bool indicesWithinPalette(const PixelImage& picture) {
-    for (int y = 0; y < picture.height; ++y) {
-        if (repeatsRowAbove(picture, y))
-            continue;
-        for (const std::uint8_t index : picture.row(y))
-            if (index >= picture.palette.size())
-                return false;
-    }
-    return true;
-}
-
 [[nodiscard]] std::optional<std::string> checkPicture(ImageFormat format,
                                                       const PixelImage& picture) {
     const Limits limits = limitsOf(format);
@@ -106,8 +93,7 @@ struct Limits {
     const bool wellFormed =
         depthKnown &&
         picture.pixels.size() == picture.bytesPerRow() * static_cast<std::size_t>(picture.height) &&
-        (picture.bitsPerPixel == 24 || (!picture.palette.empty() && picture.palette.size() <= 256 &&
-                                        indicesWithinPalette(picture)));
+        (picture.bitsPerPixel == 24 || (!picture.palette.empty() && picture.palette.size() <= 256));
     if (!wellFormed)
         return "the picture's pixel data does not match its size and depth";
     return std::nullopt;
@@ -172,6 +158,8 @@ std::optional<std::string> writeRasterFile(ImageFormat format, const PixelImage&
                                   options, path);
     } catch (const std::bad_alloc&) {
         reason = "there is not enough memory";
+    } catch (const std::out_of_range&) {
+        reason = "the picture's pixel data does not match its size and depth";
     }
     if (!reason)
         return std::nullopt;

@@ -1,9 +1,11 @@
 #include "export/raster/raster_scene.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 
 namespace vornik::exporting {
 namespace {
@@ -68,10 +70,11 @@ public:
     }
     [[nodiscard]] bool lay(int x, std::uint32_t pixel, Coverage coverage) {
         // A stamp is mostly a few opaque colours: the text and its cell.
-        if (pixel == lastOpaquePixel_) {
-            pixels_[x] = lastOpaqueIndex_;
-            return true;
-        }
+        for (const auto& [opaque, index] : recentOpaque_)
+            if (pixel == opaque) {
+                pixels_[x] = index;
+                return true;
+            }
         const auto colour = laidOver(pixel, coverage, palette_[pixels_[x]]);
         if (!colour)
             return true;
@@ -80,8 +83,8 @@ public:
             return false;
         pixels_[x] = *index;
         if (pixel >> 24 == 255) {
-            lastOpaquePixel_ = pixel;
-            lastOpaqueIndex_ = *index;
+            recentOpaque_[nextRecent_] = {pixel, *index};
+            nextRecent_ = (nextRecent_ + 1) % recentOpaque_.size();
         }
         return true;
     }
@@ -108,8 +111,10 @@ private:
     std::vector<Rgb> palette_;
     std::unordered_map<std::uint32_t, std::uint8_t> indexOfKey_;
     std::uint8_t last_ = 0;
-    std::uint32_t lastOpaquePixel_ = 0; // 0 is transparent, never opaque
-    std::uint8_t lastOpaqueIndex_ = 0;
+    // Opaque stamp pixels lately laid and their indices; 0 is transparent and
+    // so never one of them.
+    std::array<std::pair<std::uint32_t, std::uint8_t>, 4> recentOpaque_{};
+    std::size_t nextRecent_ = 0;
 };
 
 // Draws a row as red, green and blue bytes.
@@ -139,6 +144,15 @@ private:
 
     std::uint8_t* pixels_ = nullptr;
 };
+
+// Whether `count` stamp pixels are all transparent. Stretches between
+// letters are, and are passed over a few pixels at a time.
+[[nodiscard]] bool isClear(const std::uint32_t* pixels, int count) {
+    std::uint32_t any = 0;
+    for (int i = 0; i < count; ++i)
+        any |= pixels[i];
+    return any == 0;
+}
 
 // A stamp cut to the smallest box holding all its pixels that are not fully
 // transparent: every row a stamp spans is drawn on its own.
@@ -234,13 +248,19 @@ std::vector<int> RasterScene::bandStarts() const {
     return bands;
 }
 
+// Each band's first row is drawn into a scratch row, which is then appended
+// once for every row of the band.
 template <typename Row> bool RasterScene::renderInto(Row& row, PixelImage& image) const {
     const std::size_t rowBytes = image.bytesPerRow();
     const std::vector<int> bands = bandStarts();
+    std::vector<std::uint8_t> scratch(rowBytes);
+    image.pixels.clear();
+    image.pixels.reserve(rowBytes * static_cast<std::size_t>(height_));
+    image.sameAsAbove.assign(static_cast<std::size_t>(height_), true);
     for (std::size_t band = 0; band + 1 < bands.size(); ++band) {
         const int y = bands[band];
-        std::uint8_t* pixels = image.pixels.data() + rowBytes * static_cast<std::size_t>(y);
-        row.start(pixels);
+        image.sameAsAbove[static_cast<std::size_t>(y)] = false;
+        row.start(scratch.data());
         if (!row.fill(0, width_, background_))
             return false;
         for (const Step& step : steps_) {
@@ -261,13 +281,17 @@ template <typename Row> bool RasterScene::renderInto(Row& row, PixelImage& image
             const int first = std::max(layer.stamp.left, 0);
             const int last = std::min(layer.stamp.left + layer.stamp.width, width_);
             for (int x = first; x < last; ++x) {
-                const std::uint32_t pixel = source[x - layer.stamp.left];
-                if (pixel != 0 && !row.lay(x, pixel, layer.coverage))
+                const std::uint32_t* pixel = source + (x - layer.stamp.left);
+                if (x + 4 <= last && isClear(pixel, 4)) {
+                    x += 3;
+                    continue;
+                }
+                if (*pixel != 0 && !row.lay(x, *pixel, layer.coverage))
                     return false;
             }
         }
-        for (int copy = y + 1; copy < bands[band + 1]; ++copy)
-            std::memcpy(pixels + rowBytes * static_cast<std::size_t>(copy - y), pixels, rowBytes);
+        for (int copy = y; copy < bands[band + 1]; ++copy)
+            image.pixels.insert(image.pixels.end(), scratch.begin(), scratch.end());
     }
     image.palette = row.palette();
     return true;
@@ -279,12 +303,10 @@ PixelImage RasterScene::render(double dotsPerInch) const {
     image.height = height_;
     image.dotsPerInch = dotsPerInch;
     image.bitsPerPixel = 8;
-    image.pixels.resize(image.bytesPerRow() * static_cast<std::size_t>(height_));
     IndexedRow indexed;
     if (renderInto(indexed, image))
         return image;
     image.bitsPerPixel = 24;
-    image.pixels.resize(image.bytesPerRow() * static_cast<std::size_t>(height_));
     FullColourRow fullColour;
     (void)renderInto(fullColour, image);
     return image;
