@@ -7,8 +7,6 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
-#include <span>
-#include <stdexcept>
 #include <unordered_map>
 
 namespace vornik::exporting {
@@ -54,45 +52,26 @@ void copyRowAbove(PixelImage& image, int y) {
     std::memcpy(row, row - image.bytesPerRow(), image.bytesPerRow());
 }
 
-// Marks the palette indices a row holds. Bars and gaps make runs, so eight
-// pixels that are alike are marked at once.
-void markIndices(std::span<const std::uint8_t> row, std::array<std::uint8_t, 256>& marks) {
-    constexpr std::uint64_t kEveryByte = 0x0101010101010101;
-    std::size_t x = 0;
-    for (; x + 8 <= row.size(); x += 8) {
-        std::uint64_t eight = 0;
-        std::memcpy(&eight, row.data() + x, sizeof eight);
-        if (eight == kEveryByte * row[x]) {
-            marks[row[x]] = 1;
-            continue;
-        }
-        for (std::size_t i = x; i < x + 8; ++i)
-            marks[row[i]] = 1;
-    }
-    for (; x < row.size(); ++x)
-        marks[row[x]] = 1;
-}
-
 // The palette indices an 8-bit picture uses, in order of first appearance.
-// A row is looked at pixel by pixel only when it holds an index not seen
-// before. Throws std::out_of_range when an index lies past the palette.
+// A row is searched only for the indices not seen yet, and no row once every
+// entry has been; only a row that holds a new one is read pixel by pixel, for
+// the order.
 [[nodiscard]] std::vector<std::uint8_t> indicesInUse(const PixelImage& picture) {
+    const std::size_t entries = std::min<std::size_t>(picture.palette.size(), 256);
     std::array<bool, 256> seen{};
     std::vector<std::uint8_t> inOrder;
-    for (int y = 0; y < picture.height; ++y) {
+    for (int y = 0; y < picture.height && inOrder.size() < entries; ++y) {
         if (repeatsRowAbove(picture, y))
             continue;
-        std::array<std::uint8_t, 256> inRow{};
-        markIndices(picture.row(y), inRow);
+        const auto row = picture.row(y);
         bool anyNew = false;
-        for (std::size_t index = 0; index < inRow.size(); ++index)
-            anyNew = anyNew || (inRow[index] != 0 && !seen[index]);
+        for (std::size_t index = 0; index < entries && !anyNew; ++index)
+            anyNew = !seen[index] &&
+                     std::memchr(row.data(), static_cast<int>(index), row.size()) != nullptr;
         if (!anyNew)
             continue;
-        for (const std::uint8_t index : picture.row(y))
-            if (!seen[index]) {
-                if (index >= picture.palette.size())
-                    throw std::out_of_range("a pixel's palette index lies past the palette");
+        for (const std::uint8_t index : row)
+            if (index < entries && !seen[index]) {
                 seen[index] = true;
                 inOrder.push_back(index);
             }
@@ -286,8 +265,6 @@ PixelImage reduceColours(const PixelImage& picture, int bitsPerPixel) {
             return std::move(*exact);
         return reduceToColourCube(picture);
     }
-    if (picture.bitsPerPixel == 8)
-        (void)indicesInUse(picture); // only to refuse an index past the palette
     return expandToFullColour(picture);
 }
 

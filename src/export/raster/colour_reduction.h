@@ -15,8 +15,7 @@ namespace vornik::exporting {
 //   256; else every pixel takes the nearest colour of a 6 x 6 x 6 cube (levels
 //   0, 51, ..., 255 on each channel), a palette of 216 entries.
 // - 24: the picture as it is.
-// The resolution is kept. Throws std::out_of_range when a pixel of an 8-bit
-// picture indexes past its palette.
+// The resolution is kept.
 [[nodiscard]] PixelImage reduceColours(const PixelImage& picture, int bitsPerPixel);
 
 // Whether every colour the picture can show is a grey.

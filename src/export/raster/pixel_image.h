@@ -18,7 +18,8 @@ struct Rgb {
 // padding between them:
 // - 1 bit per pixel: a two-entry palette, eight pixels a byte, the leftmost
 //   in the most significant bit, a row ending on a whole byte;
-// - 8 bits per pixel: a palette of 1 to 256 entries, one index byte a pixel;
+// - 8 bits per pixel: a palette of 1 to 256 entries, one index byte a pixel,
+//   every index within the palette;
 // - 24 bits per pixel: red, green, blue bytes a pixel, no palette.
 struct PixelImage {
     int width = 0;

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <climits>
 #include <new>
-#include <stdexcept>
 #include <string_view>
 
 namespace vornik::exporting {
@@ -158,8 +157,6 @@ std::optional<std::string> writeRasterFile(ImageFormat format, const PixelImage&
                                   options, path);
     } catch (const std::bad_alloc&) {
         reason = "there is not enough memory";
-    } catch (const std::out_of_range&) {
-        reason = "the picture's pixel data does not match its size and depth";
     }
     if (!reason)
         return std::nullopt;
