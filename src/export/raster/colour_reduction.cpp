@@ -128,16 +128,25 @@ void setBit(PixelImage& image, int x, int y) {
 }
 
 // Packs a row of palette indices eight pixels a byte, each pixel's bit
-// taken from `bitOf`; the last byte is filled up with zeros.
+// taken from `bitOf`; the last byte is filled up with zeros. The eight bits
+// of a whole byte are looked up independently of one another, which lets the
+// processor look them up together.
 void packRow(std::span<const std::uint8_t> indices, const std::array<std::uint8_t, 256>& bitOf,
              std::uint8_t* packed) {
-    for (std::size_t x = 0; x < indices.size(); x += 8) {
-        const std::size_t end = std::min(x + 8, indices.size());
-        unsigned byte = 0;
-        for (std::size_t i = x; i < end; ++i)
-            byte = (byte << 1) | bitOf[indices[i]];
-        *packed++ = static_cast<std::uint8_t>(byte << (8 - (end - x)));
+    std::size_t x = 0;
+    for (; x + 8 <= indices.size(); x += 8) {
+        const std::uint8_t* eight = indices.data() + x;
+        *packed++ = static_cast<std::uint8_t>(bitOf[eight[0]] << 7 | bitOf[eight[1]] << 6 |
+                                              bitOf[eight[2]] << 5 | bitOf[eight[3]] << 4 |
+                                              bitOf[eight[4]] << 3 | bitOf[eight[5]] << 2 |
+                                              bitOf[eight[6]] << 1 | bitOf[eight[7]]);
     }
+    if (x == indices.size())
+        return;
+    unsigned last = 0;
+    for (std::size_t i = x; i < indices.size(); ++i)
+        last |= unsigned{bitOf[indices[i]]} << (7 - (i - x));
+    *packed = static_cast<std::uint8_t>(last);
 }
 
 [[nodiscard]] PixelImage reduceToTwoColours(const PixelImage& picture) {
