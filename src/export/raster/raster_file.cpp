@@ -9,7 +9,6 @@
 #include "export/raster/tga_file.h"
 #include "export/raster/tiff_file.h"
 
-#include <algorithm>
 #include <climits>
 #include <new>
 #include <string_view>
