@@ -48,7 +48,8 @@ std::optional<std::string> writeWholeFileInPlace(const std::filesystem::path& pa
         return std::nullopt;
     const std::string why = std::strerror(written ? errno : reason);
     std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    if (std::filesystem::is_regular_file(path, ignored)) // never a device such as /dev/full
+        std::filesystem::remove(path, ignored);
     return why;
 }
 

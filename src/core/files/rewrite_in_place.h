@@ -23,9 +23,9 @@ namespace vornik::files {
 // way.
 [[nodiscard]] bool closeInPlace(std::FILE* stream);
 
-// Writes BYTES as the whole content of PATH, in place. On failure the file is
-// removed, so that nothing half-written is left, and the system's reason is
-// returned.
+// Writes BYTES as the whole content of PATH, in place. On failure a regular
+// file is removed, so that nothing half-written is left, and the system's
+// reason is returned.
 [[nodiscard]] std::optional<std::string> writeWholeFileInPlace(const std::filesystem::path& path,
                                                                std::string_view bytes);
 

@@ -29,10 +29,12 @@ TEST(WriteWholeFileInPlace, RewritesTheSameFileToItsNewLength) {
     }
 }
 
-// A device has no length to cut; a missing folder gives the system's reason
-// and leaves no file.
+// A device has no length to cut, and one that cannot be written is left
+// where it is; a missing folder gives the system's reason and leaves no file.
 TEST(WriteWholeFileInPlace, WritesToDevicesAndSaysWhyItCannotWrite) {
     EXPECT_EQ(writeWholeFileInPlace("/dev/null", "bars"), std::nullopt);
+    EXPECT_EQ(writeWholeFileInPlace("/dev/full", "bars"), "No space left on device");
+    EXPECT_TRUE(fs::exists("/dev/full"));
     const TempFolder folder;
     const fs::path missing = folder.path() / "no folder" / "label.png";
     EXPECT_EQ(writeWholeFileInPlace(missing, "bars"), "No such file or directory");
