@@ -1,5 +1,6 @@
 #include "export/placed_text.h"
 
+#include "export/qt_colour.h"
 #include "export/windows1252.h"
 
 #include <QFontMetricsF>
@@ -14,12 +15,6 @@ constexpr std::uint16_t kAlignHorizontal = 6;
 constexpr std::uint16_t kAlignVertical = 24;
 constexpr std::uint16_t kAlignBottom = 8;
 constexpr std::uint16_t kAlignBaseline = 24;
-
-// COLORREF holds red in its lowest byte.
-QColor toQColor(ColorRef color) {
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
-}
 
 // Where the text starts along its baseline, relative to the reference point.
 double alignedX(std::uint16_t align, double advance) {

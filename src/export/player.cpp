@@ -3,6 +3,7 @@
 #include "core/app/rounding.h"
 #include "core/render/metafile_replay.h"
 #include "export/device_mapping.h"
+#include "export/qt_colour.h"
 
 #include <QPainter>
 
@@ -10,12 +11,6 @@ namespace vornik::exporting {
 namespace {
 
 constexpr double kUnitsPerInch = 2540.0;
-
-// COLORREF holds red in its lowest byte.
-QColor toQColor(ColorRef color) {
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
-}
 
 QRect toQRect(const PixelBox& box) {
     return QRect(box.left, box.top, box.right - box.left, box.bottom - box.top);
