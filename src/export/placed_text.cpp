@@ -122,4 +122,49 @@ void PlacedText::draw(QPainter& painter) const {
     painter.restore();
 }
 
+bool PlacedText::standsPlainly() const {
+    return !glyphs_.isEmpty() && frame_.type() <= QTransform::TxTranslate && !style_.opaque &&
+           !face_.font.underline() && !face_.font.strikeOut();
+}
+
+bool PlacedText::joins(const PlacedText& next) const {
+    return standsPlainly() && next.standsPlainly() && face_.raw == next.face_.raw &&
+           style_.color == next.style_.color;
+}
+
+void PlacedText::drawInOrder(QPainter& painter, std::span<const PlacedText> texts) {
+    for (std::size_t first = 0; first < texts.size();) {
+        std::size_t end = first + 1;
+        while (end < texts.size() && texts[end - 1].joins(texts[end]))
+            ++end;
+        const PlacedText& lead = texts[first];
+        if (end == first + 1) {
+            lead.draw(painter);
+            first = end;
+            continue;
+        }
+        // Each text's glyphs move into the lead's frame by the difference of
+        // the two reference points, which are whole pixels.
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+        for (const PlacedText& text : texts.subspan(first, end - first)) {
+            const QPointF shift = text.origin_ + QPointF(text.frame_.dx() - lead.frame_.dx(),
+                                                         text.frame_.dy() - lead.frame_.dy());
+            indexes += text.glyphs_.glyphIndexes();
+            for (const QPointF& position : text.glyphs_.positions())
+                positions.append(position + shift);
+        }
+        QGlyphRun run;
+        run.setRawFont(lead.face_.raw);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        painter.save();
+        painter.setTransform(lead.frame_, true);
+        painter.setPen(toQColor(lead.style_.color));
+        painter.drawGlyphRun(QPointF(0, 0), run);
+        painter.restore();
+        first = end;
+    }
+}
+
 } // namespace vornik::exporting

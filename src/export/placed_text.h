@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QString>
 #include <QTransform>
+#include <span>
 
 class QPainter;
 class QPaintDevice;
@@ -41,7 +42,17 @@ public:
     // Draws onto a painter in device coordinates; its state is kept.
     void draw(QPainter& painter) const;
 
+    // Draws texts in order, as draw() would one by one. Neighbours that differ
+    // only in where they stand (upright and unstretched, in one face and
+    // colour, with no cell to fill and no line) are drawn as one run of
+    // glyphs: a symbol's human-readable line is a text a character, and Qt
+    // draws one run for little more than one of its glyphs.
+    static void drawInOrder(QPainter& painter, std::span<const PlacedText> texts);
+
 private:
+    [[nodiscard]] bool standsPlainly() const;
+    [[nodiscard]] bool joins(const PlacedText& next) const;
+
     QString text_;
     render::TextStyle style_;
     DeviceFont face_;

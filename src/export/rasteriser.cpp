@@ -104,8 +104,7 @@ Stamp SceneBuilder::stampOfPendingText(const QRect& bounds) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, textRendering_ == TextRendering::Smooth);
     painter.translate(-bounds.left(), -bounds.top());
-    for (const PlacedText& text : pendingText_)
-        text.draw(painter);
+    PlacedText::drawInOrder(painter, pendingText_);
     painter.end();
     return stamp;
 }
