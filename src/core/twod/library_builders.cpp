@@ -35,7 +35,7 @@ void installLibraryBuilders(BuilderTable& table) {
         {BuilderKind::RssLimited, RssKind::Limited},
     };
     for (const auto& [builder, kind] : rss)
-        table.install(builder, [kind](BuildContext& context) {
+        table.install(builder, [kind = kind](BuildContext& context) {
             return buildRss(context.app, kind, context.widthUnits, context.heightUnits);
         });
 }
