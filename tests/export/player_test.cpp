@@ -48,7 +48,7 @@ TEST(PlayMetafile, RectangleEdgesLandOnTheNearestPixel) {
                                            {50, 96},  {13, 1200}, {38, 72},    {27, 150}};
     for (const auto& [bar, dpi] : rows) {
         SCOPED_TRACE(::testing::Message() << bar << " units at " << dpi << " dpi");
-        const auto pixel = [dpi](int units) { return nearest(units * dpi / 2540); };
+        const auto pixel = [dpi = dpi](int units) { return nearest(units * dpi / 2540); };
         Metafile picture = canvas(86 * bar, 500);
         std::vector<int> edges;
         for (int left = 3 * bar; left < 83 * bar; left += 2 * bar) {
