@@ -1,18 +1,18 @@
 #pragma once
 
+#include "core/files/message_lines.h"
 #include "core/render/current_picture.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace vornik {
 
 // The open message file: its lines, read when it was opened, and where the
-// user is in them (entry 1 is MessageList[0]).
+// user is in them (entry 1 is MessageList.line(0)).
 struct MessageFileState {
-    std::vector<std::string> MessageList;
+    files::MessageLines MessageList;
     std::int32_t MessageIndex = 0;
     bool AtEnd = false;              // the last step went past either end
     bool NumberingSuspended = false; // opening the file turned numbering off
@@ -37,6 +37,7 @@ struct RunState {
     std::string BarPatternPath; // the last bar pattern file name
     std::string BarcodeSavePath;
     std::string TempMetafilePath;
+    std::string TempMetafileFailure; // why there is none, when the path is empty
     bool ShowWordWarning = true;
     bool WordWarningDone = false;
     char DecimalSeparator = '.';

@@ -8,7 +8,7 @@
 #include "core/files/file_io.h"
 #include "core/serial/navigation.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace vornik::files {
 
@@ -71,27 +71,6 @@ template <typename T> void assign(Application& app, T& field, T value) {
 
 } // namespace
 
-std::vector<std::string> splitMessageLines(std::string_view text) {
-    std::vector<std::string> lines;
-    // One entry per ten bytes is the usual guess; a huge file grows the
-    // list as it goes rather than reserving it all at once.
-    constexpr std::size_t kMostReserved = 1u << 16;
-    lines.reserve(std::min(text.size() / 10 + 1, kMostReserved));
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const auto end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(pos));
-            break;
-        }
-        lines.emplace_back(text.substr(pos, end - pos));
-        pos = end + 1;
-        if (text[end] == '\r' && pos < text.size() && text[pos] == '\n')
-            ++pos;
-    }
-    return lines;
-}
-
 UpcEntry splitUpcEntry(std::string_view entry, Symbology symbology) {
     const std::string_view e = trimBlanks(entry);
     auto s = e.find('-');
@@ -138,7 +117,7 @@ bool OpenMessageFile(Application& app, const std::string& path) {
     }
     RunState& state = app.state();
     state.MessageFilePath = path;
-    state.Messages.MessageList = splitMessageLines(file.bytes);
+    state.Messages.MessageList = MessageLines(std::move(file.bytes));
     state.Messages.MessageIndex = 1;
     state.MessageFileOpen = true;
     state.NavigationShown = true;
@@ -162,14 +141,14 @@ bool StepMessage(Application& app, int step) {
         return false;
     }
     messages.MessageIndex = static_cast<std::int32_t>(index);
-    const std::string& entry = messages.MessageList[static_cast<std::size_t>(index - 1)];
+    const std::string_view entry = messages.MessageList.line(static_cast<std::size_t>(index - 1));
     Job& job = app.job();
     if (isUpcEanFamily(job.Symbology)) {
         UpcEntry split = splitUpcEntry(entry, job.Symbology);
         assign(app, job.Message, std::move(split.message));
         assign(app, job.Supplement, std::move(split.supplement));
     } else {
-        assign(app, job.Message, entry);
+        assign(app, job.Message, std::string(entry));
     }
     app.host().viewChanged();
     return true;

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vornik {
 class Application;
@@ -15,10 +14,6 @@ namespace vornik::files {
 
 // A file read as one message holds at most this many bytes.
 inline constexpr std::size_t kMaxMessageFileBytes = 3072;
-
-// The lines of a message file: a line ends at CR, LF or CR LF, and the line
-// ends are not kept. A last line without a line end still counts.
-[[nodiscard]] std::vector<std::string> splitMessageLines(std::string_view text);
 
 // How an entry of a message file fills the message and the supplement box
 // for the UPC and EAN family: an add-on may follow a "-" (or a blank), or

@@ -1,4 +1,5 @@
 #include "core/app/error_reporter.h"
+#include "core/files/file_io.h"
 #include "core/files/message_file.h"
 #include "support/command_session.h"
 #include "support/temp_folder.h"
@@ -13,18 +14,6 @@ using namespace std::string_literals;
 using vornik::testing::CommandSession;
 using vornik::testing::TempFolder;
 using Lines = std::vector<std::string>;
-
-TEST(MessageFileTest, LinesEndAtCrLfOrBoth) {
-    const std::pair<std::string, Lines> rows[] = {
-        {"", {}},
-        {"A\r\nB\r\n", {"A", "B"}},
-        {"A\rB\nC\r\n\r\nD", {"A", "B", "C", "", "D"}},
-        {"A\n\rB", {"A", "", "B"}} /* LF CR: two ends */,
-        {"\0\xFF\r"s, {"\0\xFF"s}},
-    };
-    for (const auto& [text, lines] : rows)
-        EXPECT_EQ(splitMessageLines(text), lines) << text;
-}
 
 TEST(MessageFileTest, UpcEntriesCarryTheirAddOns) {
     using enum Symbology;
@@ -96,6 +85,53 @@ TEST(MessageFileTest, AnOpenFileSuspendsNumberingUntilItCloses) {
     EXPECT_EQ(session.job().IncEnabled, 1);
     EXPECT_TRUE(session.state().NavigationShown);
     EXPECT_EQ(built, (Lines{"5", "FIRST", "5"}));
+}
+
+TEST(MessageFileTest, StepsReachEveryLineOfALongFile) {
+    const TempFolder folder;
+    std::string text;
+    Lines lines;
+    for (int i = 1; i <= 150; ++i) {
+        lines.push_back("N" + std::to_string(i));
+        text += lines.back() + (i % 3 == 0 ? "\r" : "\r\n");
+    }
+    const auto path = folder.write("long.txt", text).string();
+    CommandSession session;
+    auto& built = session.recordLinearBuilds();
+    ASSERT_TRUE(session.run("[code39][openmsgfile(" + path + ")]"));
+    for (int i = 1; i < 150; ++i)
+        ASSERT_TRUE(session.run("[next]")) << i;
+    EXPECT_FALSE(session.run("[next]"));
+    EXPECT_EQ(session.state().Messages.MessageIndex, 150);
+    ASSERT_TRUE(session.run("[previous]"));
+    EXPECT_EQ(session.job().Message, "N149");
+    lines.push_back("N150");
+    lines.push_back("N149");
+    EXPECT_EQ(built, lines);
+}
+
+TEST(MessageFileTest, AFileThatCannotBeOpenedLeavesTheOpenOneAsItWas) {
+    const TempFolder folder;
+    const auto path = folder.write("abc.txt", "A\nB\nC\n").string();
+    const auto missing = (folder.path() / "none.txt").string();
+    const auto empty = folder.write("empty.txt", "").string();
+    CommandSession session;
+    ASSERT_TRUE(session.run("[code39][openmsgfile(" + path + ")][next]"));
+    const auto messagesBefore = session.host.messages.size();
+    EXPECT_FALSE(session.run("[openmsgfile(" + missing + ")]"));
+    ASSERT_EQ(session.host.messages.size(), messagesBefore + 1);
+    EXPECT_EQ(session.host.messages[messagesBefore].text,
+              fileFailureText(missing, "No such file or directory"));
+    EXPECT_EQ(session.state().MessageFilePath, path);
+    EXPECT_TRUE(session.run("[next]"));
+    EXPECT_EQ(session.job().Message, "C");
+    EXPECT_EQ(session.state().Messages.MessageIndex, 3);
+    // An empty file opens with no entry to show: the message stays.
+    EXPECT_TRUE(session.run("[openmsgfile(" + empty + ")]"));
+    EXPECT_TRUE(session.state().Messages.AtEnd);
+    EXPECT_TRUE(session.state().MessageFileOpen);
+    EXPECT_EQ(session.job().Message, "C");
+    EXPECT_FALSE(session.run("[next]"));
 }
 
 } // namespace
