@@ -6,7 +6,10 @@
 #include "core/files/config_file.h"
 
 #include "core/app/numeric_text.h"
+#include "core/app/raster_properties.h"
 #include "core/app/rounding.h"
+#include "core/twod/dm_options.h"
+#include "core/twod/pdf417_layout.h"
 
 #include <algorithm>
 #include <array>
@@ -153,9 +156,17 @@ void writeLaterGroups(ConfigWriter& w, const Job& j) {
 
 // --- reading ------------------------------------------------------------------
 
-// Reads fields off the front of the bytes. The first field that is missing
-// or malformed marks the whole read failed; later reads then give defaults
-// and the caller throws the result away.
+constexpr std::int32_t kInt32Low = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kInt32High = std::numeric_limits<std::int32_t>::max();
+
+// From this magnitude on a double no longer rounds to a finite float: half a
+// step above the largest float. Below it, every value the writer gives a
+// float field (its shortest text, read as a double) becomes that float again.
+constexpr double kSingleOverflow = 0x1p128 - 0x1p103;
+
+// Reads fields off the front of the bytes. The first field that is missing,
+// malformed or outside its range marks the whole read failed; later reads
+// then give defaults and the caller throws the result away.
 class ConfigReader {
 public:
     explicit ConfigReader(std::string_view bytes) : bytes_(bytes) {}
@@ -193,26 +204,38 @@ public:
             return fail<std::int64_t>();
         return value;
     }
-    std::int32_t int32() {
-        return static_cast<std::int32_t>(whole(std::numeric_limits<std::int32_t>::min(),
-                                               std::numeric_limits<std::int32_t>::max()));
+    std::int32_t int32(std::int32_t low = kInt32Low, std::int32_t high = kInt32High) {
+        return static_cast<std::int32_t>(whole(low, high));
     }
+    template <typename Valid> std::int32_t int32If(Valid valid) { return kept(int32(), valid); }
+    // True when not zero, whatever the number: the setting's only test.
     bool boolean() { return int32() != 0; }
 
-    // A number written with "." as its separator, alone on its line.
-    double number() {
+    // A number written with "." as its separator, alone on its line, within
+    // [low, high]. The parser gives no infinity and no NaN.
+    double number(double low = std::numeric_limits<double>::lowest(),
+                  double high = std::numeric_limits<double>::max()) {
         const std::string text = line();
         if (failed_)
             return 0.0;
         const auto value = wholeNumber(text);
-        return value ? *value : fail<double>();
+        return value && *value >= low && *value <= high ? *value : fail<double>();
     }
-    // A whole number written as a number, within [low, high].
-    std::int32_t numberAsInt(std::int32_t low, std::int32_t high) {
+    // A number that a float field holds: one that rounds to a finite float.
+    float single() {
         const double value = number();
-        if (value < low - 0.5 || value > high + 0.5)
+        return std::fabs(value) < kSingleOverflow ? static_cast<float>(value) : fail<float>();
+    }
+    // A whole number written as a number, within [low, high] once rounded.
+    std::int32_t numberAsInt(std::int32_t low = kInt32Low, std::int32_t high = kInt32High) {
+        const double value = number();
+        const std::int32_t rounded = nearest(value);
+        if (value < low - 0.5 || value > high + 0.5 || rounded < low || rounded > high)
             return fail<std::int32_t>();
-        return std::clamp(nearest(value), low, high);
+        return rounded;
+    }
+    template <typename Valid> std::int32_t numberAsIntIf(Valid valid) {
+        return kept(numberAsInt(), valid);
     }
 
     std::string raw(std::int64_t length) {
@@ -228,14 +251,49 @@ private:
         failed_ = true;
         return T{};
     }
+    template <typename Valid> std::int32_t kept(std::int32_t value, Valid valid) {
+        return failed_ || valid(value) ? value : fail<std::int32_t>();
+    }
 
     std::string_view bytes_;
     std::size_t pos_ = 0;
     bool failed_ = false;
 };
 
-constexpr std::int32_t kInt32Low = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kInt32High = std::numeric_limits<std::int32_t>::max();
+// The values the commands, menus and dialogs can give each setting; a file
+// holding any other was not written by this program, and its value could
+// reach arithmetic that was never meant for it.
+
+constexpr std::int32_t kLastPdfCharacterSet = 2; // display set, ASCII, ANSI
+constexpr std::int32_t kLastPdfMode = 4;
+constexpr std::int32_t kAutomaticPdfSecurity = 9;
+constexpr std::int32_t kHighestPdfOverhead = 99;
+constexpr std::int32_t kLastPdfLayoutRule =
+    static_cast<std::int32_t>(twod::PdfLayoutRule::FixedColumns);
+constexpr std::int32_t kLastTiffCompression =
+    static_cast<std::int32_t>(kTiffCompressionEntries.size()) - 1;
+constexpr std::int32_t kPositionBits = 3;       // text above, comment above
+constexpr std::int32_t kLastDmFormatField = 63; // format and shape option, 0 to 7 each
+// Font sizes as [FONTSIZE= takes them, in points; a font of less than a point
+// cannot be drawn.
+constexpr std::int32_t kSmallestFontSize = 1;
+constexpr std::int32_t kLargestFontSize = 32767;
+constexpr std::int32_t kHighestTargetResolution = 99999;
+constexpr std::int32_t kLargestColor = 0xFFFFFF;
+
+bool isBarWidthAdjustment(std::int32_t value) {
+    return (value & ~(kBarWidthStepMask | kBarWidthGainBit)) == 0;
+}
+bool isDmEccLevel(std::int32_t value) {
+    return std::ranges::find(twod::kDmEccLevels, value) != twod::kDmEccLevels.end();
+}
+bool isBitsPerPixel(std::int32_t value) {
+    return value == 1 || value == 8 || value == 24;
+}
+// All filters, none, sub, up, average and Paeth: the even numbers 0 to 10.
+bool isPngFilter(std::int32_t value) {
+    return value >= 0 && value % 2 == 0 && value / 2 < static_cast<int>(kPngFilterEntries.size());
+}
 
 // Inches and mils for 1000, metric for 2540, printer dots for anything else,
 // as the unit menu is chosen from a file.
@@ -251,28 +309,28 @@ void readSettings(ConfigReader& in, ConfigurationRecord& r) {
     Job& j = r.job;
     r.MessageFilePath = in.line();
     r.BarcodeSavePath = in.line();
-    j.PdfCharacterSet = in.int32();
+    j.PdfCharacterSet = in.int32(0, kLastPdfCharacterSet);
     r.MessageFileOpen = in.boolean();
-    j.Symbology = static_cast<Symbology>(in.whole(kFirstSymbology, kLastSymbology));
+    j.Symbology = static_cast<Symbology>(in.int32(kFirstSymbology, kLastSymbology));
     j.Transparent = in.boolean();
     j.FixDriver = in.boolean();
     (void)in.int32(); // the unit again below, chosen through the menu
     j.IncludeText = in.boolean();
-    const std::int32_t position = in.int32();
+    const std::int32_t position = in.int32(0, kPositionBits);
     j.TextAbove = (position & 1) != 0;
     j.CommentAbove = (position & 2) != 0;
     j.Units = unitsFromFile(in.int32());
     (void)in.boolean(); // bearer bars, stored again below
     j.FontName = in.line();
-    j.FontSize = in.int32();
+    j.FontSize = in.int32(kSmallestFontSize, kLargestFontSize);
     for (bool* flag : {&j.FontBold, &j.FontItalic, &j.FontUnderline, &j.FontStrikeout,
                        &j.AutoFontScaling, &j.QuietZones, &j.BearerBars})
         *flag = in.boolean();
-    j.Orientation = static_cast<Orientation>(in.whole(0, 2));
-    j.ClipboardMode = in.int32();
+    j.Orientation = static_cast<Orientation>(in.int32(0, 2));
+    j.ClipboardMode = in.int32(0, 1);
     j.CheckDigit = in.boolean();
-    j.IncTarget = in.int32() != 1;
-    j.Ratio = static_cast<std::int16_t>(in.whole(0, 10));
+    j.IncTarget = in.int32(0, 1) != 1;
+    j.Ratio = static_cast<std::int16_t>(in.int32(0, 10));
 }
 
 void readPdfAndPrinting(ConfigReader& in, ConfigurationRecord& r) {
@@ -281,30 +339,41 @@ void readPdfAndPrinting(ConfigReader& in, ConfigurationRecord& r) {
     r.WidthText = in.line();
     r.HeightText = in.line();
     j.Supplement = in.line();
-    for (std::int32_t* value : {&j.PdfSecurityLevel, &j.PdfLayoutFlag, &j.PdfMode,
-                                &j.PdfOverheadPercent, &j.PdfShowCodewords})
-        *value = in.int32();
+    j.PdfSecurityLevel = in.int32(0, kAutomaticPdfSecurity);
+    j.PdfLayoutFlag = in.int32(0, kLastPdfLayoutRule);
+    j.PdfMode = in.int32(0, kLastPdfMode);
+    j.PdfOverheadPercent = in.int32(0, kHighestPdfOverhead);
+    j.PdfShowCodewords = in.int32(0, 1);
     // Every conversion into printer dots divides by the resolution.
-    j.TargetDpiX = static_cast<std::int32_t>(in.whole(1, kInt32High));
-    j.TargetDpiY = static_cast<std::int32_t>(in.whole(1, kInt32High));
+    j.TargetDpiX = in.int32(1, kHighestTargetResolution);
+    j.TargetDpiY = in.int32(1, kHighestTargetResolution);
     j.PrintWarnings = in.boolean();
     j.MessageWarnings = in.boolean();
     for (ColorRef* color : {&j.FontColor, &j.ForeColor, &j.BackColor})
-        *color = static_cast<ColorRef>(in.int32());
-    for (std::int32_t* value :
-         {&j.PdfMaxRows, &j.PdfMaxColumns, &j.PdfTruncated, &j.ReservedSetting})
-        *value = in.int32();
+        *color = static_cast<ColorRef>(in.int32(0, kLargestColor));
+    // A limit below a symbol's fewest rows or columns is the layout's to report.
+    j.PdfMaxRows = in.int32(kInt32Low, twod::kMostRows);
+    j.PdfMaxColumns = in.int32(kInt32Low, twod::kMostColumns);
+    j.PdfTruncated = in.int32(0, 1);
+    j.ReservedSetting = in.int32(); // nothing reads it: kept whatever it is
     j.AnsiDisplay = in.boolean();
-    j.BarWidthAdjust = in.int32();
-    j.IncEnabled = in.int32();
+    j.BarWidthAdjust = in.int32If(isBarWidthAdjustment);
+    j.IncEnabled = in.int32(0, 1);
 }
 
+// Lengths and the magnification take any number that a typed text or a
+// command can give them, the largest floats and negative values included:
+// the Build command clamps a linear symbol's dimensions and reports a symbol
+// too large for its picture, so no value of a float reaches an overflow.
 void readNumbersAndStrings(ConfigReader& in, Job& j) {
     for (float* value :
          {&j.PdfModuleWidth, &j.PdfModuleHeight, &j.Magnification, &j.NarrowBarWidth, &j.BarHeight})
-        *value = toSingle(in.number());
-    for (double* value : {&j.PdfAspectRatio, &j.IncStart, &j.IncValue, &j.IncWidth})
+        *value = in.single();
+    // The aspect ratio, start and step take any number as well; the number of
+    // digits is typed with digits only, and numbering caps what it writes.
+    for (double* value : {&j.PdfAspectRatio, &j.IncStart, &j.IncValue})
         *value = in.number();
+    j.IncWidth = in.number(0.0, std::numeric_limits<double>::max());
     const std::int64_t preambleLength = in.whole(0, kInt32High);
     const std::int64_t postambleLength = in.whole(0, kInt32High);
     const std::int64_t messageLength = in.whole(0, kInt32High);
@@ -315,24 +384,30 @@ void readNumbersAndStrings(ConfigReader& in, Job& j) {
 
 void readFirstGroup(ConfigReader& in, Job& j) {
     j.CommentAlign = static_cast<CommentAlignment>(in.numberAsInt(0, 2));
-    j.AztecEcPercent = in.numberAsInt(kInt32Low, kInt32High);
-    j.ModuleSize = toSingle(in.number());
-    j.AztecMenuFlag = in.numberAsInt(kInt32Low, kInt32High);
+    // [AZTECECP= takes any whole number; the encoder refuses what names no
+    // level or layer count.
+    j.AztecEcPercent = in.numberAsInt();
+    j.ModuleSize = in.single();
+    j.AztecMenuFlag = in.numberAsInt(0, 1);
 }
 
 void readSecondGroup(ConfigReader& in, Job& j) {
-    j.DmEccLevel = in.numberAsInt(kInt32Low, kInt32High);
-    const std::int32_t format = in.numberAsInt(kInt32Low, kInt32High);
+    j.DmEccLevel = in.numberAsIntIf(isDmEccLevel);
+    const std::int32_t format = in.numberAsInt(0, kLastDmFormatField);
     j.DmFormat = format & 7;
     j.DmFormatOption = (format & 56) / 8;
-    j.DmStandard = in.numberAsInt(kInt32Low, kInt32High);
+    j.DmStandard = in.numberAsInt(0, 1);
 }
 
 void readThirdGroup(ConfigReader& in, Job& j) {
-    for (std::int32_t* value :
-         {&j.BitsPerPixel, &j.RasterResolution, &j.JpegQuality, &j.PngFilter, &j.PngInterlace,
-          &j.BmpCompression, &j.TgaCompression, &j.TiffCompression, &j.GifCompression})
-        *value = in.numberAsInt(kInt32Low, kInt32High);
+    j.BitsPerPixel = in.numberAsIntIf(isBitsPerPixel);
+    j.RasterResolution = in.numberAsInt(kLowestRasterResolution, kHighestRasterResolution);
+    j.JpegQuality = in.numberAsInt(1, kHighestJpegQuality);
+    j.PngFilter = in.numberAsIntIf(isPngFilter);
+    for (std::int32_t* value : {&j.PngInterlace, &j.BmpCompression, &j.TgaCompression})
+        *value = in.numberAsInt(0, 1);
+    j.TiffCompression = in.numberAsInt(0, kLastTiffCompression);
+    j.GifCompression = in.numberAsInt(0, 1);
     (void)in.number(); // reserved
 }
 

@@ -1,7 +1,13 @@
 #include "core/files/config_file.h"
+#include "core/files/configuration.h"
+#include "support/command_session.h"
+#include "support/config_lines.h"
 #include "support/locale_guard.h"
+#include "support/temp_folder.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <climits>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -10,6 +16,9 @@ namespace vornik::files {
 namespace {
 
 using namespace std::string_literals;
+using vornik::testing::CommandSession;
+using vornik::testing::TempFolder;
+using vornik::testing::withLine;
 
 // A record in which every field the file holds is off its default.
 ConfigurationRecord everythingChanged() {
@@ -28,7 +37,7 @@ ConfigurationRecord everythingChanged() {
     j.ModuleSize = 60.96f; j.PdfModuleWidth = 30.48f; j.PdfModuleHeight = 91.44f;
     j.PdfAspectRatio = 0.625; j.PdfSecurityLevel = 4; j.PdfMode = 3; j.PdfOverheadPercent = 25;
     j.PdfShowCodewords = 1; j.PdfTruncated = 1; j.PdfMaxRows = 40; j.PdfMaxColumns = 12;
-    j.PdfLayoutFlag = 3; j.PdfCharacterSet = 2; j.AztecEcPercent = 33; j.AztecMenuFlag = 1;
+    j.PdfLayoutFlag = 2; j.PdfCharacterSet = 2; j.AztecEcPercent = 33; j.AztecMenuFlag = 1;
     j.DmEccLevel = 12; j.DmFormat = 3; j.DmFormatOption = 5; j.DmStandard = 0;
     j.Units = Units::Metric; j.Orientation = Orientation::Vertical270;
     j.IncludeText = false; j.TextAbove = true; j.CommentAbove = false;
@@ -161,6 +170,148 @@ TEST(ConfigFileTest, LineFieldsHoldNoLineBreaks) {
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->job.Comment, "two  lines");
     EXPECT_EQ(loaded->job.FontName, "a b");
+}
+
+// A number field at the edge of what the program can set it to, and the
+// first value past it.
+struct FieldEdge {
+    const char* name;
+    int line;
+    const char* accepted;
+    const char* rejected;
+};
+
+// clang-format off
+const FieldEdge kFieldEdges[] = {
+    {"PdfCharacterSet", 4, " 2 ", " 3 "},
+    {"PdfCharacterSetBelow", 4, " 0 ", "-1 "},
+    {"Symbology", 6, " 24 ", " 25 "},
+    {"TextAndCommentPlace", 11, " 3 ", " 4 "},
+    {"FontSize", 15, " 32767 ", " 32768 "},
+    {"FontSizeOfTheReport", 15, " 32767 ", " 2147483647 "},
+    {"FontSizeZero", 15, " 1 ", " 0 "},
+    {"FontSizeNegative", 15, " 1 ", "-2147483648 "},
+    {"Orientation", 23, " 2 ", " 3 "},
+    {"ClipboardMode", 24, " 1 ", " 2 "},
+    {"NumberedPart", 26, " 1 ", " 2 "},
+    {"Ratio", 27, " 10 ", " 11 "},
+    {"PdfSecurityLevel", 32, " 9 ", " 10 "},
+    {"PdfLayoutFlag", 33, " 2 ", " 3 "},
+    {"PdfMode", 34, " 4 ", " 5 "},
+    {"PdfOverheadPercent", 35, " 99 ", " 100 "},
+    {"PdfShowCodewords", 36, " 1 ", "-1 "},
+    {"TargetDpiX", 37, " 99999 ", " 100000 "},
+    {"TargetDpiY", 38, " 1 ", " 0 "},
+    {"FontColor", 41, " 16777215 ", " 16777216 "},
+    {"ForeColor", 42, " 0 ", "-1 "},
+    {"BackColor", 43, " 16777215 ", " 2147483647 "},
+    {"PdfMaxRows", 44, "-2147483648 ", " 91 "},
+    {"PdfMaxColumns", 45, "-2147483648 ", " 31 "},
+    {"PdfTruncated", 46, " 1 ", " 2 "},
+    {"BarWidthGain", 49, " 47 ", " 48 "},
+    {"BarWidthStep", 49, " 15 ", " 16 "},
+    {"BarWidthNegative", 49, " 0 ", "-1 "},
+    {"IncEnabled", 50, " 1 ", "-1 "},
+    {"PdfModuleWidth", 51, " 3.4028235E38", " 3.4028236E38"},
+    {"PdfModuleHeight", 52, "-3.4028235E38", "-3.4028236E38"},
+    {"Magnification", 53, " 3.4028235E38", " 1E39"},
+    {"NarrowBarWidth", 54, "-3.4028235E38", "-1E300"},
+    {"BarHeight", 55, " 3.4028235E38", " 1.7E308"},
+    {"IncWidth", 59, " 1.7E308", "-1"},
+    {"CommentAlign", 64, " 2", " 3"},
+    {"ModuleSize", 66, " 3.4028235E38", " 3.4028236E38"},
+    {"AztecMenuFlag", 67, " 1", " 2"},
+    {"DmEccLevel", 68, " 12", " 13"},
+    {"DmFormat", 69, " 63", " 64"},
+    {"DmStandard", 70, " 0", "-1"},
+    {"BitsPerPixel", 71, " 24", " 4"},
+    {"RasterResolution", 72, " 1440", " 1441"},
+    {"RasterResolutionLow", 72, " 20", " 19"},
+    {"RasterResolutionOfTheReport", 72, " 20", " 2147483647"},
+    {"JpegQuality", 73, " 1", " 0"},
+    {"JpegQualityHigh", 73, " 100", " 101"},
+    {"PngFilter", 74, " 10", " 12"},
+    {"PngFilterOdd", 74, " 2", " 3"},
+    {"PngInterlace", 75, " 1", " 2"},
+    {"BmpCompression", 76, " 1", " 2"},
+    {"TgaCompression", 77, " 0", "-1"},
+    {"TiffCompression", 78, " 4", " 5"},
+    {"GifCompression", 79, " 1", " 2"},
+};
+// clang-format on
+
+// Each number field takes the extreme values the program can give it and no
+// value past them; a file holding one is not loaded, and the job stays as it
+// was.
+TEST(ConfigFileTest, EveryNumberFieldIsHeldToTheRangeOfItsSetting) {
+    ConfigurationRecord record;
+    record.job.Message = "ABC";
+    record.job.Comment = "note";
+    const std::string good = writeConfigurationBytes(record);
+    // The lines are counted right on both sides of the raw strings.
+    for (const auto& [line, text] : {std::pair(15, " 10 "), std::pair(54, " 33.02"),
+                                     std::pair(64, " 0"), std::pair(72, " 300")})
+        ASSERT_EQ(withLine(good, line, text), good) << "line " << line;
+    const TempFolder folder;
+    CommandSession session;
+    ASSERT_TRUE(session.run("[code128][message='keep'][fontsize=12]"));
+    const Job before = session.job();
+    for (const FieldEdge& row : kFieldEdges) {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(parseConfigurationBytes(withLine(good, row.line, row.accepted), record));
+        const std::string bad = withLine(good, row.line, row.rejected);
+        EXPECT_FALSE(parseConfigurationBytes(bad, record));
+        const auto path = folder.write("bad.vkf", bad);
+        session.host.messages.clear();
+        EXPECT_FALSE(session.run("[openconfig(" + path.string() + ")]"));
+        EXPECT_TRUE(session.job() == before);
+        ASSERT_EQ(session.host.messages.size(), 1u);
+        EXPECT_EQ(session.host.messages[0].text,
+                  "File: " + path.string() + " is not a valid VORNIK configuration file!");
+    }
+}
+
+// The extremes of every number field, as a file may hold them, read back.
+TEST(ConfigFileTest, ExtremeValuesSurvive) {
+    ConfigurationRecord record;
+    Job& j = record.job;
+    j.Message = "ABC";
+    // clang-format off
+    j.NarrowBarWidth = FLT_MAX; j.BarHeight = -FLT_MAX; j.Magnification = FLT_TRUE_MIN;
+    j.ModuleSize = -FLT_MIN; j.PdfModuleWidth = 1e-30f; j.PdfModuleHeight = FLT_MAX;
+    j.PdfAspectRatio = DBL_MAX; j.IncStart = -DBL_MAX; j.IncValue = DBL_TRUE_MIN; j.IncWidth = DBL_MAX;
+    j.FontSize = 32767; j.TargetDpiX = 99999; j.TargetDpiY = 1; j.PdfMaxRows = INT_MIN;
+    j.PdfMaxColumns = 30; j.AztecEcPercent = INT_MIN; j.ReservedSetting = INT_MAX;
+    j.BarWidthAdjust = 47; j.FontColor = 0xFFFFFF; j.DmFormat = 7; j.DmFormatOption = 7;
+    j.RasterResolution = 20; j.JpegQuality = 1;
+    // clang-format on
+    EXPECT_EQ(parseConfigurationBytes(writeConfigurationBytes(record), {}), record);
+    j.AztecEcPercent = INT_MAX;
+    j.PdfMaxRows = 90;
+    j.RasterResolution = 1440;
+    EXPECT_EQ(parseConfigurationBytes(writeConfigurationBytes(record), {}), record);
+}
+
+// The extremes the commands accept are saved and loaded again unchanged.
+TEST(ConfigFileTest, TheExtremesOfTheCommandsLoadAgain) {
+    const TempFolder folder;
+    const std::string path = (folder.path() / "edge.vkf").string();
+    CommandSession session;
+    ASSERT_TRUE(session.run(
+        "[upca][magnify=1000000][code128][message='EDGE'][fontsize=32767][horizontaldpi=99999]"
+        "[verticaldpi=1][pdfmaxrows=-2147483648][pdfmaxcols=30][barwidth=1.3E38]"
+        "[barheight=-1.3E38][pdfmodulewidth=1E38][pdfmoduleheight=-1E38]"
+        "[aztecmodulesize=1.3E38][pdfaspect=1E308][incstart=-1.7E308][incvalue=1.7E308]"
+        "[incwidth=3072][aztececp=2147483647][barreduction=-75][pdfoverhead=99][pdfsecurity=8]"
+        "[rasterimageresolution=1440][jpegquality=1][bitsperpixel=24][pngpaethfilter]"
+        "[tiffcompression=group4][dmformat=7.9][dmecc=140][fontcolorrgb=255,255,255]"));
+    ASSERT_TRUE(session.run("[saveconfig(" + path + ")]"));
+    const Job saved = session.job();
+    ASSERT_TRUE(session.run("[new][openconfig(" + path + ")]"));
+    EXPECT_TRUE(session.job() == saved);
+    EXPECT_EQ(session.job().FontSize, 32767);
+    EXPECT_EQ(session.job().BarWidthAdjust, 15 | kBarWidthGainBit);
+    EXPECT_EQ(session.job().Magnification, FLT_MAX) << "a width past the largest magnification";
 }
 
 } // namespace
