@@ -8,9 +8,13 @@
 namespace vornik::exporting {
 
 // The small allowance keeps an exact product that lands a hair above an
-// integer from gaining a pixel.
+// integer from gaining a pixel. The count is held within an int before it
+// becomes one: a huge extent or resolution must not overflow the conversion.
 int devicePixels(int units, double dotsPerInch) {
-    return std::max(1, static_cast<int>(std::ceil(units * dotsPerInch / 2540.0 - 1e-6)));
+    const double pixels = std::ceil(units * dotsPerInch / 2540.0 - 1e-6);
+    if (!(pixels >= 1.0))
+        return 1;
+    return pixels >= kMostDevicePixels ? kMostDevicePixels : static_cast<int>(pixels);
 }
 
 int dotsPerMetre(double dotsPerInch) {

@@ -4,11 +4,14 @@
 #include "core/render/metafile_replay.h"
 #include "export/raster/raster_scene.h"
 
+#include <limits>
 #include <vector>
 
 namespace vornik::exporting {
 
-// The side in whole pixels of `units` (0.01 mm) at `dotsPerInch`, at least 1.
+// The side in whole pixels of `units` (0.01 mm) at `dotsPerInch`, at least 1
+// and at most kMostDevicePixels (NaN gives 1).
+inline constexpr int kMostDevicePixels = std::numeric_limits<int>::max();
 [[nodiscard]] int devicePixels(int units, double dotsPerInch);
 
 // The resolution in dots per metre, as images record it.

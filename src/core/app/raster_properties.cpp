@@ -17,7 +17,8 @@ std::int32_t boxNumber(std::string_view text) {
     for (const char c : text) {
         if (c < '0' || c > '9')
             break;
-        value = std::min(kCeiling, value * 10 + (c - '0'));
+        // Held at the ceiling before the next digit could carry it past an int.
+        value = value >= kCeiling / 10 ? kCeiling : value * 10 + (c - '0');
     }
     return value;
 }

@@ -75,7 +75,10 @@ void textCentres(const Job& job, LinearLayout& layout) {
 std::optional<int> symbolWidth(const Job& job, LinearLayout& layout) {
     if (isPostal(job.Symbology)) {
         layout.h = job.Symbology == Symbology::Postnet ? kPostnetHeight : kFourStateHeight;
-        return static_cast<int>(layout.pattern.size()) * kPostalPitch;
+        const auto width = static_cast<long long>(layout.pattern.size()) * kPostalPitch;
+        if (width >= static_cast<long long>(kWidthLimit))
+            return std::nullopt;
+        return static_cast<int>(width);
     }
     const float estimate = patternWidthEstimate(layout.pattern, layout.X, layout.Wd);
     if (estimate >= kWidthLimit)
@@ -83,15 +86,22 @@ std::optional<int> symbolWidth(const Job& job, LinearLayout& layout) {
     return nearest(estimate);
 }
 
-// Text line, text and comment reserves, picture height and bar offset.
-void verticalLayout(const Job& job, LinearLayout& layout) {
+// Text line, text and comment reserves, picture height and bar offset; false
+// when the picture would be taller than a metafile coordinate reaches. The
+// height is added up in 64 bits: a font of thousands of points makes a text
+// line of millions of units.
+bool verticalLayout(const Job& job, LinearLayout& layout) {
     layout.L = job.AutoFontScaling ? layout.h / 6 : nearest(job.FontSize * 35.15);
     const bool lines = drawsTextLines(job.Symbology);
     layout.Th = job.IncludeText && lines ? layout.L : 0;
     layout.Cn = static_cast<int>(std::min<std::size_t>(job.Comment.size(), kHeightLimit));
     layout.Ch = layout.Cn > 0 && lines ? layout.L : 0;
-    layout.H = layout.h + layout.Th + layout.Ch;
+    const long long H = static_cast<long long>(layout.h) + layout.Th + layout.Ch;
+    if (layout.L < 0 || H > kHeightLimit)
+        return false;
+    layout.H = static_cast<int>(H);
     layout.Ta = (job.TextAbove ? layout.Th : 0) + (job.CommentAbove ? layout.Ch : 0);
+    return true;
 }
 
 Metafile drawSymbol(const Job& job, const LinearLayout& layout, int xExtent, int yExtent) {
@@ -196,8 +206,7 @@ BuildOutcome renderLinearSymbol(Application& app, std::string message, int h, in
     }
     layout.W = *width;
     textCentres(job, layout);
-    verticalLayout(job, layout);
-    if (layout.H > kHeightLimit) {
+    if (!verticalLayout(job, layout)) {
         reportSizeLimit(app, kHeightLimitText);
         return BuildOutcome::Rejected;
     }

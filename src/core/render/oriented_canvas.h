@@ -38,4 +38,7 @@ private:
 // range (the layout keeps every symbol inside it; a gain may reach past).
 [[nodiscard]] std::int16_t unit(long long value);
 
+// The longest side a picture can have, its extents being such coordinates.
+inline constexpr int kLargestPictureSide = 32767;
+
 } // namespace vornik::render

@@ -109,20 +109,17 @@ std::int32_t VKAZTEC(std::span<const std::uint8_t, kAztecBlockSize> bytes,
         return result;
 
     const int Ch = block.comment.empty() ? 0 : nearest(block.fontSize * 35.15);
-    const MatrixGeometry geometry =
-        matrixGeometry(matrix, block.moduleSize, true, block.widthAdjust, Ch);
     if (Ch < 0 || Ch > kLargestPictureSide)
         return kAztecInvalidOptions;
-    if (geometry.Ws > kLargestPictureSide || geometry.Hs > kLargestPictureSide)
+    const auto geometry = matrixGeometry(matrix, block.moduleSize, true, block.widthAdjust, Ch);
+    if (!geometry)
         return kAztecInvalidModuleSize;
     const bool rotated = settings->Orientation != Orientation::Horizontal;
-    const int Ws = static_cast<int>(geometry.Ws);
-    const int Hs = static_cast<int>(geometry.Hs);
     picture = {.mappingMode = 8,
-               .xExtent = rotated ? Hs : Ws,
-               .yExtent = rotated ? Ws : Hs,
+               .xExtent = rotated ? geometry->Hs : geometry->Ws,
+               .yExtent = rotated ? geometry->Ws : geometry->Hs,
                .metafile = std::make_shared<const render::Metafile>(
-                   drawMatrixSymbol(*settings, matrix, geometry))};
+                   drawMatrixSymbol(*settings, matrix, *geometry))};
     return kAztecSuccess;
 }
 

@@ -97,15 +97,13 @@ BuildOutcome buildDataMatrix(Application& app, DataMatrixLibrary& library,
     }
     const int Ch = job.Comment.empty() ? 0 : nearest(job.FontSize * 35.15);
     const ModuleMatrix matrix = readCells(library, rows, columns);
-    const MatrixGeometry geometry =
+    const auto geometry =
         matrixGeometry(matrix, M, job.QuietZones, 5 * signedWidthStep(job.BarWidthAdjust), Ch);
-    if (geometry.Ws > kLargestPictureSide || geometry.Hs > kLargestPictureSide ||
-        job.Comment.size() > render::kMaxTextBytes) {
+    if (!geometry || job.Comment.size() > render::kMaxTextBytes) {
         render::reportSizeLimit(app, render::kWidthLimitText);
         return BuildOutcome::Rejected;
     }
-    publishSymbol(app, drawMatrixSymbol(job, matrix, geometry), static_cast<int>(geometry.Ws),
-                  static_cast<int>(geometry.Hs));
+    publishSymbol(app, drawMatrixSymbol(job, matrix, *geometry), geometry->Ws, geometry->Hs);
     return BuildOutcome::Built;
 }
 

@@ -51,8 +51,8 @@ void drawComment(render::OrientedCanvas& canvas, render::SymbolPicture& picture,
     render::LinearLayout layout;
     layout.X = g.M;
     layout.Q = g.quiet > 0 ? 2 : 0;
-    layout.W = static_cast<int>(g.Ws);
-    layout.H = static_cast<int>(g.Hs);
+    layout.W = g.Ws;
+    layout.H = g.Hs;
     layout.Ch = g.Ch;
     layout.Cn = static_cast<int>(job.Comment.size());
     render::drawComment(canvas, job, layout);
@@ -65,23 +65,29 @@ int signedWidthStep(std::int32_t barWidthAdjust) {
     return (barWidthAdjust & kBarWidthGainBit) != 0 ? -step : step;
 }
 
-MatrixGeometry matrixGeometry(const ModuleMatrix& matrix, int M, bool quietZones, int widthPercent,
-                              int Ch) {
-    MatrixGeometry g;
-    g.M = M;
-    g.quiet = quietZones ? 2 * M : 0;
-    g.d = nearest(static_cast<double>(M) * widthPercent / 100);
-    g.Ch = Ch;
-    g.Ws = static_cast<long long>(M) * matrix.columns() + 2LL * g.quiet - g.d;
-    g.Hs = static_cast<long long>(M) * matrix.rows() + Ch + 2LL * g.quiet - g.d;
-    return g;
+std::optional<MatrixGeometry> matrixGeometry(const ModuleMatrix& matrix, int M, bool quietZones,
+                                             int widthPercent, int Ch) {
+    const long long quiet = quietZones ? 2LL * M : 0;
+    const long long d = nearest(static_cast<double>(M) * widthPercent / 100);
+    const long long Ws = static_cast<long long>(M) * matrix.columns() + 2 * quiet - d;
+    const long long Hs = static_cast<long long>(M) * matrix.rows() + Ch + 2 * quiet - d;
+    // Every coordinate of the drawing lies within the picture, give or take
+    // an edge shift smaller than M.
+    if (Ws > kLargestPictureSide || Hs > kLargestPictureSide)
+        return std::nullopt;
+    return MatrixGeometry{.M = M,
+                          .quiet = static_cast<int>(quiet),
+                          .d = static_cast<int>(d),
+                          .Ch = Ch,
+                          .Ws = static_cast<int>(Ws),
+                          .Hs = static_cast<int>(Hs)};
 }
 
 render::Metafile drawMatrixSymbol(const Job& job, const ModuleMatrix& matrix,
                                   const MatrixGeometry& g) {
     const bool rotated = job.Orientation != Orientation::Horizontal;
-    const int Ws = static_cast<int>(g.Ws);
-    const int Hs = static_cast<int>(g.Hs);
+    const int Ws = g.Ws;
+    const int Hs = g.Hs;
     render::SymbolPicture picture(job, rotated ? Hs : Ws, rotated ? Ws : Hs);
     render::MetafileRecorder& recorder = picture.recorder();
     render::OrientedCanvas canvas(recorder, job.Orientation, Ws, Hs);

@@ -4,6 +4,7 @@
 #include "core/app/error_reporter.h"
 #include "core/app/number_format.h"
 #include "core/app/rounding.h"
+#include "core/render/oriented_canvas.h"
 #include "core/twod/pdf417_error_correction.h"
 #include "core/twod/pdf417_high_level.h"
 #include "core/twod/pdf417_layout.h"
@@ -90,6 +91,9 @@ BuildOutcome PdfBuildSymbol(Application& app, const std::string& message) {
         return reject(app, kErrorTooManyCodewords);
     symbol.W = moduleUnits(job.PdfModuleWidth);
     symbol.H = moduleUnits(job.PdfModuleHeight);
+    // A module longer than a whole picture's side leaves nothing to lay out.
+    if (symbol.W > render::kLargestPictureSide || symbol.H > render::kLargestPictureSide)
+        return reject(app, kErrorSymbolTooLarge);
 
     const LayoutOutcome layout = PdfChooseLayout(N, layoutSettings(job, symbol.W, symbol.H));
     if (static_cast<PdfLayoutRule>(job.PdfLayoutFlag) != PdfLayoutRule::FixedRows &&

@@ -23,7 +23,7 @@ int columnLimit(const LayoutSettings& settings) {
 
 double ratioOf(int R, int C, const LayoutSettings& settings) {
     const int overhead = settings.truncated ? 2 : 4;
-    return static_cast<double>(R * settings.H) /
+    return static_cast<double>(R) * settings.H /
            (((overhead + C) * kModulesPerColumn + 1) * static_cast<double>(settings.W));
 }
 

@@ -17,7 +17,6 @@ namespace {
 constexpr std::string_view kStartPattern = "81111113";
 constexpr std::string_view kStopPattern = "711311121";
 constexpr std::string_view kTruncatedEnd = "1";
-constexpr int kCoordinateLimit = 32767;
 
 // The sizes of the picture, in 0.01 mm.
 struct PdfGeometry {
@@ -40,7 +39,7 @@ std::optional<PdfGeometry> geometryOf(const Job& job, const PdfSymbol& symbol,
     const long long width = moduleCount(firstRow) * symbol.W + 2 * quiet;
     const long long Ch = job.Comment.empty() ? 0 : nearest(job.FontSize * 35.15);
     const long long height = static_cast<long long>(symbol.rows) * symbol.H + Ch;
-    if (width > kCoordinateLimit || height > kCoordinateLimit)
+    if (width > render::kLargestPictureSide || height > render::kLargestPictureSide)
         return std::nullopt;
     g.quiet = static_cast<int>(quiet);
     g.Ws = static_cast<int>(width);

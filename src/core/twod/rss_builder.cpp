@@ -3,6 +3,7 @@
 #include "core/app/application.h"
 #include "core/app/rounding.h"
 #include "core/render/linear_renderer.h"
+#include "core/render/oriented_canvas.h"
 #include "core/twod/rss_drawing.h"
 #include "core/twod/symbol_publishing.h"
 
@@ -68,20 +69,40 @@ int widthModules(RssKind kind, const RssBuffers& buffers, const std::vector<RssB
     return modules;
 }
 
-RssLayout layoutOf(const Job& job, RssKind kind, const RssBuffers& buffers, int X, int h) {
+// The picture's parts, or the text of the limit a side would pass: a
+// metafile coordinate reaches 32767 units. The sides are added up in 64 bits,
+// since a large font's text line alone can pass any int.
+struct SizedLayout {
+    RssLayout layout;
+    const char* tooLarge = nullptr;
+};
+
+SizedLayout layoutOf(const Job& job, RssKind kind, const RssBuffers& buffers, int X, int h) {
+    if (X > render::kLargestPictureSide)
+        return {.layout = {}, .tooLarge = render::kWidthLimitText};
+    if (h > render::kLargestPictureSide)
+        return {.layout = {}, .tooLarge = render::kHeightLimitText};
     RssLayout layout;
     layout.X = X;
     layout.q = job.QuietZones ? kQuietModules : 0;
     layout.bands = rssBands(kind, buffers, X, h);
-    layout.W = (widthModules(kind, buffers, layout.bands) + 2 * layout.q) * X;
+    const long long W =
+        static_cast<long long>(widthModules(kind, buffers, layout.bands) + 2 * layout.q) * X;
     layout.L = job.AutoFontScaling ? h / 6 : nearest(job.FontSize * 35.28);
     layout.textReserve = job.IncludeText ? layout.L : 0;
     layout.commentReserve = job.Comment.empty() ? 0 : layout.L;
     layout.compositeIndent = buffers.rows > 0 ? 5 * X : 0;
-    const int composite = buffers.rows > 0 ? buffers.rows * 2 * X + X : 0;
-    layout.H = h + layout.textReserve + layout.commentReserve + composite;
+    const long long composite = buffers.rows > 0 ? (2LL * buffers.rows + 1) * X : 0;
+    const long long H =
+        static_cast<long long>(h) + layout.textReserve + layout.commentReserve + composite;
+    if (W > render::kLargestPictureSide)
+        return {.layout = {}, .tooLarge = render::kWidthLimitText};
+    if (layout.L < 0 || H > render::kLargestPictureSide)
+        return {.layout = {}, .tooLarge = render::kHeightLimitText};
+    layout.W = static_cast<int>(W);
+    layout.H = static_cast<int>(H);
     layout.digits = rssHumanReadable(job.Message);
-    return layout;
+    return {.layout = std::move(layout)};
 }
 
 } // namespace
@@ -119,12 +140,12 @@ BuildOutcome buildRss(Application& app, RssKind kind, int X, int h, const RssLib
     h = h > 0 ? h : geometryOf(kind).defaultHeight * X;
     if (job.ForeColor == kBlack && job.BackColor == kBlack)
         job.BackColor = kWhite;
-    const RssLayout layout = layoutOf(job, kind, buffers, X, h);
-    if (layout.W > 32767 || layout.H > 32767 || job.Comment.size() > render::kMaxTextBytes) {
-        render::reportSizeLimit(app, render::kWidthLimitText);
+    const SizedLayout sized = layoutOf(job, kind, buffers, X, h);
+    if (sized.tooLarge || job.Comment.size() > render::kMaxTextBytes) {
+        render::reportSizeLimit(app, sized.tooLarge ? sized.tooLarge : render::kWidthLimitText);
         return BuildOutcome::Rejected;
     }
-    publishSymbol(app, drawRssSymbol(job, layout), layout.W, layout.H);
+    publishSymbol(app, drawRssSymbol(job, sized.layout), sized.layout.W, sized.layout.H);
     return BuildOutcome::Built;
 }
 

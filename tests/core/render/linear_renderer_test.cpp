@@ -184,6 +184,9 @@ TEST(LinearRendererTest, BadInputsAreReportedAndDrawNothing) {
         {"[MESSAGE='AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA'][BARWIDTH=390]",
          kWidthLimitText},
         {"[MESSAGE='A'][FONTSIZE=1000]", kHeightLimitText},
+        {"[MESSAGE='A'][FONTSIZE=32767]", kHeightLimitText},
+        {"[MESSAGE='A'][TEXT=OFF][COMMENT=X][FONTSIZE=32767]", kHeightLimitText},
+        {"[MESSAGE='A'][BARWIDTH=1E30]", kWidthLimitText},
     };
     for (const auto& [commands, text] : rows) {
         SCOPED_TRACE(commands);
@@ -193,6 +196,36 @@ TEST(LinearRendererTest, BadInputsAreReportedAndDrawNothing) {
                     "[BUILD/COPY]");
         ASSERT_FALSE(session.host.messages.empty());
         EXPECT_EQ(session.host.messages.back().text, text);
+        EXPECT_TRUE(session.host.published.empty());
+        EXPECT_FALSE(session.state().SymbolBuilt);
+    }
+}
+
+// Font sizes no command sets (a job held in memory may hold any) and the
+// widest narrow bar still end in the height or width limit, whatever
+// carries the text line.
+TEST(LinearRendererTest, ExtremeSizesEndInTheLimits) {
+    const struct {
+        const char* name;
+        const char* commands;
+        std::int32_t fontSize;
+        const char* text;
+    } rows[] = {
+        {"LargestFontWithText", "", INT32_MAX, kHeightLimitText},
+        {"LargestFontWithComment", "[TEXT=OFF][COMMENT=X]", INT32_MAX, kHeightLimitText},
+        {"SmallestFontWithText", "", INT32_MIN, kHeightLimitText},
+        {"LargestFontUnused", "[TEXT=OFF][BARWIDTH=1E30]", INT32_MAX, kWidthLimitText},
+        {"WidestBarHighestBars", "[BARWIDTH=1E38][BARHEIGHT=1E38]", 10, kWidthLimitText},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session session;
+        ASSERT_TRUE(
+            session.run(std::string("[CODE39][MESSAGE='A'][PRINTWARNINGS=OFF]") + row.commands));
+        session.job().FontSize = row.fontSize;
+        EXPECT_TRUE(session.run("[BUILD/COPY]"));
+        ASSERT_EQ(session.host.messages.size(), 1u);
+        EXPECT_EQ(session.host.messages.back().text, row.text);
         EXPECT_TRUE(session.host.published.empty());
         EXPECT_FALSE(session.state().SymbolBuilt);
     }
@@ -234,8 +267,9 @@ TEST(LinearRendererTest, UnwritableTemporaryFileIsToldAndTheBuildGoesOn) {
     EXPECT_TRUE(text.ends_with(". It is on display, but cannot be saved to a file.")) << text;
     EXPECT_EQ(session.host.published.size(), 1u);
     EXPECT_TRUE(session.state().SymbolBuilt);
+    EXPECT_EQ(session.app.failedFileOperations(), 1); // a headless run ends in failure
     EXPECT_FALSE(session.run("[SAVEBARCODE(" + (folder.path() / "x.wmf").string() + ")]"));
-    EXPECT_EQ(session.app.failedFileOperations(), 1);
+    EXPECT_EQ(session.app.failedFileOperations(), 2);
 }
 
 // Postal symbols are 1.2 mm a bar, of their own fixed height whatever the

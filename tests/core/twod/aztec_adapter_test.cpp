@@ -35,6 +35,8 @@ const ResultCase kResults[] = {
     {"CommentOf101", 0, 5, 101, 51, 0, kAztecCommentLength},
     {"ModuleSizeZero", 0, 5, 0, 0, 0, kAztecInvalidModuleSize},
     {"PictureTooLarge", 0, 5, 0, 2000, 0, kAztecInvalidModuleSize},
+    {"LargestModuleSize", 0, 5, 0, INT32_MAX, 0, kAztecInvalidModuleSize},
+    {"LargestModuleSizeWithComment", 0, 5, 3, INT32_MAX, 0, kAztecInvalidModuleSize},
     {"NoSuchErrorCorrection", 150, 5, 0, 51, 0, kAztecInvalidOptions},
     {"Orientation2", 0, 5, 0, 51, 2, kAztecInvalidOptions},
 };

@@ -1,6 +1,7 @@
 #include "core/twod/dm_builder.h"
 #include "support/command_session.h"
 
+#include <cfloat>
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
@@ -103,6 +104,8 @@ const GeometryCase kGeometryCases[] = {
     {"RequestsRectangle", 51.0f, false, 0, "", 3, 510, 510},
     {"ModuleTooSmall", 0.4f, false, 0, "", 0, 0, 0},
     {"PictureTooLarge", 4000.0f, false, 0, "", 0, 0, 0},
+    {"LargestModule", FLT_MAX, true, 15 | kBarWidthGainBit, "", 0, 0, 0},
+    {"LargestModuleReduced", 1e9f, true, 15, "Lot 4", 0, 0, 0},
 };
 
 TEST(DmBuilderTest, Geometry) {

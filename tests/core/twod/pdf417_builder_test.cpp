@@ -3,6 +3,7 @@
 #include "core/twod/pdf417_error_correction.h"
 #include "support/command_session.h"
 
+#include <cfloat>
 #include <gtest/gtest.h>
 
 namespace vornik::twod {
@@ -48,6 +49,11 @@ TEST(Pdf417Builder, EveryErrorCode) {
         {"ZeroWidth", message(1), [](Job& j) { j.PdfModuleWidth = 0; }, 29},
         {"ZeroHeight", message(1), [](Job& j) { j.PdfModuleHeight = 0; }, 30},
         {"TooWide", message(200), [](Job& j) { j.PdfModuleWidth = 500; }, 23},
+        {"LargestWidth", message(1), [](Job& j) { j.PdfModuleWidth = FLT_MAX; }, 23},
+        {"LargestHeight", message(1), [](Job& j) { j.PdfModuleHeight = FLT_MAX; }, 23},
+        {"ModuleTallerThanAPicture", message(1), [](Job& j) { j.PdfModuleHeight = 32767; }, 23},
+        {"HugeBothWays", message(1), [](Job& j) { j.PdfModuleWidth = j.PdfModuleHeight = 1e9f; },
+         23},
         {"FixedRowsTooFew", "[PDFMAXROWS=3]" + message(400), [](Job& j) { j.PdfLayoutFlag = 1; },
          24},
         {"FixedColumnsTooFew", "[PDFMAXCOLS=1]" + message(400), [](Job& j) { j.PdfLayoutFlag = 2; },

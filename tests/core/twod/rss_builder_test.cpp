@@ -1,4 +1,5 @@
 #include "core/app/error_reporter.h"
+#include "core/render/linear_renderer.h"
 #include "core/twod/rss_builder.h"
 #include "core/twod/zint_matrix.h"
 #include "support/command_session.h"
@@ -95,6 +96,36 @@ TEST(RssBuilderTest, Geometry) {
         EXPECT_EQ(session.state().SymbolWidth, row.width);
         EXPECT_EQ(session.state().SymbolHeight, row.height);
         EXPECT_NE(session.job().BackColor, session.job().ForeColor);
+    }
+}
+
+// A picture past the side a metafile coordinate reaches is refused with the
+// limit it passes, however large the font or module.
+TEST(RssBuilderTest, TooLargeIsRefused) {
+    const struct {
+        const char* name;
+        const char* commands;
+        std::int32_t fontSize;
+        int X, h;
+        const char* text;
+    } rows[] = {
+        {"LargestFontOfTheCommands", "[FONTSIZE=32767]", 32767, 33, 0, render::kHeightLimitText},
+        {"LargestFont", "", INT32_MAX, 33, 0, render::kHeightLimitText},
+        {"LargestFontInTheComment", "[TEXT=OFF][COMMENT=X]", INT32_MAX, 33, 0,
+         render::kHeightLimitText},
+        {"WideModules", "[TEXT=OFF]", 10, 400, 1000, render::kWidthLimitText},
+        {"LargestModule", "", 10, INT32_MAX, 1000, render::kWidthLimitText},
+        {"LargestHeight", "", 10, 33, INT32_MAX, render::kHeightLimitText},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        vornik::testing::CommandSession session;
+        ASSERT_TRUE(session.run(std::string("[MESSAGE='1234567890']") + row.commands));
+        session.job().FontSize = row.fontSize;
+        EXPECT_EQ(buildRss(session.app, RssKind::Rss14, row.X, row.h), BuildOutcome::Rejected);
+        ASSERT_EQ(session.host.messages.size(), 1u);
+        EXPECT_EQ(session.host.messages[0].text, row.text);
+        EXPECT_TRUE(session.host.published.empty());
     }
 }
 
