@@ -8,12 +8,14 @@
 #include "cli/settings_file.h"
 #include "core/app/application.h"
 #include "core/dde/interpreter.h"
+#include "core/files/interrupt_cleanup.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <string>
 #include <unistd.h>
 #include <variant>
@@ -127,8 +129,12 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    vornik::files::installInterruptCleanup();
     try {
         return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "vornik: there was not enough memory to go on.\n";
+        return kExitFailed;
     } catch (const std::exception& error) {
         std::cerr << "vornik: internal error: " << error.what() << '\n';
         return kExitFailed;

@@ -1,5 +1,8 @@
 #include "cli/settings_file.h"
 
+#include "core/files/file_io.h"
+#include "core/files/safe_output.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -169,90 +172,15 @@ std::string withSetting(const std::string& text, std::string_view key, std::stri
 
 // ---- The file itself -----------------------------------------------------
 
-struct FileText {
-    std::string text;
-    bool exists = false;
-    mode_t mode = 0644;
-    std::string error; // empty when the text could be read (or there is no file)
-};
-
-std::string describe(int error) {
-    return std::strerror(error);
-}
-
-FileText loadText(const fs::path& path) {
-    FileText file;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno != ENOENT)
-            file.error = describe(errno);
-        return file;
-    }
-    file.exists = true;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0)
-        file.mode = info.st_mode & 07777;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
-        if (count == 0)
-            break;
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0) {
-            file.error = describe(errno);
-            break;
-        }
-        file.text.append(buffer, static_cast<std::size_t>(count));
-    }
-    ::close(fd);
+// The file's text; a missing file is an empty one.
+files::FileBytes loadText(const fs::path& path) {
+    constexpr std::size_t kLargestSettingsFile = 16u << 20;
+    files::FileBytes file = files::readWholeFile(path, kLargestSettingsFile);
+    if (file.missing)
+        file.error.clear();
+    if (file.tooLarge)
+        file.error = "it is too large to be a settings file";
     return file;
-}
-
-bool writeAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t count = ::write(fd, text.data(), text.size());
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return false;
-        text.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
-}
-
-// Writes TEXT to a new file beside TARGET and renames it over TARGET, so a
-// reader sees either the old file or the new one, never half of either.
-// Returns an empty string on success, else the reason.
-std::string replaceFile(const fs::path& target, const std::string& text, mode_t mode) {
-    std::string pattern = target.string() + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        return "cannot create a file beside " + target.string() + ": " + describe(errno);
-    int error = 0;
-    if (!writeAll(fd, text) || ::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(pattern.c_str());
-        return "cannot write " + pattern + ": " + describe(error);
-    }
-    if (::rename(pattern.c_str(), target.c_str()) != 0) {
-        const int renameError = errno;
-        ::unlink(pattern.c_str());
-        return "cannot replace " + target.string() + ": " + describe(renameError);
-    }
-    return {};
-}
-
-// A link to the settings file stays a link: the file it points at is replaced.
-fs::path resolvedTarget(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_symlink(path, error))
-        return path;
-    const auto target = fs::weakly_canonical(path, error);
-    return error ? path : target;
 }
 
 std::optional<std::string> environment(const char* name) {
@@ -293,7 +221,7 @@ std::optional<std::string> SettingsFile::read(std::string_view key) const {
     const auto file = loadText(path_);
     if (!file.error.empty())
         return std::nullopt;
-    const auto lines = splitLines(file.text);
+    const auto lines = splitLines(file.bytes);
     const auto found = findKey(lines, key);
     if (found.matches.empty())
         return std::nullopt;
@@ -309,18 +237,20 @@ bool SettingsFile::write(std::string_view key, std::string_view value) {
         return fail("the setting name \"" + std::string(key) + "\" is not plain text");
     if (!isPlainValue(value))
         return fail("the value of " + std::string(key) + " is not plain text");
-    const auto target = resolvedTarget(path_);
-    const auto current = loadText(target);
+    const auto current = loadText(path_);
     if (!current.error.empty())
-        return fail("cannot read " + target.string() + ": " + current.error);
+        return fail("cannot read " + path_.string() + ": " + current.error);
     std::error_code folderError;
-    if (!target.parent_path().empty())
-        fs::create_directories(target.parent_path(), folderError);
+    if (!path_.parent_path().empty())
+        fs::create_directories(path_.parent_path(), folderError);
     if (folderError)
-        return fail("cannot create the folder " + target.parent_path().string() + ": " +
+        return fail("cannot create the folder " + path_.parent_path().string() + ": " +
                     folderError.message());
-    const auto error = replaceFile(target, withSetting(current.text, key, value), current.mode);
-    return error.empty() || fail(error);
+    // Saved safely and forced to the disk: a link stays a link, the
+    // permissions stay, and a failed write leaves the old file.
+    const auto error = files::saveWholeFile(path_, withSetting(current.bytes, key, value),
+                                            files::Durability::Synced);
+    return !error || fail("cannot save " + path_.string() + ": " + *error);
 }
 
 bool SettingsFile::fail(std::string message) {

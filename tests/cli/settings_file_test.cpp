@@ -69,7 +69,7 @@ TEST(SettingsFile, RefusesAWriteAndLosesNothing) {
     // clang-format off
     const struct { Files files; std::string key, value, error; } rows[] = {
         {{{"Vornik", "[Settings]\n"}}, kKey, "0", "/Vornik/Vornik.conf: Not a directory"},
-        {{{kConf + "/x", ""}}, kKey, "0", "/Vornik/Vornik.conf: Is a directory"},
+        {{{kConf + "/x", ""}}, kKey, "0", "/Vornik/Vornik.conf: it is a folder"},
         {good, "A b", "0", "the setting name \"A b\" is not plain text"},
         {good, kKey, "0\n[X]", kNotPlain}, {good, kKey, "1,2", kNotPlain}, {good, kKey, "\"1\"", kNotPlain},
         {good, kKey, " 1", kNotPlain}, {good, kKey, "\x7f", kNotPlain}, {good, kKey, "\xe9", kNotPlain},

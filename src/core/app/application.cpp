@@ -45,8 +45,9 @@ Application::~Application() = default;
 
 void Application::startUp() {
     state_.ProgramDirectory = options_.programDirectory;
-    removeTempMetafile(state_.TempMetafilePath);
-    state_.TempMetafilePath = makeTempMetafileName(options_.programDirectory);
+    tempMetafile_ = TempMetafile::make(options_.programDirectory);
+    state_.TempMetafilePath = tempMetafile_.path();
+    state_.TempMetafileFailure = tempMetafile_.failure();
     state_.BuildSuppressed = false;
     state_.SymbolBuilt = false;
     state_.DecimalSeparator = localeDecimalSeparator();
@@ -99,7 +100,7 @@ bool Application::shutDown(bool askAboutUnsavedChanges) {
     host_.writeSetting(kShowWordWarningKey, state_.ShowWordWarning ? "-1" : "0");
     if (askAboutUnsavedChanges && querySaveChanges && !querySaveChanges(*this))
         return false;
-    removeTempMetafile(state_.TempMetafilePath);
+    tempMetafile_.remove();
     return true;
 }
 

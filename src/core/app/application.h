@@ -8,6 +8,7 @@
 #include "core/app/image_conversion.h"
 #include "core/app/job.h"
 #include "core/app/run_state.h"
+#include "core/app/temp_metafile.h"
 #include "core/linear/pattern_tables.h"
 #include "core/render/measurements_panel.h"
 #include "core/twod/pdf417_load_tables.h"
@@ -86,8 +87,8 @@ public:
     // Cancel, rejected messages); the command line's exit status uses it.
     int buildsWithoutSymbol() const { return buildsWithoutSymbol_; }
 
-    // File operations (saving a symbol, ...) that failed since start; each
-    // failure has been told to the user.
+    // File operations (saving a symbol, ...) that failed since start, and
+    // commands abandoned for want of memory; each has been told to the user.
     int failedFileOperations() const { return failedFileOperations_; }
     void countFailedFileOperation() { ++failedFileOperations_; }
 
@@ -120,6 +121,7 @@ private:
     StartupOptions options_;
     Job job_;
     RunState state_;
+    TempMetafile tempMetafile_;
     DimensionBoxes boxes_;
     BuilderTable builders_;
     linear::PatternTables patternTables_;

@@ -4,13 +4,18 @@
 #include "core/app/ascii_case.h"
 #include "core/app/image_conversion.h"
 #include "core/app/program_texts.h"
+#include "core/files/file_io.h"
+#include "core/files/safe_output.h"
 
 #include <filesystem>
-#include <system_error>
+#include <optional>
 
 namespace vornik {
 
 namespace {
+
+// Far beyond any picture the program draws.
+constexpr std::size_t kLargestMetafile = 64u << 20;
 
 SaveOutcome fail(Application& app, std::string text) {
     app.host().showMessage({.title = std::string(kProgramTitle),
@@ -54,12 +59,21 @@ SaveOutcome saveBarCode(Application& app) {
     const std::string& destination = state.BarcodeSavePath;
     if (const auto format = imageFormatFor(extensionOf(destination)))
         return convert(app, *format);
-    std::error_code error;
-    std::filesystem::copy_file(state.TempMetafilePath, destination,
-                               std::filesystem::copy_options::overwrite_existing, error);
-    if (error)
-        return fail(app, "The bar code could not be saved to " + destination + ": " +
-                             error.message() + ".");
+    // The metafile is copied whole and replaces an old file only once it is
+    // written, so a failed save keeps what was there.
+    const files::FileBytes metafile =
+        files::readWholeFile(state.TempMetafilePath, kLargestMetafile);
+    std::optional<std::string> reason =
+        metafile.tooLarge ? std::optional<std::string>("the temporary file is too large")
+                          : std::nullopt;
+    if (!reason && !metafile.error.empty())
+        reason =
+            "the temporary file " + state.TempMetafilePath + " cannot be read: " + metafile.error;
+    if (!reason)
+        reason = files::saveWholeFile(destination, metafile.bytes);
+    if (reason)
+        return fail(app,
+                    "The bar code could not be saved to " + destination + ": " + *reason + ".");
     return SaveOutcome::Saved;
 }
 

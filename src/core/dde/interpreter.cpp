@@ -1,8 +1,12 @@
 #include "core/dde/interpreter.h"
 
 #include "core/app/application.h"
+#include "core/app/program_texts.h"
 #include "core/dde/command_call.h"
 #include "core/dde/execute_string.h"
+
+#include <new>
+#include <string>
 
 namespace vornik::dde {
 
@@ -52,6 +56,30 @@ bool runCommand(Application& app, std::string_view command) {
     return entry->handler(call);
 }
 
+// The command as the user is told of it: a huge one is cut short.
+std::string shownCommand(std::string_view command) {
+    constexpr std::size_t kLongestShown = 60;
+    if (command.size() <= kLongestShown)
+        return std::string(command);
+    return std::string(command.substr(0, kLongestShown)) + "...";
+}
+
+// Running out of memory abandons the one command: it is told like a failed
+// save, and the commands after it still run.
+bool runGuarded(Application& app, std::string_view command) {
+    try {
+        return runCommand(app, command);
+    } catch (const std::bad_alloc&) {
+        app.host().showMessage({.title = std::string(kProgramTitle),
+                                .text = "There was not enough memory to carry out " +
+                                        shownCommand(command) + "; it was abandoned.",
+                                .icon = MessageIcon::Exclamation,
+                                .buttons = MessageButtons::Ok});
+        app.countFailedFileOperation();
+        return false;
+    }
+}
+
 } // namespace
 
 bool Interpreter::Execute(std::string_view executeString) {
@@ -61,7 +89,7 @@ bool Interpreter::Execute(std::string_view executeString) {
          command = nextCommand(remainder)) {
         // Automated use never sees the paste advice.
         app_.state().WordWarningDone = true;
-        if (!runCommand(app_, command))
+        if (!runGuarded(app_, command))
             acknowledged = false;
     }
     return acknowledged;

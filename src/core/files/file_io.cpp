@@ -1,91 +1,82 @@
 #include "core/files/file_io.h"
 
+#include "core/files/safe_output.h"
+
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vornik::files {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string lastSystemError() {
-    return std::strerror(errno);
+bool holdsNul(const std::string& path) {
+    return path.find('\0') != std::string::npos;
 }
 
-// A name beside PATH that no other file has, for writing before replacing.
-fs::path siblingName(const fs::path& path) {
-    fs::path candidate = path;
-    for (int attempt = 0;; ++attempt) {
-        candidate = path;
-        candidate += ".vornik-new" + (attempt == 0 ? std::string() : std::to_string(attempt));
-        std::error_code ignored;
-        if (!fs::exists(candidate, ignored))
-            return candidate;
+// Why a file of this kind cannot be read as a document.
+std::string notAFileReason(mode_t mode) {
+    if (S_ISDIR(mode))
+        return "it is a folder";
+    if (S_ISFIFO(mode))
+        return "it is a pipe, not a file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "it is a device, not a file";
+    return "it is not a regular file";
+}
+
+// Fills BYTES from the open file's start.
+bool readExactly(int descriptor, std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = ::read(descriptor, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        done += static_cast<std::size_t>(count);
     }
+    return true;
 }
 
 } // namespace
 
+// Opened without blocking, so that a pipe or a device never stalls the run;
+// only a regular file is read.
 FileBytes readWholeFile(const std::string& path, std::size_t maxBytes) {
     FileBytes result;
-    std::error_code error;
-    if (fs::is_directory(path, error)) {
-        result.error = "it is a folder";
+    if (holdsNul(path)) {
+        result.error = "the file name holds a NUL character";
         return result;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.error = lastSystemError();
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        result.missing = errno == ENOENT;
+        result.error = std::strerror(errno);
         return result;
     }
-    in.seekg(0, std::ios::end);
-    const auto length = static_cast<std::streamoff>(in.tellg());
-    if (length < 0) {
-        result.error = "its length cannot be read";
-        return result;
-    }
-    if (static_cast<std::uintmax_t>(length) > maxBytes) {
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        result.error = std::strerror(errno);
+    else if (!S_ISREG(status.st_mode))
+        result.error = notAFileReason(status.st_mode);
+    else if (static_cast<std::uintmax_t>(status.st_size) > maxBytes)
         result.tooLarge = true;
-        return result;
+    if (result.error.empty() && !result.tooLarge) {
+        result.bytes.resize(static_cast<std::size_t>(status.st_size));
+        if (!readExactly(descriptor, result.bytes)) {
+            result.bytes.clear();
+            result.error = "it could not be read to its end";
+        }
     }
-    in.seekg(0);
-    result.bytes.resize(static_cast<std::size_t>(length));
-    if (!in.read(result.bytes.data(), length)) {
-        result.bytes.clear();
-        result.error = "it could not be read to its end";
-    }
+    ::close(descriptor);
     return result;
 }
 
 std::optional<std::string> replaceFile(const std::string& path, std::string_view bytes) {
-    if (path.empty())
-        return "no file name was given";
-    const fs::path target(path);
-    const fs::path fresh = siblingName(target);
-    {
-        std::ofstream out(fresh, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return lastSystemError();
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(fresh, ignored);
-            return "the file could not be written to its end";
-        }
-    }
-    std::error_code error;
-    fs::rename(fresh, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(fresh, ignored);
-        return error.message();
-    }
-    return std::nullopt;
+    return saveWholeFile(path, bytes);
 }
 
 std::string fileFailureText(std::string_view path, std::string_view reason) {

@@ -11,16 +11,18 @@ namespace vornik::files {
 struct FileBytes {
     std::string bytes;
     std::string error;     // empty when the file was read
+    bool missing = false;  // there is no file of that name (error says so too)
     bool tooLarge = false; // longer than the limit asked for; bytes left empty
 };
 
-// Reads a whole file as bytes, nothing converted. A file longer than
-// maxBytes is not read at all, so a huge file costs nothing.
+// Reads a whole file as bytes, nothing converted. Only a regular file is
+// read: a pipe, a device or a folder is refused with the reason, never
+// waited on. A file longer than maxBytes is not read at all, so a huge file
+// costs nothing.
 [[nodiscard]] FileBytes readWholeFile(const std::string& path, std::size_t maxBytes);
 
-// Replaces a file with BYTES in one step: they are written to a fresh file
-// beside it, which then takes its name, so that a failed write leaves the
-// old file as it was. The reason on failure, nullopt on success.
+// Replaces a file with BYTES in one step, as SafeOutput does: a failed write
+// leaves the old file as it was. The reason on failure, nullopt on success.
 [[nodiscard]] std::optional<std::string> replaceFile(const std::string& path,
                                                      std::string_view bytes);
 

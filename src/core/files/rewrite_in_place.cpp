@@ -1,6 +1,7 @@
 #include "core/files/rewrite_in_place.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +9,10 @@
 
 namespace vornik::files {
 
+namespace {
+
 std::FILE* openInPlace(const std::filesystem::path& path) {
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (descriptor < 0)
         return nullptr;
     std::FILE* stream = ::fdopen(descriptor, "wb");
@@ -35,6 +38,8 @@ bool closeInPlace(std::FILE* stream) {
         errno = reason;
     return written && closed;
 }
+
+} // namespace
 
 std::optional<std::string> writeWholeFileInPlace(const std::filesystem::path& path,
                                                  std::string_view bytes) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/safe_output.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -9,34 +11,23 @@
 
 namespace vornik::exporting {
 
-// A file opened for writing that is removed again unless it is finished:
-// a writer that fails leaves nothing half-written behind. A file that could
-// not be opened is never removed (it may be someone else's).
+// The file a raster writer writes: it replaces the destination only once it
+// is finished, so a writer that fails (a full disk, a size limit) leaves the
+// old file of that name as it was and nothing half-written beside it.
 class OutputFile {
 public:
-    explicit OutputFile(std::filesystem::path path) : path_(std::move(path)) {}
-    ~OutputFile();
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
+    explicit OutputFile(std::filesystem::path path) : output_(std::move(path)) {}
 
-    // How the writer goes through the file: from start to end, or also
-    // seeking back and reading what it wrote.
-    enum class Access { Sequential, Random };
-
-    // Creates the file or opens it to be written over; the reason when it
-    // cannot. A file written sequentially is rewritten in place.
-    [[nodiscard]] std::optional<std::string> open(Access access = Access::Sequential);
-    [[nodiscard]] std::FILE* stream() const { return stream_; }
-    // Flushes and closes the file and keeps it; the reason when the data
-    // did not reach it.
-    [[nodiscard]] std::optional<std::string> finish();
+    // Prepares the file; the reason when it cannot be written.
+    [[nodiscard]] std::optional<std::string> open() { return output_.open(); }
+    // Open for reading too: a writer may seek back and read what it wrote.
+    [[nodiscard]] std::FILE* stream() const { return output_.stream(); }
+    // Makes what was written the destination's content; the reason when
+    // the data did not all reach it.
+    [[nodiscard]] std::optional<std::string> finish() { return output_.commit(); }
 
 private:
-    std::filesystem::path path_;
-    std::FILE* stream_ = nullptr;
-    bool inPlace_ = false;
-    bool opened_ = false;
-    bool finished_ = false;
+    files::SafeOutput output_;
 };
 
 // Writes BYTES as the whole content of PATH; the reason when it cannot.

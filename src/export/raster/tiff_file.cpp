@@ -99,7 +99,7 @@ struct OpenOptionsDeleter {
 std::optional<std::string> writeTiffFile(const PixelImage& image, const RasterOptions& options,
                                          const std::filesystem::path& path) {
     OutputFile file(path);
-    if (auto reason = file.open(OutputFile::Access::Random)) // libtiff may read back what it wrote
+    if (auto reason = file.open()) // libtiff may read back what it wrote
         return reason;
     std::string reason;
     std::unique_ptr<TIFFOpenOptions, OpenOptionsDeleter> openOptions(TIFFOpenOptionsAlloc());
@@ -115,8 +115,8 @@ std::optional<std::string> writeTiffFile(const PixelImage& image, const RasterOp
     }
     setFields(tiff, image, options);
     const bool written = writeRows(tiff, image);
-    TIFFClose(tiff);
-    if (!written)
+    TIFFClose(tiff); // writes the directory: a failure there is reported as any other
+    if (!written || !reason.empty())
         return reason.empty() ? "libtiff could not write the image" : reason;
     return file.finish();
 }

@@ -53,6 +53,8 @@ TEST(Application, StartUpAndResetJob) {
     }
 }
 
+// The temporary metafile lives in a folder of its own that no other user may
+// enter, made for each run; the run's end removes both.
 TEST(Application, TemporaryMetafileAndShutDown) {
     const vornik::testing::TempFolder folder;
     const char* saved = std::getenv("TMPDIR");
@@ -62,12 +64,13 @@ TEST(Application, TemporaryMetafileAndShutDown) {
     Application app{host, StartupOptions{.programDirectory = folder.path() / "program"}};
     app.startUp();
     const fs::path name = app.state().TempMetafilePath;
-    EXPECT_EQ(name.parent_path(), folder.path());
+    EXPECT_EQ(name.parent_path().parent_path(), folder.path());
+    EXPECT_EQ(name.filename().string(), name.parent_path().filename().string() + ".WMF");
     EXPECT_EQ(name.filename().string().substr(0, 3), "VKT");
-    EXPECT_EQ(name.extension(), ".WMF");
-    EXPECT_TRUE(fs::is_empty(folder.path())); // the name is reserved, then freed again
+    EXPECT_EQ(fs::status(name.parent_path()).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(fs::symlink_status(name).type(), fs::file_type::regular); // reserved at once
+    EXPECT_EQ(fs::status(name).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
-    std::ofstream{name} << "metafile";
     app.state().ShowWordWarning = false;
     app.querySaveChanges = [](Application&) { return false; };
     EXPECT_FALSE(app.shutDown(true)); // the user cancelled: still running
@@ -76,11 +79,26 @@ TEST(Application, TemporaryMetafileAndShutDown) {
     app.state().ShowWordWarning = true;
     EXPECT_TRUE(app.shutDown(false)); // not asked
     EXPECT_EQ(host.settings["ShowWordWarning"], "-1");
-    EXPECT_FALSE(fs::exists(name));
+    EXPECT_TRUE(fs::is_empty(folder.path()));
 
+    // No temporary directory: a private folder beside the program, one for
+    // each run; with neither, no file and the reason why.
     ::setenv("TMPDIR", (folder.path() / "missing").c_str(), 1);
     app.ResetJob();
-    EXPECT_EQ(fs::path(app.state().TempMetafilePath), folder.path() / "program" / "~vorniktmp.wmf");
+    EXPECT_EQ(app.state().TempMetafilePath, "");
+    EXPECT_EQ(app.state().TempMetafileFailure,
+              "no private folder could be made in the temporary directory or beside the "
+              "program: No such file or directory");
+    fs::create_directory(folder.path() / "program");
+    app.ResetJob();
+    Application other{host, StartupOptions{.programDirectory = folder.path() / "program"}};
+    other.startUp();
+    for (const fs::path fallback : {app.state().TempMetafilePath, other.state().TempMetafilePath}) {
+        EXPECT_EQ(fallback.filename(), "~vorniktmp.wmf");
+        EXPECT_EQ(fallback.parent_path().parent_path(), folder.path() / "program");
+        EXPECT_TRUE(fs::exists(fallback));
+    }
+    EXPECT_NE(app.state().TempMetafilePath, other.state().TempMetafilePath);
     savedValue ? ::setenv("TMPDIR", savedValue->c_str(), 1) : ::unsetenv("TMPDIR");
 }
 

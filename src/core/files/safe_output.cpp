@@ -1,0 +1,282 @@
+#include "core/files/safe_output.h"
+
+#include "core/files/interrupt_cleanup.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace vornik::files {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Links are followed at most this often, as the system itself does.
+constexpr int kMostLinks = 40;
+// A file written in place keeps a copy of its old bytes; a larger one is
+// not written in place at all.
+constexpr std::size_t kLargestKeptCopy = 256u << 20;
+
+std::string reasonOf(int error) {
+    return error != 0 ? std::strerror(error) : "the data did not reach the file";
+}
+
+// The permissions a new file gets: everything the umask leaves of rw-rw-rw-.
+mode_t newFileMode() {
+    static const mode_t mask = [] {
+        const mode_t current = ::umask(022);
+        ::umask(current);
+        return current;
+    }();
+    return 0666 & ~mask;
+}
+
+struct Resolved {
+    fs::path path;
+    std::optional<struct stat> status; // nullopt when nothing is there yet
+    int error = 0;
+};
+
+// PATH with every link followed to the name that really holds the file; the
+// last name may not exist yet (a link to a file still to be made).
+Resolved followLinks(fs::path path) {
+    for (int hop = 0; hop <= kMostLinks; ++hop) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0)
+            return {path, std::nullopt, errno == ENOENT ? 0 : errno};
+        if (!S_ISLNK(status.st_mode))
+            return {path, status, 0};
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (length < 0)
+            return {path, std::nullopt, errno};
+        const fs::path next(std::string(target, static_cast<std::size_t>(length)));
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return {path, std::nullopt, ELOOP};
+}
+
+bool writeAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(descriptor, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+// The whole content of an open file, or nullopt (errno set) when it cannot be
+// read or is too large to keep.
+std::optional<std::string> readAll(int descriptor, off_t size) {
+    if (size < 0 || static_cast<std::uint64_t>(size) > kLargestKeptCopy) {
+        errno = EFBIG;
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count =
+            ::pread(descriptor, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return std::nullopt;
+        done += static_cast<std::size_t>(count);
+    }
+    return bytes;
+}
+
+// The fresh file takes the old one's owner and permissions. Owner first:
+// changing it clears the set-id bits that the permissions then put back.
+void copyOwnership(int descriptor, const std::optional<struct stat>& old) {
+    if (!old) {
+        ::fchmod(descriptor, newFileMode());
+        return;
+    }
+    if (old->st_uid != ::geteuid() || old->st_gid != ::getegid())
+        (void)::fchown(descriptor, old->st_uid, old->st_gid); // not ours to give: kept as made
+    ::fchmod(descriptor, old->st_mode & 07777);
+}
+
+std::FILE* streamOf(int descriptor, const char* mode) {
+    std::FILE* stream = ::fdopen(descriptor, mode);
+    if (stream == nullptr) {
+        const int reason = errno;
+        ::close(descriptor);
+        errno = reason;
+    }
+    return stream;
+}
+
+// Flushes and closes STREAM; false, with errno set, when any byte did not
+// reach the file.
+bool closeWritten(std::FILE* stream, Durability durability) {
+    errno = 0;
+    bool written = std::fflush(stream) == 0 && std::ferror(stream) == 0;
+    if (written && durability == Durability::Synced)
+        written = ::fsync(::fileno(stream)) == 0;
+    const int reason = errno;
+    const bool closed = std::fclose(stream) == 0;
+    if (!written)
+        errno = reason;
+    return written && closed;
+}
+
+} // namespace
+
+SafeOutput::SafeOutput(fs::path path, Durability durability)
+    : requested_(std::move(path)), durability_(durability) {}
+
+SafeOutput::~SafeOutput() {
+    if (!committed_)
+        discard();
+}
+
+std::optional<std::string> SafeOutput::open() {
+    if (requested_.empty())
+        return "no file name was given";
+    if (requested_.native().find('\0') != std::string::npos)
+        return "the file name holds a NUL character";
+    const Resolved resolved = followLinks(requested_);
+    if (resolved.error != 0)
+        return reasonOf(resolved.error);
+    target_ = resolved.path;
+    if (resolved.status && S_ISDIR(resolved.status->st_mode))
+        return "it is a folder";
+    if (resolved.status &&
+        (S_ISCHR(resolved.status->st_mode) || S_ISFIFO(resolved.status->st_mode))) {
+        mode_ = Mode::InPlaceDevice;
+        return openInPlace(false);
+    }
+    if (resolved.status && !S_ISREG(resolved.status->st_mode))
+        return "it is not a regular file";
+
+    std::string pattern = target_.string() + ".vornik-XXXXXX";
+    const int descriptor = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (descriptor < 0) {
+        const int folderError = errno;
+        // A file the user may write in a folder that takes no new file.
+        if (resolved.status && (folderError == EACCES || folderError == EPERM)) {
+            mode_ = Mode::InPlaceRestoring;
+            return openInPlace(true);
+        }
+        return "no file can be made in its folder: " + reasonOf(folderError);
+    }
+    sibling_ = pattern;
+    cleanup_ = RemovalOnInterrupt(sibling_);
+    copyOwnership(descriptor, resolved.status);
+    stream_ = streamOf(descriptor, "w+b");
+    if (stream_ == nullptr)
+        return reasonOf(errno);
+    return std::nullopt;
+}
+
+// A device or pipe is written as it is; a pipe that no one reads is refused
+// rather than waited on. A regular file is truncated only once its old
+// content is safe in memory.
+std::optional<std::string> SafeOutput::openInPlace(bool keepOldBytes) {
+    const int flags = keepOldBytes ? O_RDWR | O_NOFOLLOW : O_WRONLY | O_NONBLOCK | O_NOCTTY;
+    const int descriptor = ::open(target_.c_str(), flags | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno == ENXIO ? "it is a pipe that no program reads from" : reasonOf(errno);
+    if (!keepOldBytes) {
+        ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+        stream_ = streamOf(descriptor, "wb");
+        return stream_ != nullptr ? std::nullopt : std::optional(reasonOf(errno));
+    }
+    struct stat status {};
+    std::optional<std::string> old;
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode))
+        old = readAll(descriptor, status.st_size);
+    if (!old || ::ftruncate(descriptor, 0) != 0) {
+        const int reason = errno;
+        ::close(descriptor);
+        return "its folder takes no new file, and the file itself cannot be rewritten safely: " +
+               reasonOf(reason);
+    }
+    oldBytes_ = std::move(*old);
+    restoreOld_ = true;
+    stream_ = streamOf(descriptor, "w+b");
+    return stream_ != nullptr ? std::nullopt : std::optional(reasonOf(errno));
+}
+
+std::optional<std::string> SafeOutput::commit() {
+    if (stream_ == nullptr)
+        return "the file was not opened";
+    if (mode_ == Mode::Replace)
+        return finishReplacement();
+    std::FILE* stream = std::exchange(stream_, nullptr);
+    const bool written = closeWritten(stream, durability_);
+    return finishInPlace(written, errno);
+}
+
+std::optional<std::string> SafeOutput::finishReplacement() {
+    std::FILE* stream = std::exchange(stream_, nullptr);
+    if (!closeWritten(stream, durability_)) {
+        const int reason = errno;
+        discard();
+        return reasonOf(reason);
+    }
+    if (::rename(sibling_.c_str(), target_.c_str()) != 0) {
+        const int reason = errno;
+        discard();
+        return reasonOf(reason);
+    }
+    sibling_.clear();
+    cleanup_.release();
+    committed_ = true;
+    return std::nullopt;
+}
+
+std::optional<std::string> SafeOutput::finishInPlace(bool written, int reason) {
+    if (written) {
+        committed_ = true;
+        restoreOld_ = false;
+        oldBytes_.clear();
+        return std::nullopt;
+    }
+    discard();
+    return reasonOf(reason);
+}
+
+// Leaves the destination as it was before the output was opened.
+void SafeOutput::discard() noexcept {
+    if (stream_ != nullptr)
+        std::fclose(std::exchange(stream_, nullptr));
+    if (!sibling_.empty()) {
+        ::unlink(sibling_.c_str());
+        sibling_.clear();
+        cleanup_.release();
+    }
+    if (!restoreOld_)
+        return;
+    restoreOld_ = false;
+    const int descriptor = ::open(target_.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    if (writeAll(descriptor, oldBytes_))
+        (void)::ftruncate(descriptor, static_cast<off_t>(oldBytes_.size()));
+    ::close(descriptor);
+}
+
+std::optional<std::string> saveWholeFile(const fs::path& path, std::string_view bytes,
+                                         Durability durability) {
+    SafeOutput output(path, durability);
+    if (auto reason = output.open())
+        return reason;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), output.stream()) != bytes.size()) {
+        const int reason = errno;
+        return reasonOf(reason); // the output is discarded as it goes
+    }
+    return output.commit();
+}
+
+} // namespace vornik::files
