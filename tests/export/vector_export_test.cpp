@@ -2,6 +2,7 @@
 // Ghostscript and Qt's SVG renderer, and decoded.
 
 #include "export_support.h"
+#include "support/outside_program.h"
 #include "support/temp_folder.h"
 
 #include <QSvgRenderer>
@@ -71,6 +72,7 @@ std::string documentText(const fs::path& file) {
 // states, the picture at that size, what ZXing reads and the text that stays
 // text. A PDF page is kept in whole points: up to a point more each way.
 TEST(VectorExportTest, EpsSvgAndPdfAreTrueSizeAndReadBack) {
+    ASSERT_EQ(testing::missingProgram(testing::OutsideProgram::Ghostscript), "");
     const testing::TempFolder folder;
     for (const char* extension : {"Eps", "svg", "pdf"}) {
         for (const SymbolRow& row : kSymbols) {

@@ -3,6 +3,7 @@
 // ImageMagick makes is read back by ZXing.
 
 #include "export_support.h"
+#include "support/outside_program.h"
 #include "support/temp_folder.h"
 
 #include <filesystem>
@@ -24,8 +25,9 @@ std::string decodeFile(const fs::path& png) {
 TEST(WmfInterchangeTest, OtherProgramsOpenWhatWeSave) {
     const char* wmf2svg = "/usr/bin/wmf2svg";
     const char* convert = "/usr/bin/convert";
-    if (!fs::exists(wmf2svg) || !fs::exists(convert))
-        GTEST_SKIP() << "libwmf-bin and imagemagick are needed";
+    for (const auto program :
+         {testing::OutsideProgram::Wmf2svg, testing::OutsideProgram::ImageMagickWmf})
+        ASSERT_EQ(testing::missingProgram(program), "");
     const struct {
         const char* name;
         const char* commands;

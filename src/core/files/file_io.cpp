@@ -76,7 +76,7 @@ FileBytes readWholeFile(const std::string& path, std::size_t maxBytes) {
 }
 
 std::optional<std::string> replaceFile(const std::string& path, std::string_view bytes) {
-    return saveWholeFile(path, bytes);
+    return saveWholeFile(path, bytes, Durability::Synced);
 }
 
 std::string fileFailureText(std::string_view path, std::string_view reason) {

@@ -21,8 +21,10 @@ struct FileBytes {
 // costs nothing.
 [[nodiscard]] FileBytes readWholeFile(const std::string& path, std::size_t maxBytes);
 
-// Replaces a file with BYTES in one step, as SafeOutput does: a failed write
-// leaves the old file as it was. The reason on failure, nullopt on success.
+// Replaces a document the user keeps (a configuration, a bar pattern file)
+// with BYTES in one step, as SafeOutput does, forced out to the disk: a
+// failed write leaves the old file as it was. The reason on failure, nullopt
+// on success.
 [[nodiscard]] std::optional<std::string> replaceFile(const std::string& path,
                                                      std::string_view bytes);
 

@@ -7,12 +7,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace vornik::files {
 
 // Whether a finished file is forced out to the disk before it takes its
-// name: worth it for a small file the user keeps (the settings), not for
-// every label of a batch.
+// name: worth it for a small document the user keeps (the settings, a
+// configuration), not for every label of a batch.
 enum class Durability { Ordinary, Synced };
 
 // An output that replaces its file only when it is whole. What is written
@@ -46,11 +47,11 @@ public:
     [[nodiscard]] std::optional<std::string> commit();
 
 private:
-    enum class Mode { Replace, InPlaceDevice, InPlaceRestoring };
-
-    std::optional<std::string> openReplacement(int folderError);
-    std::optional<std::string> openInPlace(bool keepOldBytes);
+    std::optional<std::string> openReplacement(const std::optional<struct stat>& old);
+    std::optional<std::string> openDevice();
+    std::optional<std::string> openRewriting();
     std::optional<std::string> finishReplacement();
+    bool takeTargetName();
     std::optional<std::string> finishInPlace(bool written, int reason);
     void discard() noexcept;
 
@@ -58,10 +59,11 @@ private:
     std::filesystem::path target_; // the destination with every link followed
     std::string sibling_;          // the fresh file, while it has no name of its own
     std::string oldBytes_;         // for putting back a file written in place
+    bool replacesOld_ = false;     // a file of the destination's name is there
     bool restoreOld_ = false;      // the file was cut: its old bytes go back unless committed
     RemovalOnInterrupt cleanup_;   // the fresh file goes if the program is stopped
     Durability durability_;
-    Mode mode_ = Mode::Replace;
+    bool inPlace_ = false; // a device, or a file its folder gives no sibling
     std::FILE* stream_ = nullptr;
     bool committed_ = false;
 };

@@ -1,4 +1,5 @@
 #include "core/render/placeable_wmf.h"
+#include "support/outside_program.h"
 #include "support/temp_folder.h"
 
 #include <cstdlib>
@@ -84,8 +85,7 @@ TEST(PlaceableWmfBytes, LaysOutEveryRecordAsWindowsDoes) {
 // header, the bars their 200 : 100 : 400 widths, and the text is there.
 TEST(PlaceableWmfBytes, IsReadByLibwmf) {
     const char* const program = "/usr/bin/wmf2svg";
-    if (!std::filesystem::exists(program))
-        GTEST_SKIP() << program << " is not installed (Debian package libwmf-bin)";
+    ASSERT_EQ(testing::missingProgram(testing::OutsideProgram::Wmf2svg), "");
     const Metafile picture{
         {op::SetWindowOrg{0, 0}, op::SetWindowExt{4000, -2000},
          op::CreatePen{{kPenInsideFrame, 1, kBlack}}, op::CreateBrush{}, op::SelectObject{0},

@@ -234,7 +234,9 @@ TEST_P(RasterUnwritable, ReportsTheSystemReasonAndLeavesNoFile) {
     const TempFolder folder;
     const auto path = folder.path() / "missing" / "symbol.img";
     EXPECT_EQ(writeRasterFile(GetParam(), picture(fewColourPixels()), depth(24), path),
-              "The file " + path.string() + " could not be written: No such file or directory.");
+              "The file " + path.string() +
+                  " could not be written: no file can be made in its folder: No such file or "
+                  "directory.");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
 }
 

@@ -1,6 +1,7 @@
 #include "read_back.h"
 
 #include "export/export_support.h"
+#include "support/outside_program.h"
 #include "support/temp_folder.h"
 
 #include <array>
@@ -180,7 +181,8 @@ ReadBack readGif(const std::filesystem::path& path) {
 
 // Size and pixels of the binary PPM a command prints: ImageMagick's convert
 // (told the format, which a TGA file does not announce) or a netpbm reader.
-ReadBack readPpmFrom(const std::string& command) {
+// A reader that is not there says which package brings it.
+ReadBack readPpmFrom(const std::string& command, OutsideProgram reader) {
     ReadBack result;
     const std::string ppm = exporting::outputOf(command);
     int maximum = 0;
@@ -188,7 +190,8 @@ ReadBack readPpmFrom(const std::string& command) {
     if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &result.width, &result.height, &maximum,
                     &headerLength) != 3 ||
         maximum != 255) {
-        result.error = command + " cannot read the file";
+        const std::string missing = missingProgram(reader);
+        result.error = missing.empty() ? command + " cannot read the file" : missing;
         return result;
     }
     for (std::size_t at = static_cast<std::size_t>(headerLength) + 1; at + 2 < ppm.size(); at += 3)
@@ -204,7 +207,7 @@ ReadBack readPpmFrom(const std::string& command) {
 }
 
 ReadBack readBmp(const std::filesystem::path& path) {
-    ReadBack result = readPpmFrom(imageMagick("bmp", path));
+    ReadBack result = readPpmFrom(imageMagick("bmp", path), OutsideProgram::ImageMagick);
     const std::string file = readFile(path);
     if (file.size() < 54)
         return result;
@@ -218,7 +221,7 @@ ReadBack readBmp(const std::filesystem::path& path) {
 // frame's number of components, the first value of the first quantisation
 // table and the JFIF density.
 ReadBack readJpeg(const std::filesystem::path& path) {
-    ReadBack result = readPpmFrom(imageMagick("jpeg", path));
+    ReadBack result = readPpmFrom(imageMagick("jpeg", path), OutsideProgram::ImageMagick);
     const std::string file = readFile(path);
     int components = 0, table = 0;
     for (std::size_t at = 2; at + 4 <= file.size() && file[at] == '\xFF';) {
@@ -239,7 +242,7 @@ ReadBack readJpeg(const std::filesystem::path& path) {
 }
 
 ReadBack readTga(const std::filesystem::path& path) {
-    ReadBack result = readPpmFrom(imageMagick("tga", path));
+    ReadBack result = readPpmFrom(imageMagick("tga", path), OutsideProgram::ImageMagick);
     const std::string file = readFile(path);
     if (file.size() < 44)
         return result;
@@ -253,7 +256,8 @@ ReadBack readTga(const std::filesystem::path& path) {
 // netpbm, not ImageMagick: ImageMagick takes a set bit of a 1-bit PCX for
 // black, where the header palette and other readers take it for white.
 ReadBack readPcx(const std::filesystem::path& path) {
-    ReadBack result = readPpmFrom("/usr/bin/pcxtoppm '" + path.string() + "'");
+    ReadBack result =
+        readPpmFrom("/usr/bin/pcxtoppm '" + path.string() + "'", OutsideProgram::Netpbm);
     const std::string file = readFile(path);
     if (file.size() < 128)
         return result;
