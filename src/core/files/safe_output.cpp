@@ -1,6 +1,7 @@
 #include "core/files/safe_output.h"
 
 #include "core/files/interrupt_cleanup.h"
+#include "core/files/spare_file.h"
 
 #include <cerrno>
 #include <climits>
@@ -117,11 +118,24 @@ std::FILE* streamOf(int descriptor, const char* mode) {
     return stream;
 }
 
+// Cuts a file that was written over without being emptied first where the
+// new content ends.
+bool cutWhereWritingStopped(std::FILE* stream) {
+    const int descriptor = ::fileno(stream);
+    const off_t end = ::ftello(stream);
+    struct stat status {};
+    if (end < 0 || ::fstat(descriptor, &status) != 0)
+        return false;
+    return status.st_size == end || ::ftruncate(descriptor, end) == 0;
+}
+
 // Flushes and closes STREAM; false, with errno set, when any byte did not
 // reach the file.
-bool closeWritten(std::FILE* stream, Durability durability) {
+bool closeWritten(std::FILE* stream, Durability durability, bool cutToLength) {
     errno = 0;
     bool written = std::fflush(stream) == 0 && std::ferror(stream) == 0;
+    if (written && cutToLength)
+        written = cutWhereWritingStopped(stream);
     if (written && durability == Durability::Synced)
         written = ::fsync(::fileno(stream)) == 0;
     const int reason = errno;
@@ -161,6 +175,10 @@ std::optional<std::string> SafeOutput::open() {
 }
 
 std::optional<std::string> SafeOutput::openReplacement(const std::optional<struct stat>& old) {
+    if (old) {
+        if (auto spare = takeSpareFile(target_.parent_path()); spare && openSpare(*spare, *old))
+            return std::nullopt;
+    }
     std::string pattern = target_.string() + ".vornik-XXXXXX";
     const int descriptor = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (descriptor < 0) {
@@ -176,6 +194,34 @@ std::optional<std::string> SafeOutput::openReplacement(const std::optional<struc
     copyOwnership(descriptor, old);
     stream_ = streamOf(descriptor, "w+b");
     return stream_ != nullptr ? std::nullopt : std::optional(reasonOf(errno));
+}
+
+// Writes into the spare an earlier save left in this folder, when it is this
+// program's alone (no other link to it); false, the spare removed, when it
+// cannot be used. It is written over from its start and cut on commit.
+bool SafeOutput::openSpare(SpareFile& spare, const struct stat& old) {
+    const int descriptor = ::open(spare.path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+    struct stat status {};
+    const bool usable = descriptor >= 0 && ::fstat(descriptor, &status) == 0 &&
+                        S_ISREG(status.st_mode) && status.st_nlink == 1;
+    if (!usable) {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        ::unlink(spare.path.c_str());
+        return false;
+    }
+    if (status.st_mode != old.st_mode || status.st_uid != old.st_uid || status.st_gid != old.st_gid)
+        copyOwnership(descriptor, old);
+    stream_ = streamOf(descriptor, "w+b"); // fdopen never empties the file
+    if (stream_ == nullptr) {
+        ::unlink(spare.path.c_str());
+        return false;
+    }
+    sibling_ = std::move(spare.path);
+    cleanup_ = std::move(spare.cleanup);
+    replacesOld_ = true;
+    reusesSpare_ = true;
+    return true;
 }
 
 // A device or pipe is written as it is; a pipe that no one reads is refused
@@ -220,13 +266,13 @@ std::optional<std::string> SafeOutput::commit() {
     if (!inPlace_)
         return finishReplacement();
     std::FILE* stream = std::exchange(stream_, nullptr);
-    const bool written = closeWritten(stream, durability_);
+    const bool written = closeWritten(stream, durability_, false);
     return finishInPlace(written, errno);
 }
 
 std::optional<std::string> SafeOutput::finishReplacement() {
     std::FILE* stream = std::exchange(stream_, nullptr);
-    if (!closeWritten(stream, durability_)) {
+    if (!closeWritten(stream, durability_, reusesSpare_)) {
         const int reason = errno;
         discard();
         return reasonOf(reason);
@@ -243,14 +289,15 @@ std::optional<std::string> SafeOutput::finishReplacement() {
 }
 
 // The fresh file takes the destination's name. An old file there is swapped
-// with it and then removed, rather than renamed over: ext4 forces a file
-// renamed over another out to the disk at once, which for a run of labels
-// costs more than drawing them. A file whose safety matters more than that
-// is saved Synced. Where the swap cannot be had, a plain rename does it.
+// with it, rather than renamed over: ext4 forces a file renamed over another
+// out to the disk at once, which for a run of labels costs more than drawing
+// them (a file whose safety matters more is saved Synced). The old file is
+// kept as the spare for the next save. Where the swap cannot be had, a plain
+// rename does it.
 bool SafeOutput::takeTargetName() {
     if (replacesOld_ &&
         ::renameat2(AT_FDCWD, sibling_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) == 0) {
-        ::unlink(sibling_.c_str()); // now the old file
+        keepSpareFile({std::exchange(sibling_, {}), std::move(cleanup_)});
         return true;
     }
     return ::rename(sibling_.c_str(), target_.c_str()) == 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/files/interrupt_cleanup.h"
+#include "core/files/spare_file.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -30,6 +31,8 @@ enum class Durability { Ordinary, Synced };
 // - When the folder takes no new file but the file itself may be written,
 //   it is written in place, and its old bytes are put back if that fails.
 // - A name holding a NUL character is refused.
+// - The old file is kept as the spare that the next save in its folder
+//   writes into (see spare_file.h).
 class SafeOutput {
 public:
     explicit SafeOutput(std::filesystem::path path, Durability durability = Durability::Ordinary);
@@ -48,6 +51,7 @@ public:
 
 private:
     std::optional<std::string> openReplacement(const std::optional<struct stat>& old);
+    bool openSpare(SpareFile& spare, const struct stat& old);
     std::optional<std::string> openDevice();
     std::optional<std::string> openRewriting();
     std::optional<std::string> finishReplacement();
@@ -60,6 +64,7 @@ private:
     std::string sibling_;          // the fresh file, while it has no name of its own
     std::string oldBytes_;         // for putting back a file written in place
     bool replacesOld_ = false;     // a file of the destination's name is there
+    bool reusesSpare_ = false;     // written into the spare of an earlier save
     bool restoreOld_ = false;      // the file was cut: its old bytes go back unless committed
     RemovalOnInterrupt cleanup_;   // the fresh file goes if the program is stopped
     Durability durability_;

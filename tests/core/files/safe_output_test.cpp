@@ -29,6 +29,12 @@ mode_t modeOf(const fs::path& path) {
     return status.st_mode;
 }
 
+ino_t inodeOf(const fs::path& path) {
+    struct stat status {};
+    ::stat(path.c_str(), &status);
+    return status.st_ino;
+}
+
 // A saved file replaces the old one whole, through any link, keeping the
 // old file's permissions; a new one gets the umask's. Nothing else is left
 // in the folder.
@@ -63,8 +69,40 @@ TEST(SafeOutput, ReplacesTheFileThroughLinksKeepingItsPermissions) {
         EXPECT_TRUE(S_ISLNK(modeOf(saved)) == (*row.link != '\0'));
         auto expected = before;
         expected.insert(row.name);
+        removeSpareFile(); // the old version, kept for the next save
         EXPECT_EQ(namesIn(folder.path()), expected);
     }
+}
+
+// The old version of a replaced file becomes the spare that the next save in
+// the folder writes into, cut to its new length: a run of saves swaps the
+// same two files. A spare with another link to it is someone's file still,
+// and is never written into.
+TEST(SafeOutput, ARunOfSavesReusesTheReplacedFile) {
+    const TempFolder folder;
+    const fs::path label = folder.write("label.png", std::string(5000, 'o'));
+    const fs::path other = folder.write("other.png", "other");
+    const auto first = inodeOf(label);
+    ASSERT_EQ(saveWholeFile(label, std::string(3000, 'a')), std::nullopt);
+    const auto second = inodeOf(label);
+    EXPECT_NE(second, first);
+    ASSERT_EQ(saveWholeFile(label, "short"), std::nullopt); // written into the first file
+    EXPECT_EQ(inodeOf(label), first);
+    EXPECT_EQ(readFile(label), "short");
+    ASSERT_EQ(saveWholeFile(other, "new other"), std::nullopt); // the spare serves any name here
+    EXPECT_EQ(inodeOf(other), second);
+    EXPECT_EQ(readFile(other), "new other");
+
+    // The old label also has a second name: its spare is left alone.
+    fs::create_hard_link(label, folder.path() / "kept.png");
+    ASSERT_EQ(saveWholeFile(label, "after the link"), std::nullopt);
+    ASSERT_EQ(saveWholeFile(other, "and again"), std::nullopt);
+    EXPECT_EQ(readFile(folder.path() / "kept.png"), "short");
+    EXPECT_EQ(readFile(label), "after the link");
+    EXPECT_EQ(readFile(other), "and again");
+    removeSpareFile();
+    EXPECT_EQ(namesIn(folder.path()),
+              (std::set<std::string>{"kept.png", "label.png", "other.png"}));
 }
 
 // A device or pipe is written into, never replaced; what cannot be written
