@@ -106,5 +106,27 @@ TEST(BadInputProgram, RunningOutOfMemoryAbandonsOneCommand) {
     EXPECT_TRUE(fs::exists(folder.path() / "config" / "Vornik" / "Vornik.conf"));
 }
 
+// A message file of ten million short lines (20 MB) is held in little more
+// than its size: it opens and steps within 120 MB of address space, the
+// program itself included.
+TEST(BadInputProgram, AMessageFileOfManyLinesFitsInLittleMoreThanItsSize) {
+#if defined(__SANITIZE_ADDRESS__) || VORNIK_WITH_ADDRESS_SANITIZER
+    GTEST_SKIP() << "an address space limit cannot be set on a program built with "
+                    "AddressSanitizer, which reserves terabytes for its shadow memory";
+#endif
+    const TempFolder folder;
+    std::string lines;
+    lines.reserve(20'000'002);
+    for (int n = 0; n < 10'000'000; ++n)
+        lines += "A\n";
+    folder.write("lines.txt", lines + "LAST\n");
+    EXPECT_EQ(vornik(folder,
+                     "--exec \"[code128][openmsgfile(lines.txt)][next][savebarcode(second.svg)]\"",
+                     "prlimit --as=125829120 "),
+              0)
+        << err(folder);
+    EXPECT_NE(readFile(folder.path() / "second.svg").find("<svg"), std::string::npos);
+}
+
 } // namespace
 } // namespace vornik::cli

@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <random>
+#include <regex>
 #include <set>
 #include <string>
 #include <sys/stat.h>
@@ -214,17 +215,24 @@ TEST(SafeSavingProgram, ConcurrentRunsWithoutATemporaryDirectoryKeepTheirOwnSymb
         EXPECT_FALSE(entry.path().filename().string().starts_with("~vorniktmp")) << entry.path();
 }
 
-// A run stopped part way leaves no temporary file or folder behind.
-TEST(SafeSavingProgram, AnInterruptedRunLeavesNothingBehind) {
+// While a run works, its temporary metafile lies in a folder that only its
+// user may enter, so no one else can read it, replace it or plant a link in
+// its place; a run stopped part way leaves neither behind.
+TEST(SafeSavingProgram, TheTemporaryMetafileIsPrivateAndGoesWithTheRun) {
     const TempFolder folder;
     fs::create_directory(folder.path() / "tmp");
     std::string arguments = "--exec \"[pdf417][message='" + std::string(800, 'x') + "']\"";
     for (int n = 0; n < 4000; ++n)
         arguments += " --exec [build/copy]";
-    const int status = runIn(folder.path(), "true; " + kOwnSettings + "TMPDIR=\"$PWD/tmp\" " +
-                                                shellWord(VORNIK_PROGRAM) + " " + arguments +
-                                                " & sleep 1; kill -TERM $!; wait $!");
+    const int status =
+        runIn(folder.path(), "true; " + kOwnSettings + "TMPDIR=\"$PWD/tmp\" " +
+                                 shellWord(VORNIK_PROGRAM) + " " + arguments +
+                                 " & sleep 1; cd tmp; stat -c '%A %n' * */* >../seen; cd ..;"
+                                 " kill -TERM $!; wait $!");
     EXPECT_EQ(status, 128 + SIGTERM) << "the run ended before it was interrupted";
+    const std::string seen = readFile(folder.path() / "seen");
+    const std::regex privateFiles("drwx------ (VKT[A-Za-z0-9]{6})\n-rw------- \\1/\\1\\.WMF\n");
+    EXPECT_TRUE(std::regex_match(seen, privateFiles)) << seen;
     EXPECT_TRUE(fs::is_empty(folder.path() / "tmp"));
 }
 
