@@ -11,7 +11,7 @@
 
 namespace vornik::testing {
 
-enum class OutsideProgram { Wmf2svg, ImageMagickWmf, ImageMagick, Ghostscript, Netpbm };
+enum class OutsideProgram { Wmf2svg, ImageMagickWmf, ImageMagick, Ghostscript, Netpbm, Poppler };
 
 struct OutsideProgramCheck {
     const char* command; // exits 0 when the program can do the job
@@ -33,6 +33,9 @@ inline OutsideProgramCheck checkOf(OutsideProgram program) {
         return {"gs --version", "Ghostscript", "ghostscript"};
     case OutsideProgram::Netpbm:
         return {"/usr/bin/pcxtoppm -version", "netpbm's pcxtoppm", "netpbm"};
+    case OutsideProgram::Poppler:
+        return {"/usr/bin/pdfinfo -v && /usr/bin/pdffonts -v && /usr/bin/pdftoppm -v",
+                "Poppler's pdfinfo, pdffonts and pdftoppm", "poppler-utils"};
     }
     return {"false", "an unknown program", "?"};
 }
