@@ -34,8 +34,9 @@ inline OutsideProgramCheck checkOf(OutsideProgram program) {
     case OutsideProgram::Netpbm:
         return {"/usr/bin/pcxtoppm -version", "netpbm's pcxtoppm", "netpbm"};
     case OutsideProgram::Poppler:
-        return {"/usr/bin/pdfinfo -v && /usr/bin/pdffonts -v && /usr/bin/pdftoppm -v",
-                "Poppler's pdfinfo, pdffonts and pdftoppm", "poppler-utils"};
+        return {"sh -c '/usr/bin/pdfinfo -v && /usr/bin/pdffonts -v && /usr/bin/pdftoppm -v && "
+                "/usr/bin/pdftotext -v'",
+                "Poppler's pdfinfo, pdffonts, pdftoppm and pdftotext", "poppler-utils"};
     }
     return {"false", "an unknown program", "?"};
 }
