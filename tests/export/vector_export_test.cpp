@@ -70,7 +70,7 @@ std::string documentText(const fs::path& file) {
 
 // EPS and PDF through Ghostscript, SVG through Qt; the size each document
 // states, the picture at that size, what ZXing reads and the text that stays
-// text. A PDF page is kept in whole points: up to a point more each way.
+// text.
 TEST(VectorExportTest, EpsSvgAndPdfAreTrueSizeAndReadBack) {
     ASSERT_EQ(testing::missingProgram(testing::OutsideProgram::Ghostscript), "");
     const testing::TempFolder folder;
@@ -103,8 +103,8 @@ TEST(VectorExportTest, EpsSvgAndPdfAreTrueSizeAndReadBack) {
             EXPECT_EQ(decodeImage(image, ZXing::DecodeHints().setFormats(row.format)),
                       row.expected);
             if (!svg) {
-                EXPECT_NEAR(image.width(), pixelsFor(width), eps ? 1 : kDpi / 72 + 1);
-                EXPECT_NEAR(image.height(), pixelsFor(height), eps ? 1 : kDpi / 72 + 1);
+                EXPECT_NEAR(image.width(), pixelsFor(width), 1);
+                EXPECT_NEAR(image.height(), pixelsFor(height), 1);
                 EXPECT_NE(documentText(file).find(row.visibleText), std::string::npos);
             }
         }
