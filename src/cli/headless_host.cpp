@@ -82,6 +82,12 @@ std::optional<std::string> HeadlessHost::chooseFile(const FileDialogRequest& req
     return std::nullopt;
 }
 
+void HeadlessHost::setWindowState(WindowState state) {
+    const std::string_view wanted = state == WindowState::Minimized ? "minimise" : "show";
+    errors_ << "vornik: there is no window to " << wanted << ": this program runs headless\n"
+            << std::flush;
+}
+
 // The advice only explains how to paste into a word processor; with nobody
 // to read it, it counts as read and closed, asking nothing to change.
 PasteAdviceAnswer HeadlessHost::showPasteAdvice(std::string_view) {

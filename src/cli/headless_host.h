@@ -41,6 +41,9 @@ public:
     std::optional<std::string> clipboardText() override { return clipboard_; }
     void setClipboardText(const std::string& text) override { clipboard_ = text; }
 
+    // There is no window to show or minimise: the user is told so.
+    void setWindowState(WindowState state) override;
+
     void viewChanged() override {}
 
     std::optional<std::string> readSetting(std::string_view key) override;

@@ -95,7 +95,10 @@ int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
         // not for a program that has quit.
         if (app.state().ExitRequested)
             break;
-        if (!interpreter.Execute(commands))
+        const vornik::dde::ExecuteReport refusals = interpreter.ExecuteWithReport(commands);
+        for (const auto& refused : refusals)
+            std::cerr << "vornik: " << vornik::dde::refusalLine(refused) << '\n';
+        if (!refusals.empty())
             ++tally.refusedStrings;
     }
     (void)app.shutDown(false);

@@ -100,7 +100,9 @@ TEST(BadInputProgram, RunningOutOfMemoryAbandonsOneCommand) {
                      "TMPDIR=\"$PWD/tmp\" prlimit --as=157286400 "),
               2);
     EXPECT_EQ(err(folder), "Vornik: There was not enough memory to carry out "
-                           "[openmsgfile(huge.txt)]; it was abandoned.\n");
+                           "[openmsgfile(huge.txt)]; it was abandoned.\n"
+                           "vornik: refused [OPENMSGFILE(huge.txt)]: there was not enough memory "
+                           "to carry it out\n");
     EXPECT_NE(readFile(folder.path() / "after.svg").find("<svg"), std::string::npos);
     EXPECT_TRUE(fs::is_empty(folder.path() / "tmp"));
     EXPECT_TRUE(fs::exists(folder.path() / "config" / "Vornik" / "Vornik.conf"));

@@ -69,7 +69,8 @@ TEST(FilesProgram, AConfigurationFileArgumentIsTheJobTheCommandsActOn) {
     EXPECT_EQ(readFile(folder.path() / "err"),
               "vornik: \"Save Vornik Configuration As\" needs a file dialog, which this program "
               "does not have; answered Cancel (name the file in the command, as in "
-              "[saveconfig(FILE)])\n");
+              "[saveconfig(FILE)])\n"
+              "vornik: refused [SAVECONFIG]: the configuration could not be saved\n");
     folder.write("bad.vkf", "not a job\r\n");
     EXPECT_EQ(vornik(folder, "bad.vkf"), 2);
     EXPECT_EQ(readFile(folder.path() / "err"),

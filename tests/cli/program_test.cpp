@@ -19,6 +19,8 @@ using vornik::testing::TempFolder;
 const std::string kMissing =
     "Vornik: Missing or invalid bar code message!  Please re-enter bar code text.\n";
 const std::string kMine = "; mine\n[Window]\nw=3\n";
+const std::string kSecurity =
+    "vornik: refused [PDFSECURITY=9]: the PDF417 security level runs from 0 to 8, or is AUTO\n";
 
 TEST(Program, ExitsReportsAndSavesItsSettingsAsExpected) {
     const std::vector<std::string> bad = {"--exec", "[code39][message=][build/copy]"};
@@ -30,12 +32,12 @@ TEST(Program, ExitsReportsAndSavesItsSettingsAsExpected) {
         {"Help", {"--help", "--exec", "[x]"}, "", 0, "", std::string(helpText()), false},
         {"Version", {"--version"}, "", 0, "", std::string(kVersionText) + "\n", false},
         {"MissingMessage", bad, "", 2, kMissing, "", true},
-        {"Refused", {"--exec", "[PDFSECURITY=9]"}, "", 1, "", "", true},
+        {"Refused", {"--exec", "[PDFSECURITY=9]"}, "", 1, kSecurity, "", true},
         {"Accepted", {"--exec", "[PDFSECURITY=AUTO]"}, "", 0, "", "", true},
         {"Pdf417BesideItsPatternFile", {"--exec", "[pdf417][message='Hello'][build/copy][savebarcode(p.wmf)]"}, "", 0, "", "", true},
         {"OneJobForAllStrings", {"--exec", "[code39][message=]", "--exec", "[build/copy]"}, "", 2, kMissing, "", true},
-        {"TwoBeatsOne", {bad[0], bad[1], "--exec=[PDFSECURITY=9]", "--yes"}, "", 2, kMissing, "", true},
-        {"OneRefusal", {"--exec", "[PDFSECURITY=AUTO]", "--exec", "[PDFSECURITY=9]", "--exec", "[APPEXIT]"}, "", 1, "", "", true},
+        {"TwoBeatsOne", {bad[0], bad[1], "--exec=[PDFSECURITY=9]", "--yes"}, "", 2, kMissing + kSecurity, "", true},
+        {"OneRefusal", {"--exec", "[PDFSECURITY=AUTO]", "--exec", "[PDFSECURITY=9]", "--exec", "[APPEXIT]"}, "", 1, kSecurity, "", true},
         {"NothingAfterAppExit", {"--exec", "[APPEXIT]", bad[0], bad[1]}, "", 0, "", "", true},
         {"UnknownOption", {"--frobnicate"}, "", 2, "vornik: unknown option --frobnicate\nTry 'vornik --help' for more information.\n", "", false},
         {"NoArguments", {}, "DISPLAY=", 2, "vornik: no display; run headless like this:\n" + usage, "", false},

@@ -51,6 +51,9 @@ struct FileDialogRequest {
     bool operator==(const FileDialogRequest&) const = default;
 };
 
+// The main window's state, as the window commands set it.
+enum class WindowState { Normal, Minimized };
+
 struct PrinterResolution {
     int dotsPerInchX = 0;
     int dotsPerInchY = 0;
@@ -85,6 +88,10 @@ public:
     virtual void emptyClipboard() = 0;
     virtual std::optional<std::string> clipboardText() = 0;
     virtual void setClipboardText(const std::string& text) = 0;
+
+    // Shows the main window normal or minimised; a host without a window
+    // says so, or does nothing.
+    virtual void setWindowState(WindowState) {}
 
     // The panel, menus or boxes changed: a front end re-reads the view models.
     virtual void viewChanged() = 0;

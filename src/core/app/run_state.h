@@ -43,6 +43,9 @@ struct RunState {
     char DecimalSeparator = '.';
     std::string ErrorText; // text of the last reported message error
     bool ExitRequested = false;
+    // Where a symbol is printed: inches from the paper's left and top edges.
+    float LeftPrintMargin = 0;
+    float TopPrintMargin = 0;
 
     // Where the program's own files (Cluster.Dat, the user guide) live.
     std::filesystem::path ProgramDirectory;

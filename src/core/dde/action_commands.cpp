@@ -9,101 +9,123 @@ namespace vornik::dde {
 
 namespace {
 
-bool buildCopy(CommandCall& call) {
+Outcome buildCopy(CommandCall& call) {
     call.app.host().emptyClipboard();
     call.app.Build();
-    return true;
+    return kAccepted;
 }
 
-bool pasteMessage(CommandCall& call) {
+Outcome pasteMessage(CommandCall& call) {
     auto text = call.app.host().clipboardText();
     if (!text)
-        return false;
+        return Refusal::ClipboardHasNoText;
     call.set(call.job().Message, *text);
-    return true;
+    return kAccepted;
 }
 
-bool pasteBuildCopy(CommandCall& call) {
-    const bool pasted = pasteMessage(call);
+Outcome pasteBuildCopy(CommandCall& call) {
+    const Outcome pasted = pasteMessage(call);
     buildCopy(call);
     return pasted;
 }
 
-bool copyMessage(CommandCall& call) {
-    call.app.host().setClipboardText(call.job().Message);
-    return true;
-}
-
-bool copyComment(CommandCall& call) {
-    call.app.host().setClipboardText(call.job().Comment);
-    return true;
-}
-
-bool pasteComment(CommandCall& call) {
+// The main window's Paste: the clipboard's text goes into the message box at
+// its cursor, which stands at the start of a message set from outside, as
+// every message is under automation.
+Outcome pasteData(CommandCall& call) {
     auto text = call.app.host().clipboardText();
     if (!text)
-        return false;
+        return Refusal::ClipboardHasNoText;
+    call.set(call.job().Message, *text + call.job().Message);
+    return kAccepted;
+}
+
+Outcome copyMessage(CommandCall& call) {
+    call.app.host().setClipboardText(call.job().Message);
+    return kAccepted;
+}
+
+Outcome copyComment(CommandCall& call) {
+    call.app.host().setClipboardText(call.job().Comment);
+    return kAccepted;
+}
+
+Outcome pasteComment(CommandCall& call) {
+    auto text = call.app.host().clipboardText();
+    if (!text)
+        return Refusal::ClipboardHasNoText;
     call.set(call.job().Comment, *text);
-    return true;
+    return kAccepted;
 }
 
-bool saveBarCodeCommand(CommandCall& call) {
-    return saveBarCode(call.app) == SaveOutcome::Saved;
+Outcome saveBarCodeCommand(CommandCall& call) {
+    return saveOutcome(saveBarCode(call.app));
 }
 
-bool newJob(CommandCall& call) {
+Outcome newJob(CommandCall& call) {
     call.app.ResetJob();
-    return true;
+    return kAccepted;
 }
 
-bool beep(CommandCall& call) {
+Outcome beep(CommandCall& call) {
     call.app.host().beep();
-    return true;
+    return kAccepted;
 }
 
-bool appExit(CommandCall& call) {
+// Printing is not part of this version: the print commands say so rather
+// than pass for done.
+Outcome cannotPrint(CommandCall&) {
+    return Refusal::CannotPrint;
+}
+
+template <WindowState State> Outcome windowState(CommandCall& call) {
+    call.app.host().setWindowState(State);
+    return kAccepted;
+}
+
+Outcome appExit(CommandCall& call) {
     call.app.state().ExitRequested = true;
-    return true;
+    return kAccepted;
 }
 
 // A command that switches a toggle of the Preferences menu only when the
 // requested state differs, so that a symbol on display is rebuilt once.
 template <bool Job::*Field, void (Application::*Toggle)(), bool Wanted>
-bool switchThroughMenu(CommandCall& call) {
+Outcome switchThroughMenu(CommandCall& call) {
     if (call.job().*Field != Wanted)
         (call.app.*Toggle)();
-    return true;
+    return kAccepted;
 }
 
-template <Orientation Value> bool orientation(CommandCall& call) {
+template <Orientation Value> Outcome orientation(CommandCall& call) {
     call.app.setOrientation(Value);
-    return true;
+    return kAccepted;
 }
 
-template <Units Value> bool units(CommandCall& call) {
+template <Units Value> Outcome units(CommandCall& call) {
     call.app.setUnits(Value);
-    return true;
+    return kAccepted;
 }
 
-template <CommentAlignment Value> bool commentAlign(CommandCall& call) {
+template <CommentAlignment Value> Outcome commentAlign(CommandCall& call) {
     call.app.setCommentAlign(Value);
-    return true;
+    return kAccepted;
 }
 
-template <bool Ansi> bool displaySet(CommandCall& call) {
+template <bool Ansi> Outcome displaySet(CommandCall& call) {
     call.app.setAnsiDisplay(Ansi);
-    return true;
+    return kAccepted;
 }
 
-template <std::int32_t Value> bool pdfCharacterSet(CommandCall& call) {
+template <std::int32_t Value> Outcome pdfCharacterSet(CommandCall& call) {
     call.app.setPdfCharacterSet(Value);
-    return true;
+    return kAccepted;
 }
 
-template <bool Bold, bool Italic> bool fontStyle(CommandCall& call) {
+template <bool Bold, bool Italic> Outcome fontStyle(CommandCall& call) {
     call.set(call.job().FontBold, Bold);
     call.set(call.job().FontItalic, Italic);
-    return true;
+    return kAccepted;
 }
 
 constexpr auto kActions = std::to_array<CommandEntry>({
@@ -112,9 +134,13 @@ constexpr auto kActions = std::to_array<CommandEntry>({
     {"[PASTE]", Match::Exact, pasteMessage},
     {"[PASTEMESSAGE]", Match::Exact, pasteMessage},
     {"[PASTE/BUILD/COPY]", Match::Exact, pasteBuildCopy},
+    {"[PASTEDATA]", Match::Exact, pasteData},
     {"[COPYMESSAGE]", Match::Exact, copyMessage},
     {"[COPYCOMMENT]", Match::Exact, copyComment},
     {"[PASTECOMMENT]", Match::Exact, pasteComment},
+    {"[PRINT]", Match::Exact, cannotPrint},
+    {"[PRINTNOEJECT]", Match::Exact, cannotPrint},
+    {"[EJECTPAGE]", Match::Exact, cannotPrint},
     {"[NEW]", Match::Exact, newJob},
     {"[SAVEBARCODE]", Match::Exact, saveBarCodeCommand},
     {"[INCMESSAGE]", Match::Exact, setField<&Job::IncTarget, true>},
@@ -185,6 +211,8 @@ constexpr auto kActions = std::to_array<CommandEntry>({
     {"[DMSTANDARD=ON]", Match::Exact, setField<&Job::DmStandard, 1>},
     {"[DMSTANDARD=OFF]", Match::Exact, setField<&Job::DmStandard, 0>},
     {"[BEEP]", Match::Exact, beep},
+    {"[APPNORMAL]", Match::Exact, windowState<WindowState::Normal>},
+    {"[APPMINIMIZE]", Match::Exact, windowState<WindowState::Minimized>},
     {"[APPEXIT]", Match::Exact, appExit},
 });
 
@@ -194,14 +222,13 @@ std::span<const CommandEntry> actionCommands() {
     return kActions;
 }
 
-std::optional<bool> selectSymbologyByKeyword(CommandCall& call) {
-    const auto symbology = symbologyForKeyword(call.upper);
-    if (!symbology)
-        return std::nullopt;
-    call.app.MCode_Click(*symbology);
+Outcome selectSymbology(CommandCall& call, Symbology symbology) {
+    call.app.MCode_Click(symbology);
     // Refused when the selection was abandoned (PDF417 without its pattern
     // file), so that the client does not build with the old symbology unawares.
-    return call.app.job().Symbology == *symbology;
+    if (call.app.job().Symbology != symbology)
+        return Refusal::SymbologyNotSelected;
+    return kAccepted;
 }
 
 } // namespace vornik::dde

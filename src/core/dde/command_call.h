@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/app/application.h"
+#include "core/app/save_bar_code.h"
+#include "core/dde/refusal.h"
 
 #include <optional>
 #include <span>
@@ -30,14 +32,27 @@ struct CommandCall {
 };
 
 // The handler of a command that sets a job field to a fixed value.
-template <auto Field, auto Value> bool setField(CommandCall& call) {
+template <auto Field, auto Value> Outcome setField(CommandCall& call) {
     call.set(call.job().*Field, Value);
-    return true;
+    return kAccepted;
 }
 
-// A handler carries out one command; false refuses it (a negative
-// acknowledgement for the whole execute string).
-using CommandHandler = bool (*)(CommandCall&);
+// What saving the symbol came to, as a command's outcome.
+[[nodiscard]] inline Outcome saveOutcome(SaveOutcome outcome) {
+    switch (outcome) {
+    case SaveOutcome::Saved:
+        return kAccepted;
+    case SaveOutcome::NothingToSave:
+        return Refusal::NothingToSave;
+    case SaveOutcome::Failed:
+        return Refusal::SaveFailed;
+    }
+    return Refusal::SaveFailed;
+}
+
+// A handler carries out one command, or refuses it with the reason (a
+// negative acknowledgement for the whole execute string).
+using CommandHandler = Outcome (*)(CommandCall&);
 
 enum class Match {
     Exact,  // the whole upper-cased command is the keyword
@@ -58,8 +73,7 @@ struct CommandEntry {
 [[nodiscard]] std::span<const CommandEntry> rasterCommands();
 [[nodiscard]] std::span<const CommandEntry> fileCommands();
 
-// Selects the symbology whose keyword the command is: nullopt when it is
-// none, false when the selection was abandoned.
-[[nodiscard]] std::optional<bool> selectSymbologyByKeyword(CommandCall& call);
+// Selects the symbology of a catalogue keyword as its menu item does.
+[[nodiscard]] Outcome selectSymbology(CommandCall& call, Symbology symbology);
 
 } // namespace vornik::dde

@@ -20,71 +20,88 @@ std::string pathOf(const CommandCall& call, std::string_view keyword) {
     return filePath(call.command, keyword.size());
 }
 
-bool saveConfig(CommandCall& call) {
-    return files::SaveConfiguration(call.app);
+// What a file operation that tells its own failure came to.
+Outcome outcomeOf(bool done, Refusal refusal) {
+    if (!done)
+        return refusal;
+    return kAccepted;
 }
 
-bool saveConfigAs(CommandCall& call) {
-    return files::WriteConfiguration(call.app, pathOf(call, "[SAVECONFIG("));
+Outcome saveConfig(CommandCall& call) {
+    return outcomeOf(files::SaveConfiguration(call.app), Refusal::ConfigurationNotSaved);
 }
 
-bool openConfig(CommandCall& call) {
-    return files::LoadConfiguration(call.app, pathOf(call, "[OPENCONFIG("));
+Outcome saveConfigAs(CommandCall& call) {
+    return outcomeOf(files::WriteConfiguration(call.app, pathOf(call, "[SAVECONFIG(")),
+                     Refusal::ConfigurationNotSaved);
 }
 
-bool openMessageFile(CommandCall& call) {
-    return files::OpenMessageFile(call.app, pathOf(call, "[OPENMSGFILE("));
+Outcome openConfig(CommandCall& call) {
+    return outcomeOf(files::LoadConfiguration(call.app, pathOf(call, "[OPENCONFIG(")),
+                     Refusal::ConfigurationNotLoaded);
 }
 
-bool readMessageFile(CommandCall& call) {
-    return files::ReadMessageFile(call.app, pathOf(call, "[READMSGFILE("));
+Outcome openMessageFile(CommandCall& call) {
+    return outcomeOf(files::OpenMessageFile(call.app, pathOf(call, "[OPENMSGFILE(")),
+                     Refusal::MessageFileNotOpened);
 }
 
-bool closeMessageFile(CommandCall& call) {
-    return files::CloseMessageFile(call.app);
+Outcome readMessageFile(CommandCall& call) {
+    return outcomeOf(files::ReadMessageFile(call.app, pathOf(call, "[READMSGFILE(")),
+                     Refusal::MessageFileNotRead);
+}
+
+Outcome closeMessageFile(CommandCall& call) {
+    return outcomeOf(files::CloseMessageFile(call.app), Refusal::NoMessageFileOpen);
 }
 
 // Next and Previous need their buttons on show: a message file is open or
 // numbering is on. A step past an end of the file is refused, after the
 // same symbol has been built again.
-bool next(CommandCall& call) {
-    return call.app.state().NavigationShown && serial::NextMessage(call.app);
+Outcome next(CommandCall& call) {
+    if (!call.app.state().NavigationShown)
+        return Refusal::NoNavigation;
+    return outcomeOf(serial::NextMessage(call.app), Refusal::NoNextMessage);
 }
 
-bool previous(CommandCall& call) {
-    return call.app.state().NavigationShown && serial::PreviousMessage(call.app);
+Outcome previous(CommandCall& call) {
+    if (!call.app.state().NavigationShown)
+        return Refusal::NoNavigation;
+    return outcomeOf(serial::PreviousMessage(call.app), Refusal::NoPreviousMessage);
 }
 
-bool incEnable(CommandCall& call) {
+Outcome incEnable(CommandCall& call) {
     serial::enableNumbering(call.app);
-    return true;
+    return kAccepted;
 }
 
-bool incDisable(CommandCall& call) {
+Outcome incDisable(CommandCall& call) {
     serial::disableNumbering(call.app);
-    return true;
+    return kAccepted;
 }
 
-template <double Job::*Field> bool numberingValue(CommandCall& call) {
+template <double Job::*Field> Outcome numberingValue(CommandCall& call) {
     const auto value = wholeNumber(call.value);
     if (!value)
-        return false;
+        return Refusal::NotANumber;
     call.set(call.job().*Field, *value);
-    return true;
+    return kAccepted;
 }
 
 // A width beyond what any message holds, or below none, is refused.
-bool incWidth(CommandCall& call) {
+Outcome incWidth(CommandCall& call) {
     const auto value = wholeNumber(call.value);
-    if (!value || *value < 0.0 || *value > serial::kMaxNumberDigits)
-        return false;
+    if (!value)
+        return Refusal::NotANumber;
+    if (*value < 0.0 || *value > serial::kMaxNumberDigits)
+        return Refusal::NumberWidthRange;
     call.set(call.job().IncWidth, *value);
-    return true;
+    return kAccepted;
 }
 
-template <std::string Job::*Field> bool numberingText(CommandCall& call) {
+template <std::string Job::*Field> Outcome numberingText(CommandCall& call) {
     call.set(call.job().*Field, decodeEscapedText(call.value));
-    return true;
+    return kAccepted;
 }
 
 constexpr auto kFileCommands = std::to_array<CommandEntry>({

@@ -2,6 +2,7 @@
 
 #include "core/app/application.h"
 #include "core/app/program_texts.h"
+#include "core/app/symbology.h"
 #include "core/dde/command_call.h"
 #include "core/dde/execute_string.h"
 
@@ -30,13 +31,13 @@ const CommandEntry* findEntry(std::span<const CommandEntry> table, std::string_v
 }
 
 // Runs one command; an unknown one is ignored and counts as accepted.
-bool runCommand(Application& app, std::string_view command) {
+Outcome runCommand(Application& app, std::string_view command) {
     const std::string upper = upperCased(command);
     const CommandEntry* entry = findEntry(actionCommands(), upper);
     if (entry == nullptr) {
         CommandCall call{.app = app, .command = command, .upper = upper};
-        if (const auto selected = selectSymbologyByKeyword(call))
-            return *selected;
+        if (const auto symbology = symbologyForKeyword(upper))
+            return selectSymbology(call, *symbology);
         entry = findEntry(valueCommands(), upper);
     }
     if (entry == nullptr)
@@ -44,7 +45,7 @@ bool runCommand(Application& app, std::string_view command) {
     if (entry == nullptr)
         entry = findEntry(fileCommands(), upper);
     if (entry == nullptr)
-        return true;
+        return kAccepted;
     const std::size_t keywordLength = entry->keyword.size();
     const std::size_t valueLength =
         entry->match == Match::Prefix ? command.size() - keywordLength - 1 : 0;
@@ -66,7 +67,7 @@ std::string shownCommand(std::string_view command) {
 
 // Running out of memory abandons the one command: it is told like a failed
 // save, and the commands after it still run.
-bool runGuarded(Application& app, std::string_view command) {
+Outcome runGuarded(Application& app, std::string_view command) {
     try {
         return runCommand(app, command);
     } catch (const std::bad_alloc&) {
@@ -76,23 +77,27 @@ bool runGuarded(Application& app, std::string_view command) {
                                 .icon = MessageIcon::Exclamation,
                                 .buttons = MessageButtons::Ok});
         app.countFailedFileOperation();
-        return false;
+        return Refusal::OutOfMemory;
     }
 }
 
 } // namespace
 
 bool Interpreter::Execute(std::string_view executeString) {
-    bool acknowledged = true;
+    return ExecuteWithReport(executeString).empty();
+}
+
+ExecuteReport Interpreter::ExecuteWithReport(std::string_view executeString) {
+    ExecuteReport report;
     std::string_view remainder = executeString;
     for (std::string_view command = nextCommand(remainder); !command.empty();
          command = nextCommand(remainder)) {
         // Automated use never sees the paste advice.
         app_.state().WordWarningDone = true;
-        if (!runGuarded(app_, command))
-            acknowledged = false;
+        if (const Outcome refused = runGuarded(app_, command))
+            report.push_back({.command = std::string(command), .reason = *refused});
     }
-    return acknowledged;
+    return report;
 }
 
 } // namespace vornik::dde

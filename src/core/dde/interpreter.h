@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/dde/refusal.h"
+
 #include <string_view>
 
 namespace vornik {
@@ -18,6 +20,10 @@ public:
 
     // Runs every command of the string in order. True = acknowledged.
     [[nodiscard]] bool Execute(std::string_view executeString);
+
+    // The same, telling which commands were refused and why; the string is
+    // acknowledged when the report is empty.
+    [[nodiscard]] ExecuteReport ExecuteWithReport(std::string_view executeString);
 
 private:
     Application& app_;

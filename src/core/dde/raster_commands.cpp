@@ -13,16 +13,18 @@ namespace {
 
 // A whole number within the range the raster properties dialog accepts; any
 // other value, or one that is no number, refuses the command.
-template <std::int32_t Job::*Field, std::int32_t Low, std::int32_t High>
-bool rasterNumber(CommandCall& call) {
+template <std::int32_t Job::*Field, std::int32_t Low, std::int32_t High, Refusal OutOfRange>
+Outcome rasterNumber(CommandCall& call) {
     const auto number = wholeNumber(call.value);
-    if (!number || *number < Low - 0.5 || *number > High + 0.5)
-        return false;
+    if (!number)
+        return Refusal::NotANumber;
+    if (*number < Low - 0.5 || *number > High + 0.5)
+        return OutOfRange;
     const std::int32_t value = nearest(*number);
     if (value < Low || value > High)
-        return false;
+        return OutOfRange;
     call.set(call.job().*Field, value);
-    return true;
+    return kAccepted;
 }
 
 constexpr auto kRasterCommands = std::to_array<CommandEntry>({
@@ -49,8 +51,10 @@ constexpr auto kRasterCommands = std::to_array<CommandEntry>({
     {"[PNGAVGFILTER]", Match::Exact, setField<&Job::PngFilter, 8>},
     {"[PNGPAETHFILTER]", Match::Exact, setField<&Job::PngFilter, 10>},
     {"[RASTERIMAGERESOLUTION=", Match::Prefix,
-     rasterNumber<&Job::RasterResolution, kLowestRasterResolution, kHighestRasterResolution>},
-    {"[JPEGQUALITY=", Match::Prefix, rasterNumber<&Job::JpegQuality, 1, kHighestJpegQuality>},
+     rasterNumber<&Job::RasterResolution, kLowestRasterResolution, kHighestRasterResolution,
+                  Refusal::RasterResolutionRange>},
+    {"[JPEGQUALITY=", Match::Prefix,
+     rasterNumber<&Job::JpegQuality, 1, kHighestJpegQuality, Refusal::JpegQualityRange>},
 });
 
 } // namespace

@@ -26,15 +26,22 @@ std::optional<double> numberValue(const CommandCall& call) {
 }
 
 // A whole number within [low, high], rounded to the nearest as the job's
-// integer fields take it.
-std::optional<std::int32_t> integerValue(const CommandCall& call, double low, double high) {
+// integer fields take it, or why the value is none.
+struct IntegerValue {
+    std::int32_t value = 0;
+    Outcome refusal;
+};
+
+IntegerValue integerValue(const CommandCall& call, double low, double high, Refusal outOfRange) {
     const auto number = numberValue(call);
-    if (!number || *number < low - 0.5 || *number > high + 0.5)
-        return std::nullopt;
+    if (!number)
+        return {.refusal = Refusal::NotANumber};
+    if (*number < low - 0.5 || *number > high + 0.5)
+        return {.refusal = outOfRange};
     const std::int32_t rounded = nearest(*number);
     if (rounded < low || rounded > high)
-        return std::nullopt;
-    return rounded;
+        return {.refusal = outOfRange};
+    return {.value = rounded, .refusal = kAccepted};
 }
 
 constexpr double kInt32Min = std::numeric_limits<std::int32_t>::min();
@@ -42,40 +49,40 @@ constexpr double kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 // --- message texts --------------------------------------------------------
 
-bool message(CommandCall& call) {
+Outcome message(CommandCall& call) {
     call.set(call.job().Message, decodeEscapedText(call.value));
-    return true;
+    return kAccepted;
 }
 
-bool messageText(CommandCall& call) {
+Outcome messageText(CommandCall& call) {
     call.set(call.job().Message, std::string(call.value));
-    return true;
+    return kAccepted;
 }
 
-bool barcode(CommandCall& call) {
+Outcome barcode(CommandCall& call) {
     messageText(call);
     call.app.host().emptyClipboard();
     call.app.Build();
-    return true;
+    return kAccepted;
 }
 
-bool comment(CommandCall& call) {
+Outcome comment(CommandCall& call) {
     call.set(call.job().Comment, std::string(call.value));
-    return true;
+    return kAccepted;
 }
 
-bool supplement(CommandCall& call) {
+Outcome supplement(CommandCall& call) {
     if (call.job().Symbology == Symbology::Pdf417)
-        return false;
+        return Refusal::SupplementWithPdf417;
     if (call.value.find_first_not_of("1234567890") != std::string_view::npos)
-        return false;
+        return Refusal::SupplementNotDigits;
     call.set(call.job().Supplement, std::string(call.value));
-    return true;
+    return kAccepted;
 }
 
-bool composite(CommandCall& call) {
+Outcome composite(CommandCall& call) {
     call.set(call.job().Supplement, std::string(call.value));
-    return true;
+    return kAccepted;
 }
 
 // --- dimensions -----------------------------------------------------------
@@ -85,7 +92,7 @@ bool composite(CommandCall& call) {
 // the value goes through the box, so that width and magnification follow
 // each other as they do when typed.
 
-bool barWidth(CommandCall& call) {
+Outcome barWidth(CommandCall& call) {
     Job& job = call.job();
     DimensionBoxes& boxes = call.app.boxes();
     call.set(job.NarrowBarWidth, ToInternalWidth(call.value, job.Units, job.DotsAcross));
@@ -93,58 +100,60 @@ bool barWidth(CommandCall& call) {
         call.app.state().CommandJustSetDimension = true;
         boxes.editWidth(std::string(call.value), BoxEdit::Command);
     }
-    return true;
+    return kAccepted;
 }
 
-bool barHeight(CommandCall& call) {
+Outcome barHeight(CommandCall& call) {
     Job& job = call.job();
     if (job.Symbology == Symbology::Pdf417)
-        return false;
+        return Refusal::BarHeightWithPdf417;
     call.set(job.BarHeight, ToInternalHeight(call.value, job.Units, job.DotsAlong));
     const bool boxShowsBarHeight =
         job.Symbology != Symbology::Aztec && job.Symbology != Symbology::DataMatrix;
     if (boxShowsBarHeight)
         call.app.boxes().editHeight(std::string(call.value), BoxEdit::Command);
-    return true;
+    return kAccepted;
 }
 
-bool pdfModuleWidth(CommandCall& call) {
+Outcome pdfModuleWidth(CommandCall& call) {
     Job& job = call.job();
     call.set(job.PdfModuleWidth, ToInternalWidth(call.value, job.Units, job.DotsAcross));
     if (job.Symbology == Symbology::Pdf417)
         call.app.boxes().editWidth(std::string(call.value), BoxEdit::Command);
-    return true;
+    return kAccepted;
 }
 
-bool pdfModuleHeight(CommandCall& call) {
+Outcome pdfModuleHeight(CommandCall& call) {
     Job& job = call.job();
     call.set(job.PdfModuleHeight, ToInternalModuleHeight(call.value, job.Units, job.DotsAlong));
     if (job.Symbology == Symbology::Pdf417 || job.Symbology == Symbology::Aztec)
         call.app.boxes().editHeight(std::string(call.value), BoxEdit::Command);
-    return true;
+    return kAccepted;
 }
 
-bool moduleSize(CommandCall& call) {
+Outcome moduleSize(CommandCall& call) {
     Job& job = call.job();
     call.set(job.ModuleSize, ToInternalWidth(call.value, job.Units, job.DotsAcross));
     if (job.Symbology == Symbology::Aztec || job.Symbology == Symbology::DataMatrix)
         call.app.boxes().editWidth(std::string(call.value), BoxEdit::Command);
-    return true;
+    return kAccepted;
 }
 
 // Magnification is the UPC/EAN family's way of sizing a symbol.
-bool magnify(CommandCall& call) {
+Outcome magnify(CommandCall& call) {
     if (!isUpcEanFamily(call.job().Symbology))
-        return false;
+        return Refusal::MagnifyNotUpcEan;
     const auto value = numberValue(call);
-    if (!value || *value < 0.0 || *value > 1.0e6)
-        return false;
+    if (!value)
+        return Refusal::NotANumber;
+    if (*value < 0.0 || *value > 1.0e6)
+        return Refusal::MagnificationRange;
     call.app.boxes().commandSetMagnification(*value);
-    return true;
+    return kAccepted;
 }
 
 // Only the ratios of the list, 2.0 to 3.0, are taken; others are ignored.
-bool ratio(CommandCall& call) {
+Outcome ratio(CommandCall& call) {
     const std::string wanted = formatNumber(leadingNumber(call.value), "0.0");
     for (std::int16_t index = 0; index <= 10; ++index) {
         if (formatNumber(2.0 + index / 10.0, "0.0") == wanted) {
@@ -152,133 +161,152 @@ bool ratio(CommandCall& call) {
             break;
         }
     }
-    return true;
+    return kAccepted;
 }
 
 // --- two-dimensional settings ---------------------------------------------
 
-bool pdfAspect(CommandCall& call) {
+Outcome pdfAspect(CommandCall& call) {
     const auto value = numberValue(call);
     if (!value)
-        return false;
+        return Refusal::NotANumber;
     call.set(call.job().PdfAspectRatio, *value);
     if (call.job().Symbology == Symbology::Pdf417)
         call.app.boxes().editMagnify(formatNumber(*value, "#0.0##"), BoxEdit::Display);
-    return true;
+    return kAccepted;
 }
 
-template <std::int32_t Job::*Field, int Low, int High> bool boundedInteger(CommandCall& call) {
-    const auto value = integerValue(call, Low, High);
-    if (!value)
-        return false;
-    call.set(call.job().*Field, *value);
-    return true;
+template <std::int32_t Job::*Field, int Low, int High, Refusal OutOfRange>
+Outcome boundedInteger(CommandCall& call) {
+    const auto [value, refusal] = integerValue(call, Low, High, OutOfRange);
+    if (refusal)
+        return refusal;
+    call.set(call.job().*Field, value);
+    return kAccepted;
 }
 
 // Row and column limits may be set as low as the caller likes: the PDF417
 // builder reports a limit too small for the data.
-template <std::int32_t Job::*Field, int Above> bool upperBoundedInteger(CommandCall& call) {
-    const auto value = integerValue(call, kInt32Min, Above - 1);
-    if (!value)
-        return false;
-    call.set(call.job().*Field, *value);
-    return true;
+template <std::int32_t Job::*Field, int Above, Refusal OutOfRange>
+Outcome upperBoundedInteger(CommandCall& call) {
+    const auto [value, refusal] = integerValue(call, kInt32Min, Above - 1, OutOfRange);
+    if (refusal)
+        return refusal;
+    call.set(call.job().*Field, value);
+    return kAccepted;
 }
 
-bool aztecEcPercent(CommandCall& call) {
-    const auto value = integerValue(call, kInt32Min, kInt32Max);
-    if (!value)
-        return false;
-    call.set(call.job().AztecEcPercent, *value);
-    return true;
+Outcome aztecEcPercent(CommandCall& call) {
+    const auto [value, refusal] =
+        integerValue(call, kInt32Min, kInt32Max, Refusal::AztecEcPercentRange);
+    if (refusal)
+        return refusal;
+    call.set(call.job().AztecEcPercent, value);
+    return kAccepted;
 }
 
 // The Data Matrix formats are 0 to 7; the integer part of the value is taken.
-bool dmFormat(CommandCall& call) {
+Outcome dmFormat(CommandCall& call) {
     const auto value = numberValue(call);
-    if (!value || *value < 0.0 || *value >= 8.0)
-        return false;
+    if (!value)
+        return Refusal::NotANumber;
+    if (*value < 0.0 || *value >= 8.0)
+        return Refusal::DmFormatRange;
     call.set(call.job().DmFormat, static_cast<std::int32_t>(std::trunc(*value)));
-    return true;
+    return kAccepted;
 }
 
 // ECC 000, 050, 080, 100, 140 and 200 are held as 0, 3, 6, 8, 12 and 26.
-bool dmEcc(CommandCall& call) {
+Outcome dmEcc(CommandCall& call) {
     constexpr std::array<std::pair<int, std::int32_t>, 6> kLevels{
         {{0, 0}, {50, 3}, {80, 6}, {100, 8}, {140, 12}, {200, 26}}};
     const auto value = numberValue(call);
     if (!value)
-        return false;
+        return Refusal::NotANumber;
     for (const auto& [ecc, level] : kLevels) {
         if (*value == ecc) {
             call.set(call.job().DmEccLevel, level);
-            return true;
+            return kAccepted;
         }
     }
-    return false;
+    return Refusal::DmEccLevel;
 }
 
 // --- drawing ----------------------------------------------------------------
 
 // Bar width reduction in percent, in steps of 5 %; a negative value is a gain.
-bool barReduction(CommandCall& call) {
+Outcome barReduction(CommandCall& call) {
     const auto value = numberValue(call);
     if (!value)
-        return false;
+        return Refusal::NotANumber;
     const double step = std::trunc(*value / 5.0);
     if (std::fabs(step) >= 16.0)
-        return false;
+        return Refusal::BarReductionRange;
     std::int32_t adjust = static_cast<std::int32_t>(std::fabs(step));
     if (*value < 0.0)
         adjust |= kBarWidthGainBit;
     call.set(call.job().BarWidthAdjust, adjust);
-    return true;
+    return kAccepted;
 }
 
 // A target resolution of at least 1 dot per inch keeps every division by it
 // well defined.
-template <bool Horizontal> bool targetResolution(CommandCall& call) {
-    const auto value = integerValue(call, 1, 99999);
-    if (!value)
-        return false;
+template <bool Horizontal> Outcome targetResolution(CommandCall& call) {
+    const auto [value, refusal] = integerValue(call, 1, 99999, Refusal::TargetResolutionRange);
+    if (refusal)
+        return refusal;
     const Job& job = call.job();
     if (Horizontal)
-        call.app.setTargetResolution(*value, job.TargetDpiY);
+        call.app.setTargetResolution(value, job.TargetDpiY);
     else
-        call.app.setTargetResolution(job.TargetDpiX, *value);
-    return true;
+        call.app.setTargetResolution(job.TargetDpiX, value);
+    return kAccepted;
 }
 
-bool fontName(CommandCall& call) {
+Outcome fontName(CommandCall& call) {
     call.set(call.job().FontName, std::string(call.value));
-    return true;
+    return kAccepted;
 }
 
 // A font of less than one point cannot be drawn; the integer part is taken.
-bool fontSize(CommandCall& call) {
+Outcome fontSize(CommandCall& call) {
     const auto value = numberValue(call);
-    if (!value || *value < 1.0 || *value > 32767.0)
-        return false;
+    if (!value)
+        return Refusal::NotANumber;
+    if (*value < 1.0 || *value > 32767.0)
+        return Refusal::FontSizeRange;
     call.set(call.job().FontSize, static_cast<std::int32_t>(std::trunc(*value)));
-    return true;
+    return kAccepted;
 }
 
-template <ColorRef Job::*Field> bool namedColor(CommandCall& call) {
+template <ColorRef Job::*Field> Outcome namedColor(CommandCall& call) {
     call.set(call.job().*Field, NamedColor(trimmed(call.upperValue)));
-    return true;
+    return kAccepted;
 }
 
-template <ColorRef Job::*Field> bool rgbColor(CommandCall& call) {
+template <ColorRef Job::*Field> Outcome rgbColor(CommandCall& call) {
     call.set(call.job().*Field, decodeRgb(call.value));
-    return true;
+    return kAccepted;
 }
 
 // --- files ------------------------------------------------------------------
 
-bool saveBarCodeAs(CommandCall& call) {
+Outcome saveBarCodeAs(CommandCall& call) {
     call.app.state().BarcodeSavePath =
         filePath(call.command, std::string_view("[SAVEBARCODE(").size());
-    return saveBarCode(call.app) == SaveOutcome::Saved;
+    return saveOutcome(saveBarCode(call.app));
+}
+
+// The margins the symbol is printed at, in inches from the paper's edge;
+// kept while the program runs, not with the job.
+template <float RunState::*Margin> Outcome printMargin(CommandCall& call) {
+    const auto value = numberValue(call);
+    if (!value)
+        return Refusal::NotANumber;
+    if (!(*value >= 0.0 && *value <= 1.0e6))
+        return Refusal::PrintMarginRange;
+    call.app.state().*Margin = static_cast<float>(*value);
+    return kAccepted;
 }
 
 constexpr auto kValueCommands = std::to_array<CommandEntry>({
@@ -297,16 +325,22 @@ constexpr auto kValueCommands = std::to_array<CommandEntry>({
     {"[MAGNIFY=", Match::Prefix, magnify},
     {"[RATIO=", Match::Prefix, ratio},
     {"[PDFASPECT=", Match::Prefix, pdfAspect},
-    {"[PDFSECURITY=", Match::Prefix, boundedInteger<&Job::PdfSecurityLevel, 0, 8>},
-    {"[PDFOVERHEAD=", Match::Prefix, boundedInteger<&Job::PdfOverheadPercent, 0, 99>},
-    {"[PDFMAXCOLS=", Match::Prefix, upperBoundedInteger<&Job::PdfMaxColumns, 31>},
-    {"[PDFMAXROWS=", Match::Prefix, upperBoundedInteger<&Job::PdfMaxRows, 91>},
+    {"[PDFSECURITY=", Match::Prefix,
+     boundedInteger<&Job::PdfSecurityLevel, 0, 8, Refusal::SecurityLevelRange>},
+    {"[PDFOVERHEAD=", Match::Prefix,
+     boundedInteger<&Job::PdfOverheadPercent, 0, 99, Refusal::OverheadRange>},
+    {"[PDFMAXCOLS=", Match::Prefix,
+     upperBoundedInteger<&Job::PdfMaxColumns, 31, Refusal::MaxColumnsRange>},
+    {"[PDFMAXROWS=", Match::Prefix,
+     upperBoundedInteger<&Job::PdfMaxRows, 91, Refusal::MaxRowsRange>},
     {"[AZTECECP=", Match::Prefix, aztecEcPercent},
     {"[DMFORMAT=", Match::Prefix, dmFormat},
     {"[DMECC=", Match::Prefix, dmEcc},
     {"[BARREDUCTION=", Match::Prefix, barReduction},
     {"[HORIZONTALDPI=", Match::Prefix, targetResolution<true>},
     {"[VERTICALDPI=", Match::Prefix, targetResolution<false>},
+    {"[LEFTPRINTMARGIN=", Match::Prefix, printMargin<&RunState::LeftPrintMargin>},
+    {"[TOPPRINTMARGIN=", Match::Prefix, printMargin<&RunState::TopPrintMargin>},
     {"[FONTNAME=", Match::Prefix, fontName},
     {"[FONTSIZE=", Match::Prefix, fontSize},
     {"[FONTCOLOR=", Match::Prefix, namedColor<&Job::FontColor>},
