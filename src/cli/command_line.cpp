@@ -128,21 +128,25 @@ Options:
 
 The command language:
   COMMANDS is a string of bracketed commands, run from left to right:
-      [code39][message='ABC',13][build/copy]
-  selects Code 39, sets the bar code message to ABC followed by a carriage
-  return, and builds the symbol. A command is a keyword, alone or with "="
+      [code39][message='ABC',45,'123'][build/copy]
+  selects Code 39, sets the bar code message to ABC-123 (45 is the code of
+  "-") and builds the symbol. A command is a keyword, alone or with "="
   and a value; keywords are not case-sensitive. Text goes in single quotes;
   a number outside quotes is a character code, and pieces of a value are
   joined with commas. Unknown commands are ignored. A command that is
-  refused makes its string fail, but the commands after it still run.
+  refused makes its string fail, but the commands after it still run; each
+  refusal is told on standard error in one line, such as
+      vornik: refused [SUPPLEMENT='12345']: the supplement takes digits only
 
 Symbols:
   [build/copy] draws the symbol at true size; [savebarcode(FILE)] saves the
-  last symbol built. A FILE ending in .wmf (or any name without a raster
-  extension) receives a placeable Windows metafile. This version draws the
-  linear and postal symbologies, Data Matrix, Aztec Code and the RSS-14
-  family with composites ([composite=(10)ABC123]); PDF417 says that it
-  cannot be built yet.
+  last symbol built. The extension of FILE chooses the format: .png, .jpg,
+  .tif, .gif, .bmp, .tga and .pcx give a raster image at the raster
+  resolution; .eps, .svg and .pdf a vector picture at true size; .wmf, and
+  any other name, a placeable Windows metafile. This version draws the
+  linear and postal symbologies, PDF417, Data Matrix, Aztec Code and the
+  RSS-14 family with composites ([composite=(10)ABC123]). It cannot print
+  yet: [print], [printnoeject] and [ejectpage] are refused.
 
 Messages and questions:
   What the desktop program shows in a message box is written to standard
@@ -168,9 +172,10 @@ Message files and numbering:
   [incpostamble=TEXT]. [next] fails at the end of a file.
 
 Examples:
-  vornik --exec "[code39][message='VORNIK-1'][build/copy][savebarcode(label.wmf)]"
-  vornik label.vkf --exec "[message='VORNIK-2'][build/copy][savebarcode(label.wmf)]"
-  vornik --exec "[code128][openmsgfile(list.txt)][savebarcode(1.wmf)][next][savebarcode(2.wmf)]"
+  vornik --exec "[code39][message='VORNIK-1'][build/copy][savebarcode(label.wmf)][saveconfig(label.vkf)]"
+  vornik label.vkf --exec "[message='VORNIK-2'][build/copy][savebarcode(label.pdf)]"
+  printf 'VORNIK-3\nVORNIK-4\n' > list.txt
+  vornik --exec "[code128][openmsgfile(list.txt)][savebarcode(1.png)][next][savebarcode(2.png)]"
 )";
 
 constexpr std::string_view kUsage =
