@@ -11,7 +11,15 @@
 
 namespace vornik::testing {
 
-enum class OutsideProgram { Wmf2svg, ImageMagickWmf, ImageMagick, Ghostscript, Netpbm, Poppler };
+enum class OutsideProgram {
+    Wmf2svg,
+    ImageMagickWmf,
+    ImageMagick,
+    Ghostscript,
+    Netpbm,
+    Poppler,
+    LibreOfficeDraw
+};
 
 struct OutsideProgramCheck {
     const char* command; // exits 0 when the program can do the job
@@ -37,6 +45,11 @@ inline OutsideProgramCheck checkOf(OutsideProgram program) {
         return {"sh -c '/usr/bin/pdfinfo -v && /usr/bin/pdffonts -v && /usr/bin/pdftoppm -v && "
                 "/usr/bin/pdftotext -v'",
                 "Poppler's pdfinfo, pdffonts, pdftoppm and pdftotext", "poppler-utils"};
+    case OutsideProgram::LibreOfficeDraw:
+        return {"sh -c 'soffice --version | grep -q LibreOffice && "
+                "test -e /usr/lib/libreoffice/program/libsdlo.so && unzip -v'",
+                "LibreOffice Draw converting pictures headless, and unzip",
+                "libreoffice-draw-nogui (and unzip)"};
     }
     return {"false", "an unknown program", "?"};
 }

@@ -27,6 +27,8 @@ void MetafileRecorder::setWindowOrg(std::int16_t x, std::int16_t y) {
 
 void MetafileRecorder::setWindowExt(std::int16_t x, std::int16_t y) {
     metafile_.ops.emplace_back(op::SetWindowExt{x, y});
+    windowExtentX_ = x;
+    windowExtentY_ = y;
 }
 
 std::uint16_t MetafileRecorder::createPen(const LogPen& pen) {
@@ -44,7 +46,16 @@ std::uint16_t MetafileRecorder::createBrush(const LogBrush& brush) {
 std::uint16_t MetafileRecorder::createFont(const LogFont& font) {
     requireRecordable(font);
     const std::uint16_t index = takeSlot();
+    const bool axisTurnedOver = (windowExtentX_ < 0) != (windowExtentY_ < 0);
+    if (font.escapement == 0 || !axisTurnedOver) {
+        metafile_.ops.emplace_back(op::CreateFont{font});
+        return index;
+    }
+    // The extents are picture sides, never -32768, so the negation fits.
+    const auto upright = static_cast<std::int16_t>(-windowExtentY_);
+    metafile_.ops.emplace_back(op::SetWindowExt{windowExtentX_, upright});
     metafile_.ops.emplace_back(op::CreateFont{font});
+    metafile_.ops.emplace_back(op::SetWindowExt{windowExtentX_, windowExtentY_});
     return index;
 }
 
@@ -96,6 +107,8 @@ Metafile MetafileRecorder::close() {
     Metafile recorded = std::move(metafile_);
     metafile_ = Metafile{};
     slotsInUse_.clear();
+    windowExtentX_ = 1;
+    windowExtentY_ = 1;
     return recorded;
 }
 

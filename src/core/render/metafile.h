@@ -149,6 +149,13 @@ void requireRecordable(const op::TextOut& text);
 // GDI would refuse (selecting or deleting an index that holds no object, a
 // face name or text no record can carry) throws a std::logic_error rather
 // than being recorded.
+//
+// A turned font is created under a window whose axes agree in direction:
+// LibreOffice reverses the escapement of a font created while the window
+// extent turns one axis over, and so would draw turned text the other way
+// round from GDI and every other reader. The recorder sets the window's y
+// extent positive around such a font and back afterwards; no drawing call
+// comes in between, so no reader draws anything differently.
 class MetafileRecorder {
 public:
     void setWindowOrg(std::int16_t x, std::int16_t y);
@@ -172,6 +179,8 @@ private:
     std::uint16_t takeSlot();
 
     Metafile metafile_;
+    std::int16_t windowExtentX_ = 1;
+    std::int16_t windowExtentY_ = 1;
     std::vector<bool> slotsInUse_;
 };
 

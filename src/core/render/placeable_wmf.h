@@ -19,8 +19,8 @@ inline constexpr std::size_t kPlaceableHeaderSize = 22;
 // The XOR of the ten 16-bit words that precede it in the header.
 [[nodiscard]] std::uint16_t placeableChecksum(std::uint16_t right, std::uint16_t bottom);
 
-// The standard metafile bytes (META_HEADER, the records, META_EOF), laid out
-// as Windows writes them.
+// The standard metafile bytes (META_HEADER, the records, a mapping-mode
+// trailer, META_EOF), laid out as Windows writes them.
 [[nodiscard]] std::vector<std::uint8_t> wmfBytes(const Metafile& metafile);
 
 // The placeable file: header with extents (x extent, y extent), then wmfBytes.

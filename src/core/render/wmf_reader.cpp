@@ -169,7 +169,8 @@ Parsed parseRecord(const RecordView& r) {
     case Function::TextOut:
         return parseTextOut(r);
     case Function::Eof:
-        break; // the record loop ends at it
+    case Function::SetMapMode:
+        break; // the record loop ends at the one and reads the other as the trailer
     }
     return fail("record " + std::to_string(r.number) + " has function " + hex(r.function, 4) +
                 ", which is not one this program reads");
@@ -224,6 +225,24 @@ std::optional<WmfReadError> checkMetafileHeader(Bytes metafile) {
     return std::nullopt;
 }
 
+// The mapping-mode record the writer puts last: isotropic, followed only by
+// the end-of-file record. Anywhere else it would change how what follows is
+// drawn, which this program does not read.
+std::optional<WmfReadError> checkTrailer(const RecordView& record, Bytes rest) {
+    if (const auto error = requireModeWords(record))
+        return error;
+    if (record.word(0) != wmf::kIsotropic)
+        return fail(record.name() + " sets mapping mode " + std::to_string(record.word(0)) +
+                    "; this program reads only the isotropic mode before the end of the file");
+    const bool eofFollows = rest.size() >= wmf::kRecordHeaderBytes &&
+                            wmf::loadU32(rest, 0) == wmf::kRecordHeaderWords &&
+                            wmf::loadU16(rest, 4) == static_cast<std::uint16_t>(Function::Eof);
+    if (!eofFollows)
+        return fail(record.name() + " sets the mapping mode before the last drawing call; this "
+                                    "program reads it only just before the end of the file");
+    return std::nullopt;
+}
+
 std::variant<Metafile, WmfReadError> readRecords(Bytes metafile) {
     Metafile picture;
     std::size_t offset = wmf::kHeaderBytes;
@@ -252,6 +271,12 @@ std::variant<Metafile, WmfReadError> readRecords(Bytes metafile) {
         const RecordView record{
             number, function,
             metafile.subspan(offset + wmf::kRecordHeaderBytes, bytes - wmf::kRecordHeaderBytes)};
+        if (function == static_cast<std::uint16_t>(Function::SetMapMode)) {
+            if (auto error = checkTrailer(record, metafile.subspan(offset + bytes)))
+                return std::move(*error);
+            offset += bytes;
+            continue;
+        }
         Parsed parsed = parseRecord(record);
         if (auto* error = std::get_if<WmfReadError>(&parsed))
             return std::move(*error);

@@ -15,6 +15,7 @@ namespace vornik::render::wmf {
 enum class Function : std::uint16_t {
     Eof = 0x0000,
     SetBkMode = 0x0102,
+    SetMapMode = 0x0103,
     SelectObject = 0x012D,
     SetTextAlign = 0x012E,
     DeleteObject = 0x01F0,
@@ -37,6 +38,14 @@ inline constexpr std::uint16_t kHeaderWords = 9;
 inline constexpr std::size_t kHeaderBytes = 2 * kHeaderWords;
 inline constexpr std::uint16_t kVersion100 = 0x0100;
 inline constexpr std::uint16_t kVersion300 = 0x0300;
+
+// The mapping mode the file names last, just before its end: isotropic.
+// LibreOffice takes a placeable file's frame from its window records and,
+// when the last mapping mode it sees there is anisotropic (its default),
+// widens a window narrower than one inch to one inch. Naming isotropic
+// after the last drawing call changes nothing a player draws (the window
+// and the frame have the same proportions), yet LibreOffice keeps the size.
+inline constexpr std::uint16_t kIsotropic = 7;
 
 // Every record starts with its size in words (32 bits) and its function.
 inline constexpr std::size_t kRecordHeaderWords = 3;

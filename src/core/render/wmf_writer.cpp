@@ -193,12 +193,13 @@ std::uint16_t placeableChecksum(std::uint16_t right, std::uint16_t bottom) {
 std::vector<std::uint8_t> wmfBytes(const Metafile& metafile) {
     std::vector<std::uint8_t> out;
     appendHeader(out, objectTableSize(metafile.ops));
-    std::size_t largest = wmf::kRecordHeaderWords; // the end-of-file record
+    std::size_t largest = wmf::kRecordHeaderWords + 2; // the mapping-mode trailer
     for (const MetaOp& call : metafile.ops) {
         const Record record = std::visit([](const auto& op) { return encode(op); }, call);
         largest = std::max(largest, wmf::kRecordHeaderWords + record.words.size());
         appendRecord(out, record.function, record.words);
     }
+    appendRecord(out, Function::SetMapMode, {wmf::kIsotropic, 0});
     appendRecord(out, Function::Eof, {});
     const std::size_t words = out.size() / 2;
     if (words > 0xFFFFFFFFu)

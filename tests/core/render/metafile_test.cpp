@@ -40,6 +40,42 @@ TEST(MetafileRecorder, RecordsEveryCallAndReusesTheLowestFreeSlot) {
     EXPECT_EQ(r.close(), (Metafile{{op::CreateBrush{kBrush}}}));
 }
 
+// A turned font is created under a window whose axes agree, the window set back right after;
+// an upright font, or one created under such a window already, is recorded alone.
+TEST(MetafileRecorder, CreatesTurnedFontsUnderAnUprightWindow) {
+    const LogFont turned{.height = 300, .escapement = 900, .orientation = 900};
+    const LogFont upright{.height = 300};
+    const struct {
+        const char* name;
+        op::SetWindowExt window;
+        LogFont font;
+        std::vector<MetaOp> fontOps;
+    } rows[] = {
+        {"turned, y over",
+         {2892, -3729},
+         turned,
+         {op::SetWindowExt{2892, 3729}, op::CreateFont{turned}, op::SetWindowExt{2892, -3729}}},
+        {"turned, x over",
+         {-100, 50},
+         turned,
+         {op::SetWindowExt{-100, -50}, op::CreateFont{turned}, op::SetWindowExt{-100, 50}}},
+        {"turned, both over", {-100, -50}, turned, {op::CreateFont{turned}}},
+        {"turned, none over", {100, 50}, turned, {op::CreateFont{turned}}},
+        {"upright, y over", {100, -50}, upright, {op::CreateFont{upright}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        MetafileRecorder r;
+        r.setWindowExt(row.window.x, row.window.y);
+        EXPECT_EQ(r.createFont(row.font), 0);
+        r.selectObject(0);
+        Metafile expected{{row.window}};
+        expected.ops.insert(expected.ops.end(), row.fontOps.begin(), row.fontOps.end());
+        expected.ops.emplace_back(op::SelectObject{0});
+        EXPECT_EQ(r.close(), expected);
+    }
+}
+
 // The renderer's mistakes fail loudly and leave nothing behind in the picture.
 TEST(MetafileRecorder, RefusesCallsGdiWouldRefuse) {
     using R = MetafileRecorder&;

@@ -18,7 +18,8 @@ std::string readError(const Bytes& bytes) {
 //   0  placeable header (22 bytes)   50  record 2, font (56 bytes)
 //  22  metafile header (18 bytes)   106  record 3, rectangle (14 bytes)
 //  40  record 1, extent (10 bytes)  120  record 4, text "Hi" (14 bytes)
-//                                   134  record 5, end of file (6 bytes)
+//                                   134  record 5, mapping mode (10 bytes)
+//                                   144  record 6, end of file (6 bytes)
 Bytes smallFile() {
     return placeableWmfBytes({{op::SetWindowExt{100, -50}, op::CreateFont{{.faceName = "Arial"}},
                                op::Rectangle{0, 0, 10, -10}, op::TextOut{5, -5, "Hi"}}},
@@ -60,11 +61,11 @@ TEST(ReadPlaceableWmf, TellsWhatIsWrongWithABrokenFile) {
         {put({{24, 10}}), "the metafile header size is 10 words, not 9"},
         {put({{26, 0x0200}}), "the metafile version is 0x0200, not 0x0100 or 0x0300"},
         {put({{28, 0xFFFF}, {30, 0xFFFF}}),
-         "the header says the metafile is 4294967295 words long, the file holds 118 bytes after "
+         "the header says the metafile is 4294967295 words long, the file holds 128 bytes after "
          "the placeable header"},
         {put({{106, 2}}),
          "record 3 (function 0x041B) gives a size of 2 words; a record has at least 3"},
-        {put({{106, 18}}), "record 3 (function 0x041B) runs past the end of the file"},
+        {put({{106, 23}}), "record 3 (function 0x041B) runs past the end of the file"},
         {put({{42, 0x8000}}), "record 1 (function 0x020C) runs past the end of the file"},
         {put({{110, 0x0626}}), "record 3 has function 0x0626, which is not one this program reads"},
         {put({{40, 6}}), "record 1 (function 0x020C) is 6 words long, not 5"},
@@ -79,7 +80,14 @@ TEST(ReadPlaceableWmf, TellsWhatIsWrongWithABrokenFile) {
         {put({{120, 3}}),
          "record 4 (function 0x0521) is 3 words long, too short to hold a text length"},
         {resized(134), "the metafile ends without an end-of-file record"},
-        {resized(142), "record 5, the end-of-file record, is followed by 2 more bytes"},
+        {resized(152), "record 6, the end-of-file record, is followed by 2 more bytes"},
+        // The mapping mode is read only as the trailer: isotropic, just before the end.
+        {put({{140, 8}}), "record 5 (function 0x0103) sets mapping mode 8; this program reads "
+                          "only the isotropic mode before the end of the file"},
+        {put({{44, 0x0103}, {46, 7}}),
+         "record 1 (function 0x0103) sets the mapping mode before the last drawing call; this "
+         "program reads it only just before the end of the file"},
+        {put({{134, 6}}), "record 5 (function 0x0103) is 6 words long, not 4 or 5"},
         {resized(138), "record 5 is cut short: the file ends 4 bytes into its 6-byte header"},
     };
     for (const auto& [spoil, message] : rows) {

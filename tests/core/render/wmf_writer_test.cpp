@@ -30,10 +30,10 @@ TEST(PlaceableWmfBytes, LaysOutEveryRecordAsWindowsDoes) {
           op::DeleteObject{1}, op::DeleteObject{0}}}, 1234, 567, {
          // Key, handle, left, top, right, bottom, units per inch, reserved (32 bits), and the
          // checksum 0x5711 ^ 1234 ^ 567 ^ 2540. Then the metafile header: memory metafile,
-         // 9-word header, version 3.0, 124 words, 3 objects, largest record 28 words, no
+         // 9-word header, version 3.0, 129 words, 3 objects, largest record 28 words, no
          // parameters.
          0xCDD7, 0x9AC6, 0, 0, 0, 1234, 567, 2540, 0, 0, 0x5818,
-         1, 9, 0x0300, 124, 0, 3, 28, 0, 0,
+         1, 9, 0x0300, 129, 0, 3, 28, 0, 0,
          // SETWINDOWORG y 0, x 0; SETWINDOWEXT y -567, x 1234; CREATEPENINDIRECT style, width
          // (1, 0), colour.
          5, 0, 0x020B, 0, 0, 5, 0, 0x020C, 0xFDC9, 1234, 8, 0, 0x02FA, 6, 1, 0, 0x2233, 0x0011,
@@ -49,23 +49,23 @@ TEST(PlaceableWmfBytes, LaysOutEveryRecordAsWindowsDoes) {
          // them SETTEXTCOLOR.
          5, 0, 0x012E, 6, 0, 5, 0, 0x0209, 0x00FF, 0, 5, 0, 0x0102, 1, 0,
          // SETBKCOLOR; TEXTOUT length 3, "Abc" and a pad byte, y -450, x 617; DELETEOBJECT 2, 1,
-         // 0; EOF.
+         // 0; SETMAPMODE isotropic, the trailer that keeps LibreOffice at true size; EOF.
          5, 0, 0x0201, 0xFFFF, 0x00FF, 8, 0, 0x0521, 3, 0x6241, 0x0063, 0xFE3E, 617,
-         4, 0, 0x01F0, 2, 4, 0, 0x01F0, 1, 4, 0, 0x01F0, 0, 3, 0, 0}},
+         4, 0, 0x01F0, 2, 4, 0, 0x01F0, 1, 4, 0, 0x01F0, 0, 5, 0, 0x0103, 7, 0, 3, 0, 0}},
         // Values at the ends of their ranges; the font takes the pen's freed slot, so the header
         // counts one slot, not two objects.
         {"edges", {{op::CreatePen{{kPenSolid, -32768, 0xFFFFFFFF}}, op::DeleteObject{0},
                     op::CreateFont{{.faceName = std::string(31, '\xA9')}},
                     op::Rectangle{-32768, 32767, 0, -1}, op::TextOut{-1, 32767, ""},
                     op::TextOut{1, -2, {"\0\xFF", 2}}}}, 0xFFFF, 0xFFFF, {
-         0xCDD7, 0x9AC6, 0, 0, 0, 0xFFFF, 0xFFFF, 2540, 0, 0, 0x5EFD, 1, 9, 0x0300, 72, 0, 1, 28,
+         0xCDD7, 0x9AC6, 0, 0, 0, 0xFFFF, 0xFFFF, 2540, 0, 0, 0x5EFD, 1, 9, 0x0300, 77, 0, 1, 28,
          0, 0, 8, 0, 0x02FA, 0, 0x8000, 0, 0xFFFF, 0xFFFF, 4, 0, 0x01F0, 0,
          // Weight 400 and a face name of 31 bytes 0xA9 and its NUL.
          28, 0, 0x02FB, 0, 0, 0, 0, 400, 0, 0, 0, 0, 0xA9A9, 0xA9A9, 0xA9A9, 0xA9A9, 0xA9A9, 0xA9A9,
          0xA9A9, 0xA9A9, 0xA9A9, 0xA9A9, 0xA9A9, 0xA9A9, 0xA9A9, 0xA9A9, 0xA9A9, 0x00A9,
-         // RECTANGLE; TEXTOUT of no bytes; TEXTOUT of two, NUL and 0xFF, no pad; EOF.
+         // RECTANGLE; TEXTOUT of no bytes; TEXTOUT of two, NUL and 0xFF, no pad; SETMAPMODE; EOF.
          7, 0, 0x041B, 0xFFFF, 0, 0x7FFF, 0x8000, 6, 0, 0x0521, 0, 0x7FFF, 0xFFFF,
-         7, 0, 0x0521, 2, 0xFF00, 0xFFFE, 1, 3, 0, 0}},
+         7, 0, 0x0521, 2, 0xFF00, 0xFFFE, 1, 5, 0, 0x0103, 7, 0, 3, 0, 0}},
     };
     // clang-format on
     for (const auto& [name, metafile, xExtent, yExtent, words] : rows) {
