@@ -175,7 +175,9 @@ std::optional<std::string> SafeOutput::open() {
 }
 
 std::optional<std::string> SafeOutput::openReplacement(const std::optional<struct stat>& old) {
-    if (old) {
+    // A run of labels swaps files with a spare; a document saved now and then
+    // (synced) leaves nothing behind.
+    if (old && durability_ == Durability::Ordinary) {
         if (auto spare = takeSpareFile(target_.parent_path()); spare && openSpare(*spare, *old))
             return std::nullopt;
     }
@@ -292,12 +294,15 @@ std::optional<std::string> SafeOutput::finishReplacement() {
 // with it, rather than renamed over: ext4 forces a file renamed over another
 // out to the disk at once, which for a run of labels costs more than drawing
 // them (a file whose safety matters more is saved Synced). The old file is
-// kept as the spare for the next save. Where the swap cannot be had, a plain
-// rename does it.
+// kept as the spare for the next save, or removed after a synced save. Where the swap cannot be
+// had, a plain rename does it.
 bool SafeOutput::takeTargetName() {
     if (replacesOld_ &&
         ::renameat2(AT_FDCWD, sibling_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) == 0) {
-        keepSpareFile({std::exchange(sibling_, {}), std::move(cleanup_)});
+        if (durability_ == Durability::Synced)
+            ::unlink(sibling_.c_str()); // now the old file
+        else
+            keepSpareFile({std::exchange(sibling_, {}), std::move(cleanup_)});
         return true;
     }
     return ::rename(sibling_.c_str(), target_.c_str()) == 0;

@@ -31,8 +31,8 @@ enum class Durability { Ordinary, Synced };
 // - When the folder takes no new file but the file itself may be written,
 //   it is written in place, and its old bytes are put back if that fails.
 // - A name holding a NUL character is refused.
-// - The old file is kept as the spare that the next save in its folder
-//   writes into (see spare_file.h).
+// - Unless the output is synced, the old file is kept as the spare that the
+//   next save in its folder writes into (see spare_file.h).
 class SafeOutput {
 public:
     explicit SafeOutput(std::filesystem::path path, Durability durability = Durability::Ordinary);

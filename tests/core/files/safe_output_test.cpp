@@ -101,8 +101,13 @@ TEST(SafeOutput, ARunOfSavesReusesTheReplacedFile) {
     EXPECT_EQ(readFile(label), "after the link");
     EXPECT_EQ(readFile(other), "and again");
     removeSpareFile();
-    EXPECT_EQ(namesIn(folder.path()),
-              (std::set<std::string>{"kept.png", "label.png", "other.png"}));
+    const std::set<std::string> names{"kept.png", "label.png", "other.png"};
+    EXPECT_EQ(namesIn(folder.path()), names);
+
+    // A synced save, of a document saved now and then, leaves no spare.
+    ASSERT_EQ(saveWholeFile(label, "synced", Durability::Synced), std::nullopt);
+    EXPECT_EQ(readFile(label), "synced");
+    EXPECT_EQ(namesIn(folder.path()), names);
 }
 
 // A device or pipe is written into, never replaced; what cannot be written
