@@ -47,9 +47,8 @@ inline OutsideProgramCheck checkOf(OutsideProgram program) {
                 "Poppler's pdfinfo, pdffonts, pdftoppm and pdftotext", "poppler-utils"};
     case OutsideProgram::LibreOfficeDraw:
         return {"sh -c 'soffice --version | grep -q LibreOffice && "
-                "test -e /usr/lib/libreoffice/program/libsdlo.so && unzip -v'",
-                "LibreOffice Draw converting pictures headless, and unzip",
-                "libreoffice-draw-nogui (and unzip)"};
+                "test -e /usr/lib/libreoffice/program/libsdlo.so'",
+                "LibreOffice Draw converting pictures headless", "libreoffice-draw-nogui"};
     }
     return {"false", "an unknown program", "?"};
 }

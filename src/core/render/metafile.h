@@ -19,6 +19,7 @@ namespace vornik::render {
 
 // Pen styles and brush styles used here (the GDI values).
 inline constexpr std::uint16_t kPenSolid = 0;
+inline constexpr std::uint16_t kPenNull = 5; // PS_NULL: no outline
 inline constexpr std::uint16_t kPenInsideFrame = 6;
 inline constexpr std::uint16_t kBrushSolid = 0;
 

@@ -7,7 +7,6 @@
 namespace vornik::render {
 
 // GDI values our recorder never writes but a picture read from a file may hold.
-inline constexpr std::uint16_t kPenNull = 5;   // PS_NULL: no outline
 inline constexpr std::uint16_t kBrushNull = 1; // BS_NULL: no fill
 
 // The window that logical coordinates are mapped from: origin and extent as

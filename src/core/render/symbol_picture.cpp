@@ -19,9 +19,10 @@ SymbolPicture::SymbolPicture(const Job& job, int xExtent, int yExtent) {
         recorder_.setBkColor(job.BackColor);
         made_.insert(made_.end(), {pen, brush});
     }
-    const std::int16_t penWidth = job.FixDriver ? 200 : 1;
-    const auto barPen =
-        recorder_.createPen({.style = kPenInsideFrame, .width = penWidth, .color = job.ForeColor});
+    const LogPen barPenStyle =
+        job.FixDriver ? LogPen{.style = kPenInsideFrame, .width = 200, .color = job.ForeColor}
+                      : LogPen{.style = kPenNull, .width = 0, .color = job.ForeColor};
+    const auto barPen = recorder_.createPen(barPenStyle);
     const auto barBrush = recorder_.createBrush({.style = kBrushSolid, .color = job.ForeColor});
     recorder_.selectObject(barPen);
     recorder_.selectObject(barBrush);

@@ -10,8 +10,13 @@ namespace vornik::render {
 
 // What every symbol picture starts and ends with. The start sets the window
 // (origin 0, 0; extent x by minus y, in 0.01 mm), fills the background unless
-// it is transparent, and selects the bar pen (inside-frame, 2 mm wide when
-// working round printer drivers) and the solid bar brush. The end puts the
+// it is transparent, and selects the bar pen and the solid bar brush.
+//
+// Bars are filled rectangles without an outline: LibreOffice strokes every
+// pen, inside-frame ones included, as a hairline centred on the edge, which
+// widens each bar by a device pixel there and closes narrow spaces. When
+// working round printer drivers that fill poorly, the bars are instead framed
+// by an inside-frame pen 2 mm wide, which draws them with the pen alone. The end puts the
 // stock objects back and deletes every object the picture made.
 class SymbolPicture {
 public:

@@ -115,19 +115,22 @@ TEST(LinearRendererTest, TextCellsAndCommentAlignment) {
 }
 
 // The panel's two value labels after a build: the width (4 characters with
-// the check "A" = 4 x 444 + 3 x 33 = 1875) and the check value; the bar pen
-// is 2 mm wide when working round printer drivers. Reduction and gain move
+// the check "A" = 4 x 444 + 3 x 33 = 1875) and the check value; bars have no
+// outline, except when working round printer drivers: then an inside-frame
+// pen 2 mm wide. Reduction and gain move
 // only each bar's right edge, by 5 % of X a step (33 x 10 % = 3.3 -> 3;
 // 33 x 75 % = 24.75 -> 25); the picture keeps its width.
 TEST(LinearRendererTest, CaptionsDriverPenAndBarWidthAdjustment) {
     const std::string base = "[CODE39][MESSAGE='A'][CODE39CHECK=ON]";
     const auto nominal = callsOf<op::Rectangle>(pictureOf(*built(base)));
-    const std::tuple<const char*, const char*, std::int16_t, int> rows[] = {
-        {"", "0.74 \"", 1, 0},
-        {"[METRIC]", "1.88 cm", 1, 0},
-        {"[FIXDRIVER=ON]", "0.74 \"", 200, 0},
-        {"[BARREDUCTION=10]", "0.74 \"", 1, -3},
-        {"[BARREDUCTION=-75]", "0.74 \"", 1, 25},
+    using Pen = std::pair<std::uint16_t, std::int16_t>; // style, width
+    const Pen outlineless{kPenNull, 0};
+    const std::tuple<const char*, const char*, Pen, int> rows[] = {
+        {"", "0.74 \"", outlineless, 0},
+        {"[METRIC]", "1.88 cm", outlineless, 0},
+        {"[FIXDRIVER=ON]", "0.74 \"", Pen{kPenInsideFrame, 200}, 0},
+        {"[BARREDUCTION=10]", "0.74 \"", outlineless, -3},
+        {"[BARREDUCTION=-75]", "0.74 \"", outlineless, 25},
     };
     for (const auto& [commands, totalLength, barPen, shift] : rows) {
         SCOPED_TRACE(commands);
@@ -135,11 +138,11 @@ TEST(LinearRendererTest, CaptionsDriverPenAndBarWidthAdjustment) {
         EXPECT_EQ(session->app.panel().TotalLength.caption, totalLength);
         EXPECT_EQ(session->app.panel().CheckValue.caption, "10");
         EXPECT_EQ(session->state().SymbolWidth, 1875);
-        std::vector<std::int16_t> penWidths;
+        std::vector<Pen> pens;
         for (const auto& pen : callsOf<op::CreatePen>(pictureOf(*session)))
-            penWidths.push_back(pen.pen.width);
+            pens.emplace_back(pen.pen.style, pen.pen.width);
         // The background's pen, the bar pen, and the stock pen put back at the end.
-        EXPECT_EQ(penWidths, (std::vector<std::int16_t>{0, barPen, 0}));
+        EXPECT_EQ(pens, (std::vector<Pen>{{kPenInsideFrame, 0}, barPen, {kPenSolid, 0}}));
         const auto adjusted = callsOf<op::Rectangle>(pictureOf(*session));
         ASSERT_EQ(adjusted.size(), nominal.size());
         EXPECT_EQ(adjusted[0], nominal[0]);
