@@ -101,14 +101,16 @@ constexpr std::string_view kHelp =
     R"(Vornik - bar codes for Linux
 
 Vornik makes true-size, printer-aware bar codes in 24 symbologies, one at a
-time or in batches from message files and serial numbers. This version runs
-headless: it keeps one bar code job, runs the commands you give it on that
-job and reports on standard error. It needs no display.
-The desktop window is not part of this version yet.
+time or in batches from message files and serial numbers. Started on a
+display without command strings, it opens its desktop window (the program
+vornik-desktop beside it). Given command strings, or --yes, it runs headless:
+it keeps one bar code job, runs the commands you give it on that job and
+reports on standard error. Headless, it needs no display.
 
 Usage:
+  vornik [FILE.vkf]
   vornik [--yes] [FILE.vkf] --exec COMMANDS [--exec COMMANDS ...]
-  vornik [--yes] FILE.vkf
+  vornik --yes FILE.vkf     (headless, also on a display)
   vornik --help
   vornik --version
 
@@ -125,6 +127,7 @@ Options:
               to load at start-up, before any --exec runs: the commands then
               act on the loaded job. A file that is not a configuration file
               is reported, the job keeps its defaults and the exit status is 2.
+              On a display, without --exec or --yes, the window opens with it.
 
 The command language:
   COMMANDS is a string of bracketed commands, run from left to right:

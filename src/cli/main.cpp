@@ -1,8 +1,10 @@
-// The vornik program. This version runs headless only: it loads the
+// The vornik program. On a display, without command strings, it hands over to
+// the desktop program beside it; otherwise it runs headless: it loads the
 // configuration file it is given, takes its work from --exec command strings
 // and reports on standard error.
 
 #include "cli/command_line.h"
+#include "cli/desktop_start.h"
 #include "cli/headless_host.h"
 #include "cli/image_converter_module.h"
 #include "cli/settings_file.h"
@@ -57,24 +59,35 @@ fs::path programDirectory(const char* invokedAs) {
     return error ? fs::path(".") : invoked.parent_path();
 }
 
-bool environmentSet(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
-}
-
 int usageError(const std::string& message) {
     std::cerr << "vornik: " << message << "\nTry 'vornik --help' for more information.\n";
     return kExitFailed;
 }
 
-// Started with nothing to do: a desktop user expected a window, anyone else
-// needs to know how the headless program is driven.
+// Started headless with nothing to do: whoever called needs to know how the
+// headless program is driven.
 int nothingToDo() {
-    if (environmentSet("DISPLAY") || environmentSet("WAYLAND_DISPLAY"))
-        std::cerr << "vornik: the desktop window is not part of this version yet; ";
+    if (vornik::cli::displayAvailable())
+        std::cerr << "vornik: --yes runs headless, and there is nothing to run; ";
     else
         std::cerr << "vornik: no display; ";
     std::cerr << "run headless like this:\n" << vornik::cli::usageText();
+    return kExitFailed;
+}
+
+// A desktop user who started the program without command strings expects the
+// window.
+bool wantsWindow(const CommandLine& commandLine) {
+    return commandLine.execStrings.empty() && !commandLine.answerYes &&
+           vornik::cli::displayAvailable();
+}
+
+int startWindow(const CommandLine& commandLine, const char* invokedAs) {
+    std::vector<std::string> arguments;
+    if (commandLine.configurationFile)
+        arguments.push_back(*commandLine.configurationFile);
+    std::cerr << "vornik: "
+              << vornik::cli::startDesktopProgram(programDirectory(invokedAs), arguments) << '\n';
     return kExitFailed;
 }
 
@@ -122,6 +135,8 @@ int run(int argc, char** argv) {
         std::cout << vornik::cli::kVersionText << '\n';
         return kExitSuccess;
     }
+    if (wantsWindow(commandLine))
+        return startWindow(commandLine, argc > 0 ? argv[0] : "");
     // A configuration file alone is loaded (and built, when its numbering or
     // message file asks for it): the exit status says whether it loaded.
     if (commandLine.execStrings.empty() && !commandLine.configurationFile)

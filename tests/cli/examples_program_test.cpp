@@ -28,7 +28,7 @@ struct Example {
     std::string err;
 };
 
-const fs::path kReadme = fs::path(__FILE__).parent_path().parent_path().parent_path() / "README.md";
+const fs::path kReadme = fs::path(VORNIK_SOURCE_DIRECTORY) / "README.md";
 
 bool startsWith(const std::string& text, std::string_view prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;

@@ -41,7 +41,7 @@ TEST(Program, ExitsReportsAndSavesItsSettingsAsExpected) {
         {"NothingAfterAppExit", {"--exec", "[APPEXIT]", bad[0], bad[1]}, "", 0, "", "", true},
         {"UnknownOption", {"--frobnicate"}, "", 2, "vornik: unknown option --frobnicate\nTry 'vornik --help' for more information.\n", "", false},
         {"NoArguments", {}, "DISPLAY=", 2, "vornik: no display; run headless like this:\n" + usage, "", false},
-        {"OnlyYesOnADesktop", {"--yes"}, "WAYLAND_DISPLAY=w-9", 2, "vornik: the desktop window is not part of this version yet; run headless like this:\n" + usage, "", false},
+        {"OnlyYesOnADesktop", {"--yes"}, "WAYLAND_DISPLAY=w-9", 2, "vornik: --yes runs headless, and there is nothing to run; run headless like this:\n" + usage, "", false},
         {"MissingConfigurationFile", {bad[0], bad[1], "labels.vkf"}, "", 2, "Vornik: File: labels.vkf could not be used: No such file or directory.\n" + kMissing, "", true},
     };
     // clang-format on

@@ -61,7 +61,7 @@ struct LogFont {
     std::uint8_t clipPrecision = 0;
     std::uint8_t quality = 0;
     std::uint8_t pitchAndFamily = 0;
-    std::string faceName; // at most 31 bytes, no NUL
+    std::string faceName{}; // at most 31 bytes, no NUL
     bool operator==(const LogFont&) const = default;
 };
 

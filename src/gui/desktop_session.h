@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/app/application.h"
+#include "gui/gui_host.h"
+#include "gui/main_window.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vornik::gui {
+
+// One running desktop program: its host, its job and its main window, wired
+// together. The program makes one; tests make their own with a settings file
+// of their own.
+class DesktopSession {
+public:
+    DesktopSession(const std::filesystem::path& settingsFile,
+                   const std::filesystem::path& programDirectory,
+                   std::optional<std::string> configuration);
+
+    // Start-up as the program does it, then the window shows.
+    void start();
+
+    Application& app() { return app_; }
+    MainWindow& window() { return window_; }
+    GuiHost& host() { return host_; }
+
+private:
+    GuiHost host_;
+    Application app_;
+    MainWindow window_;
+};
+
+} // namespace vornik::gui

@@ -1,0 +1,181 @@
+#include "gui/gui_host.h"
+
+#include "gui/clipboard_picture.h"
+#include "gui/qt_text.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QWidget>
+
+namespace vornik::gui {
+namespace {
+
+QMessageBox::Icon iconOf(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer answerOf(int button) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Retry:
+        return MessageAnswer::Retry;
+    default:
+        // Escape or the close box: the box's way of backing out.
+        return MessageAnswer::Cancel;
+    }
+}
+
+} // namespace
+
+GuiHost::GuiHost(cli::SettingsFile settings) : settings_(std::move(settings)) {}
+
+MessageAnswer GuiHost::showMessage(const MessageBox& box) {
+    QMessageBox dialog(iconOf(box.icon), fromProgramText(box.title), fromProgramText(box.text),
+                       buttonsOf(box.buttons), parent_);
+    return answerOf(dialog.exec());
+}
+
+PasteAdviceAnswer GuiHost::showPasteAdvice(std::string_view text) {
+    QMessageBox dialog(QMessageBox::Information, QStringLiteral("Vornik"), fromProgramText(text),
+                       QMessageBox::Ok, parent_);
+    auto* dontShow = new QCheckBox(QObject::tr("&Do not show this advice again"));
+    dialog.setCheckBox(dontShow);
+    const int button = dialog.exec();
+    return {.closedWithOk = button == QMessageBox::Ok,
+            .dontShowAgainChecked = dontShow->isChecked()};
+}
+
+std::optional<std::string> GuiHost::inputBox(const InputBox& box) {
+    bool accepted = false;
+    const QString text =
+        QInputDialog::getText(parent_, fromProgramText(box.title), fromProgramText(box.prompt),
+                              QLineEdit::Normal, fromProgramText(box.defaultAnswer), &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return toProgramText(text);
+}
+
+void GuiHost::beep() {
+    QApplication::beep();
+}
+
+void GuiHost::setBusyPointer(bool busy) {
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+std::optional<std::string> GuiHost::chooseFile(const FileDialogRequest& request) {
+    const QString title = fromProgramText(request.title);
+    const QString filter = qtFileFilter(request.filter);
+    const QString start = fromProgramText(request.initialName);
+    const QString chosen =
+        request.forSaving ? QFileDialog::getSaveFileName(parent_, title, start, filter, nullptr,
+                                                         QFileDialog::DontConfirmOverwrite)
+                          : QFileDialog::getOpenFileName(parent_, title, start, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.toStdString();
+}
+
+void GuiHost::publishPicture(const render::CurrentPicture& picture,
+                             std::span<const std::uint8_t> placeableWmf) {
+    QApplication::clipboard()->setMimeData(clipboardPicture(picture, placeableWmf));
+    if (pictureShown)
+        pictureShown(picture);
+}
+
+void GuiHost::emptyClipboard() {
+    QApplication::clipboard()->clear();
+}
+
+std::optional<std::string> GuiHost::clipboardText() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasText())
+        return std::nullopt;
+    return toProgramText(data->text());
+}
+
+void GuiHost::setClipboardText(const std::string& text) {
+    QApplication::clipboard()->setText(fromProgramText(text));
+}
+
+void GuiHost::setWindowState(WindowState state) {
+    if (parent_ == nullptr)
+        return;
+    switch (state) {
+    case WindowState::Normal:
+        parent_->showNormal();
+        return;
+    case WindowState::Minimized:
+        parent_->showMinimized();
+        return;
+    }
+}
+
+void GuiHost::viewChanged() {
+    if (viewRefreshed)
+        viewRefreshed();
+}
+
+std::optional<std::string> GuiHost::readSetting(std::string_view key) {
+    return settings_.read(key);
+}
+
+void GuiHost::writeSetting(std::string_view key, std::string_view value) {
+    if (!settings_.write(key, value))
+        QMessageBox::warning(parent_, QStringLiteral("Vornik"),
+                             QObject::tr("The setting could not be saved: %1")
+                                 .arg(QString::fromStdString(settings_.lastError())));
+}
+
+std::optional<PrinterResolution> GuiHost::defaultPrinterResolution() {
+    // Printing comes with its own part of the window; until then the printer
+    // resolution warning has no printer to measure against.
+    return std::nullopt;
+}
+
+} // namespace vornik::gui

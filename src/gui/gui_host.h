@@ -1,0 +1,50 @@
+#pragma once
+
+#include "cli/settings_file.h"
+#include "core/app/host.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace vornik::gui {
+
+// The desktop program's host: message boxes, dialogs, the system clipboard
+// and the busy pointer are the real ones; the settings are the same file the
+// headless program uses. The window hears of new pictures and of view changes
+// through the two callbacks.
+class GuiHost : public Host {
+public:
+    explicit GuiHost(cli::SettingsFile settings);
+
+    // The window that owns dialogs; message boxes have none before it exists.
+    void setDialogParent(QWidget* parent) { parent_ = parent; }
+    std::function<void(const render::CurrentPicture&)> pictureShown;
+    std::function<void()> viewRefreshed;
+
+    MessageAnswer showMessage(const MessageBox& box) override;
+    PasteAdviceAnswer showPasteAdvice(std::string_view text) override;
+    std::optional<std::string> inputBox(const InputBox& box) override;
+    void beep() override;
+    void setBusyPointer(bool busy) override;
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    void publishPicture(const render::CurrentPicture& picture,
+                        std::span<const std::uint8_t> placeableWmf) override;
+    void emptyClipboard() override;
+    std::optional<std::string> clipboardText() override;
+    void setClipboardText(const std::string& text) override;
+    void setWindowState(WindowState state) override;
+    void viewChanged() override;
+    std::optional<std::string> readSetting(std::string_view key) override;
+    void writeSetting(std::string_view key, std::string_view value) override;
+    std::optional<PrinterResolution> defaultPrinterResolution() override;
+
+private:
+    cli::SettingsFile settings_;
+    QWidget* parent_ = nullptr;
+    bool busy_ = false;
+};
+
+} // namespace vornik::gui

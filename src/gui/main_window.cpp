@@ -1,0 +1,240 @@
+#include "gui/main_window.h"
+
+#include "core/app/application.h"
+#include "core/app/program_texts.h"
+#include "gui/qt_text.h"
+#include "gui/symbol_display.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vornik::gui {
+namespace {
+
+// The ratio list's items, "2.0" to "3.0"; the job keeps the index.
+QStringList ratioItems() {
+    QStringList items;
+    for (int tenths = 20; tenths <= 30; ++tenths)
+        items << QString::number(tenths / 10.0, 'f', 1);
+    return items;
+}
+
+// The magnification list, 80 to 200 percent in steps of 5.
+QStringList magnificationItems() {
+    QStringList items;
+    for (int percent = 80; percent <= 200; percent += 5)
+        items << QString::number(percent);
+    return items;
+}
+
+void showItem(QWidget* widget, const render::PanelItem& item) {
+    widget->setVisible(item.visible);
+}
+
+void showCaption(QLabel* label, const render::PanelItem& item) {
+    label->setText(fromProgramText(item.caption));
+    label->setVisible(item.visible);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent), app_(app) {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(makeBoxes());
+    layout->addWidget(makePanel());
+    label10_ = new QLabel(fromProgramText(kHelpLabelText), central);
+    label10_->setAlignment(Qt::AlignCenter);
+    layout->addWidget(label10_, 1);
+    display_ = new SymbolDisplay(central);
+    layout->addWidget(display_, 1);
+    setCentralWidget(central);
+    makeMenus();
+    connectBoxes();
+    refresh();
+}
+
+QWidget* MainWindow::makeBoxes() {
+    auto* boxes = new QWidget(this);
+    auto* grid = new QGridLayout(boxes);
+    label1_ = new QLabel(boxes);
+    message_ = new QLineEdit(boxes);
+    message_->setObjectName(QStringLiteral("Message"));
+    editorButton_ = new QPushButton(tr("Editor"), boxes);
+    label9_ = new QLabel(boxes);
+    comment_ = new QLineEdit(boxes);
+    comment_->setObjectName(QStringLiteral("Comment"));
+    label5_ = new QLabel(boxes);
+    supplement_ = new QLineEdit(boxes);
+    supplement_->setObjectName(QStringLiteral("Supplement"));
+    grid->addWidget(label1_, 0, 0);
+    grid->addWidget(message_, 0, 1);
+    grid->addWidget(editorButton_, 0, 2);
+    grid->addWidget(label9_, 1, 0);
+    grid->addWidget(comment_, 1, 1, 1, 2);
+    grid->addWidget(label5_, 2, 0);
+    grid->addWidget(supplement_, 2, 1, 1, 2);
+    label1_->setBuddy(message_);
+    label9_->setBuddy(comment_);
+    label5_->setBuddy(supplement_);
+    grid->setColumnStretch(1, 1);
+    return boxes;
+}
+
+QWidget* MainWindow::makePanel() {
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    label3_ = new QLabel(panel);
+    nbWidth_ = new QLineEdit(panel);
+    nbWidth_->setObjectName(QStringLiteral("NBWidth"));
+    label2_ = new QLabel(panel);
+    bcHeight_ = new QLineEdit(panel);
+    bcHeight_->setObjectName(QStringLiteral("BCHeight"));
+    label6_ = new QLabel(panel);
+    ratioList_ = new QComboBox(panel);
+    ratioList_->setObjectName(QStringLiteral("RatioList"));
+    ratioList_->addItems(ratioItems());
+    magnify_ = new QComboBox(panel);
+    magnify_->setObjectName(QStringLiteral("Magnify"));
+    magnify_->setEditable(true);
+    magnify_->addItems(magnificationItems());
+    label7_ = new QLabel(panel);
+    label7_->setObjectName(QStringLiteral("Label7"));
+    checkLabel_ = new QLabel(panel);
+    checkValue_ = new QLabel(panel);
+    label8_ = new QLabel(panel);
+    totalLength_ = new QLabel(panel);
+    totalLength_->setObjectName(QStringLiteral("TotalLength"));
+    grid->addWidget(label3_, 0, 0);
+    grid->addWidget(nbWidth_, 1, 0);
+    grid->addWidget(label2_, 0, 1);
+    grid->addWidget(bcHeight_, 1, 1);
+    grid->addWidget(label6_, 0, 2);
+    grid->addWidget(ratioList_, 1, 2);
+    grid->addWidget(magnify_, 1, 2);
+    grid->addWidget(label7_, 2, 0);
+    grid->addWidget(checkLabel_, 2, 1);
+    grid->addWidget(checkValue_, 2, 2);
+    grid->addWidget(label8_, 3, 1);
+    grid->addWidget(totalLength_, 3, 2);
+    label3_->setBuddy(nbWidth_);
+    label2_->setBuddy(bcHeight_);
+    label6_->setBuddy(ratioList_);
+    return panel;
+}
+
+void MainWindow::makeMenus() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* buildCopy = edit->addAction(tr("&Build/Copy"));
+    buildCopy->setObjectName(QStringLiteral("MCopy"));
+    buildCopy->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(buildCopy, &QAction::triggered, this, &MainWindow::build);
+}
+
+void MainWindow::connectBoxes() {
+    connect(display_, &SymbolDisplay::buildRequested, this, &MainWindow::build);
+    connect(display_, &SymbolDisplay::clearRequested, this, &MainWindow::clearMessage);
+    connect(comment_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { app_.job().Comment = toProgramText(text); });
+    connect(supplement_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { app_.job().Supplement = toProgramText(text); });
+    connect(nbWidth_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        app_.boxes().editWidth(toProgramText(text), BoxEdit::Typed);
+        refreshBoxes();
+    });
+    connect(bcHeight_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        app_.boxes().editHeight(toProgramText(text), BoxEdit::Typed);
+        refreshBoxes();
+    });
+    connect(magnify_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        if (!magnify_->hasFocus())
+            return;
+        app_.boxes().editMagnify(toProgramText(text), BoxEdit::Typed);
+        refreshBoxes();
+    });
+    connect(ratioList_, &QComboBox::activated, this,
+            [this](int index) { app_.job().Ratio = static_cast<std::int16_t>(index); });
+}
+
+void MainWindow::build() {
+    (void)app_.Build();
+}
+
+void MainWindow::clearMessage() {
+    app_.job().Message.clear();
+    app_.job().Supplement.clear();
+    refresh();
+}
+
+void MainWindow::showPicture() {
+    display_->setPicture(app_.state().CurrentPicture);
+    refresh();
+}
+
+void MainWindow::refresh() {
+    const RunState& state = app_.state();
+    setWindowTitle(fromProgramText(state.WindowCaption));
+    label10_->setVisible(state.HelpLabelVisible);
+    display_->setVisible(state.SymbolDisplayVisible);
+    if (!state.SymbolBuilt && !display_->hasPicture())
+        display_->clearPicture();
+    const QString message = fromProgramText(DisplayForm(app_.job().Message));
+    if (message_->text() != message)
+        message_->setText(message);
+    if (comment_->text() != fromProgramText(app_.job().Comment))
+        comment_->setText(fromProgramText(app_.job().Comment));
+    if (supplement_->text() != fromProgramText(app_.job().Supplement))
+        supplement_->setText(fromProgramText(app_.job().Supplement));
+    ratioList_->setCurrentIndex(app_.job().Ratio);
+    refreshPanel();
+    refreshBoxes();
+}
+
+void MainWindow::refreshPanel() {
+    const render::MeasurementsPanel& panel = app_.panel();
+    showCaption(label1_, panel.Label1);
+    showCaption(label2_, panel.Label2);
+    showCaption(label3_, panel.Label3);
+    showCaption(label5_, panel.Label5);
+    showCaption(label6_, panel.Label6);
+    showCaption(label8_, panel.Label8);
+    showCaption(label9_, panel.Label9);
+    showCaption(checkLabel_, panel.CheckLabel);
+    showCaption(totalLength_, panel.TotalLength);
+    showCaption(checkValue_, panel.CheckValue);
+    showItem(bcHeight_, panel.BCHeight);
+    showItem(nbWidth_, panel.NBWidth);
+    showItem(ratioList_, panel.RatioList);
+    showItem(magnify_, panel.Magnify);
+    showItem(supplement_, panel.Supplement);
+    showItem(comment_, panel.Comment);
+    showItem(editorButton_, panel.EditorButton);
+}
+
+void MainWindow::refreshBoxes() {
+    const DimensionBoxes& boxes = app_.boxes();
+    if (!nbWidth_->hasFocus())
+        nbWidth_->setText(fromProgramText(boxes.widthText()));
+    if (!bcHeight_->hasFocus())
+        bcHeight_->setText(fromProgramText(boxes.heightText()));
+    if (!magnify_->hasFocus())
+        magnify_->setEditText(fromProgramText(boxes.magnifyText()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!app_.shutDown(true)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace vornik::gui
