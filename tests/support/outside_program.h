@@ -48,7 +48,7 @@ inline OutsideProgramCheck checkOf(OutsideProgram program) {
     case OutsideProgram::LibreOfficeDraw:
         return {"sh -c 'soffice --version | grep -q LibreOffice && "
                 "test -e /usr/lib/libreoffice/program/libsdlo.so'",
-                "LibreOffice Draw converting pictures headless", "libreoffice-draw-nogui"};
+                "LibreOffice Draw converting pictures headless", "libreoffice-draw"};
     }
     return {"false", "an unknown program", "?"};
 }

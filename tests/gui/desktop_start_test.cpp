@@ -1,0 +1,90 @@
+// `vornik` run on a display without command strings opens the desktop window,
+// with the configuration file it was given; with --yes it stays headless.
+// Each case runs in an X server of its own (xvfb-run), and the windows there
+// are listed with xwininfo.
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kProgram = QStringLiteral(VORNIK_PROGRAM_DIRECTORY "/vornik");
+
+// Empty when the tools are there; otherwise what to install.
+QString missingTools() {
+    for (const auto& [tool, package] : {std::pair{"xvfb-run", "xvfb"}, {"xwininfo", "x11-utils"}}) {
+        if (QProcess::execute(QStringLiteral("sh"),
+                              {QStringLiteral("-c"), QStringLiteral("command -v %1").arg(tool)}) !=
+            0)
+            return QStringLiteral("%1 is missing: install the Debian package %2")
+                .arg(tool, package);
+    }
+    return {};
+}
+
+// Starts `vornik ARGUMENTS` in a fresh X server, lists the windows there once
+// one of them is captioned "Vornik" or the program has ended, and ends it. What xwininfo saw,
+// then the program's error output.
+QString windowsOf(const QString& arguments, const QString& folder) {
+    const QString script =
+        QStringLiteral("cd %1 || exit 1; XDG_CONFIG_HOME=%1 %2 %3 2>err & program=$!; "
+                       "for i in $(seq 100); do xwininfo -root -tree | grep -q '\"Vornik' && "
+                       "break; kill -0 $program 2>/dev/null || break; sleep 0.1; done; "
+                       "xwininfo -root -tree; kill $program 2>/dev/null; wait; cat err")
+            .arg(folder, kProgram, arguments);
+    QProcess process;
+    process.start(QStringLiteral("xvfb-run"),
+                  {QStringLiteral("-a"), QStringLiteral("sh"), QStringLiteral("-c"), script});
+    if (!process.waitForFinished(60000))
+        return QStringLiteral("(xvfb-run did not finish)");
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class DesktopStartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCOMPARE(missingTools(), QString()); }
+    void opensTheWindow_data();
+    void opensTheWindow();
+    void staysHeadlessWithYes();
+};
+
+void DesktopStartTest::opensTheWindow_data() {
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("untitled") << QString() << "Vornik Professional (Untitled)";
+    QTest::newRow("with a configuration") << "labels.vkf"
+                                          << "labels.vkf)";
+}
+
+void DesktopStartTest::opensTheWindow() {
+    QFETCH(QString, arguments);
+    QFETCH(QString, caption);
+    QTemporaryDir folder;
+    if (!arguments.isEmpty()) {
+        QCOMPARE(QProcess::execute(
+                     kProgram, {QStringLiteral("--exec"), QStringLiteral("[code128][message='ABC']"
+                                                                         "[saveconfig(%1/%2)]")
+                                                              .arg(folder.path(), arguments)}),
+                 0);
+    }
+    const QString windows = windowsOf(arguments, folder.path());
+    QVERIFY2(windows.contains(caption), qPrintable(windows));
+    // The class the desktop file's StartupWMClass names.
+    QVERIFY2(windows.contains(QStringLiteral("(\"vornik-desktop\" \"Vornik\")")),
+             qPrintable(windows));
+}
+
+void DesktopStartTest::staysHeadlessWithYes() {
+    QTemporaryDir folder;
+    const QString windows = windowsOf(QStringLiteral("--yes"), folder.path());
+    QVERIFY2(!windows.contains(QStringLiteral("\"Vornik")), qPrintable(windows));
+    QVERIFY2(windows.contains(QStringLiteral("nothing to run")), qPrintable(windows));
+}
+
+QTEST_GUILESS_MAIN(DesktopStartTest)
+#include "desktop_start_test.moc"
