@@ -4,6 +4,7 @@
 #include "core/app/program_texts.h"
 #include "gui/qt_text.h"
 #include "gui/symbol_display.h"
+#include "gui/window_memory.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -59,6 +60,8 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     setCentralWidget(central);
     makeMenus();
     connectBoxes();
+    if (!restoreGeometry(WindowMemory().geometry()))
+        resize(760, 560);
     refresh();
 }
 
@@ -234,6 +237,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    WindowMemory().setGeometry(saveGeometry());
     event->accept();
 }
 
