@@ -3,12 +3,21 @@
 #include "core/app/editor_screen.h"
 #include "core/app/message_editing.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace vornik {
 
 class Application;
+
+// The editor's menus as the window shows them: "&" marks the access key, an
+// empty caption is a separator. Index i of a menu is its item i.
+inline constexpr std::string_view kEditorFileMenuCaption = "&File";
+inline constexpr std::array<std::string_view, 7> kEditorFileMenu = {
+    "&New", "&Open...", "Save &As...", "", "&Return To Vornik", "", "Abort/&Exit"};
+inline constexpr std::string_view kEditorEditMenuCaption = "&Edit";
+inline constexpr std::array<std::string_view, 3> kEditorEditMenu = {"Cu&t", "C&opy", "&Paste"};
 
 // Whether the text editor can show a text: none of its codes is below 32
 // except tab, line feed and carriage return. An empty text passes.
