@@ -174,8 +174,10 @@ std::string itemName(std::string_view control, int index) {
 // Why the item cannot be clicked now; empty when it can.
 std::string refusalFor(const MenuItemView& item) {
     const std::string quoted = "\"" + plainCaption(item.caption) + "\"";
+    if (item.separator && item.control.empty())
+        return "A separator is not a command.";
     if (item.separator)
-        return itemName(item.control, item.index) + " is a separator, not a command.";
+        return item.control + " is a separator, not a command.";
     if (!item.children.empty())
         return quoted + " opens a submenu; it is not a command.";
     if (!item.enabled)

@@ -15,7 +15,7 @@ class Application;
 
 // What the font dialog shows and returns.
 struct FontChoice {
-    std::string name; // face name, without the terminating NUL the job keeps
+    std::string name{}; // face name, without the terminating NUL the job keeps
     std::int32_t size = 10;
     bool bold = false;
     bool italic = false;
