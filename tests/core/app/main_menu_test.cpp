@@ -335,8 +335,11 @@ INSTANTIATE_TEST_SUITE_P(Builds, MenuOpeningTest, ::testing::ValuesIn(kOpeningRo
 
 TEST(MainMenu, FacingIdentificationMarkCountsAsASymbolOnDisplay) {
     CommandSession session;
+    EXPECT_EQ(activateMenuItem(session.app, "MNew"), MenuOutcome{}); // hides the display
     EXPECT_EQ(activateMenuItem(session.app, "FIM", 2), MenuOutcome{});
     ASSERT_EQ(session.host.published.size(), 1u);
+    EXPECT_TRUE(session.state().SymbolDisplayVisible);
+    EXPECT_FALSE(session.state().HelpLabelVisible);
     const std::vector<MenuItemView> menus = mainMenuBar(session.app);
     EXPECT_TRUE(itemOf(menus, "PPrint").enabled);
     EXPECT_TRUE(itemOf(menus, "MBSave").enabled);
@@ -436,6 +439,22 @@ TEST_P(ToggleTest, ClickChangesTheJobAndTheNextOpeningShowsIt) {
 
 INSTANTIATE_TEST_SUITE_P(Preferences, ToggleTest, ::testing::ValuesIn(kToggleRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MainMenu, OptionalCheckDigitShowsOrClearsTheCheckValue) {
+    CommandSession session;
+    ASSERT_TRUE(session.run("[BARCODE=ABC]"));
+    EXPECT_FALSE(session.app.panel().CheckLabel.visible);
+
+    (void)activateMenuItem(session.app, "Code39Check");
+    EXPECT_TRUE(session.app.panel().CheckLabel.visible);
+    EXPECT_EQ(session.app.panel().CheckLabel.caption, "Check Digit Value =");
+    EXPECT_FALSE(session.app.panel().CheckValue.caption.empty()); // the rebuilt symbol's digit
+
+    session.state().SymbolBuilt = false; // nothing drawn again: the old value must go
+    (void)activateMenuItem(session.app, "Code39Check");
+    EXPECT_FALSE(session.app.panel().CheckLabel.visible);
+    EXPECT_EQ(session.app.panel().CheckValue.caption, "");
+}
 
 TEST(MainMenu, RadioGroupsKeepOneCheckMark) {
     CommandSession session;

@@ -99,9 +99,6 @@ TEST(BarWidthAdjust, StepAndDirectionAreKeptApart) {
     const Row rows[] = {
         {"StepKeepsGain", kBarWidthGainBit | 2,
          [](Application& app) { EXPECT_TRUE(setBarWidthStep(app, 9)); }, kBarWidthGainBit | 9},
-        {"StepToZero", 7, [](Application& app) { EXPECT_TRUE(setBarWidthStep(app, 0)); }, 0},
-        {"GainKeepsStep", 4, [](Application& app) { setBarWidthGain(app, true); },
-         kBarWidthGainBit | 4},
         {"ReductionKeepsStep", kBarWidthGainBit | 15,
          [](Application& app) { setBarWidthGain(app, false); }, 15},
         {"StepAbove15", 3, [](Application& app) { EXPECT_FALSE(setBarWidthStep(app, 16)); }, 3},
@@ -114,31 +111,6 @@ TEST(BarWidthAdjust, StepAndDirectionAreKeptApart) {
         row.command(session.app);
         EXPECT_EQ(session.job().BarWidthAdjust, row.after);
         EXPECT_EQ(session.state().Dirty, row.before != row.after);
-    }
-}
-
-TEST(PreferenceSwitches, EachFlipsItsSettingBackAndForth) {
-    struct Row {
-        const char* name;
-        void (*command)(Application&);
-        bool Job::*field;
-        bool marksChanged;
-    };
-    const Row rows[] = {
-        {"MessageWarnings", toggleMessageWarnings, &Job::MessageWarnings, true},
-        {"PrintWarnings", togglePrintWarnings, &Job::PrintWarnings, true},
-        {"FixDriver", toggleFixDriver, &Job::FixDriver, true},
-        {"DisableAutoCheck", toggleDisableAutoCheck, &Job::DisableAutoCheck, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        CommandSession session;
-        const bool initial = session.job().*row.field;
-        row.command(session.app);
-        EXPECT_EQ(session.job().*row.field, !initial);
-        EXPECT_EQ(session.state().Dirty, row.marksChanged);
-        row.command(session.app);
-        EXPECT_EQ(session.job().*row.field, initial);
     }
 }
 
