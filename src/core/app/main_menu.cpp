@@ -12,6 +12,8 @@ namespace vornik {
 
 namespace {
 
+// Saving the configuration unasked at the end of a run is not offered: a
+// job changed by accident would silently replace its file. Shut-down asks.
 std::vector<MenuItemView> fileMenu(const RunState& state) {
     return {
         {.control = "MNew", .caption = "&New", .shortcut = "Ctrl+N"},

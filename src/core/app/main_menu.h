@@ -93,6 +93,7 @@ struct MenuOutcome {
 // the others return the window's part. Disabled items, submenus, separators
 // and names the menus do not have are refused. After a command the Host
 // hears viewChanged(), so the window re-reads the menus and the toolbar.
-MenuOutcome activateMenuItem(Application& app, std::string_view control, int index = -1);
+[[nodiscard]] MenuOutcome activateMenuItem(Application& app, std::string_view control,
+                                           int index = -1);
 
 } // namespace vornik

@@ -6,7 +6,8 @@ namespace vornik {
 
 // Which Preferences items make sense for a symbology: the choosing of a
 // symbology shows these and hides the rest. Members are named after the
-// items' control names. Every item not listed here is always shown.
+// items' control names. The other Preferences items do not depend on the
+// symbology.
 struct PreferencesProfile {
     bool mAlign = true;
     bool mAztecOpt = false;

@@ -33,6 +33,6 @@ struct ToolbarButtonView {
 // A click on the button CONTROL: the click on its menu item, or the text
 // editor for the Editor button. Hidden buttons and unknown names are
 // refused.
-MenuOutcome activateToolbarButton(Application& app, std::string_view control);
+[[nodiscard]] MenuOutcome activateToolbarButton(Application& app, std::string_view control);
 
 } // namespace vornik
