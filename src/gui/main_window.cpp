@@ -1,18 +1,28 @@
 #include "gui/main_window.h"
 
 #include "core/app/application.h"
+#include "core/app/character_list.h"
+#include "core/app/display_set.h"
+#include "core/app/main_menu.h"
 #include "core/app/program_texts.h"
+#include "gui/menu_bar.h"
+#include "gui/message_box_edit.h"
 #include "gui/qt_text.h"
 #include "gui/symbol_display.h"
+#include "gui/window_actions.h"
 #include "gui/window_memory.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,6 +46,14 @@ QStringList magnificationItems() {
     return items;
 }
 
+// The message box's faces: a fixed-pitch face that has the code page 437
+// pictures for the ASCII ("Terminal") set, the desktop's face for ANSI.
+QFont displayFont(bool ansiDisplay) {
+    if (displayFontName(ansiDisplay) == "Terminal")
+        return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return QApplication::font();
+}
+
 void showItem(QWidget* widget, const render::PanelItem& item) {
     widget->setVisible(item.visible);
 }
@@ -50,7 +68,10 @@ void showCaption(QLabel* label, const render::PanelItem& item) {
 MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(makeBoxes());
+    auto* top = new QHBoxLayout;
+    top->addWidget(makeBoxes(), 1);
+    top->addWidget(makeCharacterList());
+    layout->addLayout(top);
     layout->addWidget(makePanel());
     label10_ = new QLabel(fromProgramText(kHelpLabelText), central);
     label10_->setAlignment(Qt::AlignCenter);
@@ -58,6 +79,7 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     display_ = new SymbolDisplay(central);
     layout->addWidget(display_, 1);
     setCentralWidget(central);
+    actions_ = new WindowActions(app_, *this);
     makeMenus();
     connectBoxes();
     if (!restoreGeometry(WindowMemory().geometry()))
@@ -69,8 +91,7 @@ QWidget* MainWindow::makeBoxes() {
     auto* boxes = new QWidget(this);
     auto* grid = new QGridLayout(boxes);
     label1_ = new QLabel(boxes);
-    message_ = new QLineEdit(boxes);
-    message_->setObjectName(QStringLiteral("Message"));
+    message_ = new MessageBoxEdit(app_, boxes);
     editorButton_ = new QPushButton(tr("Editor"), boxes);
     label9_ = new QLabel(boxes);
     comment_ = new QLineEdit(boxes);
@@ -134,12 +155,65 @@ QWidget* MainWindow::makePanel() {
     return panel;
 }
 
+QWidget* MainWindow::makeCharacterList() {
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    label4_ = new QLabel(box);
+    label4_->setObjectName(QStringLiteral("Label4"));
+    asciiMenu_ = new QListWidget(box);
+    asciiMenu_->setObjectName(QStringLiteral("AsciiMenu"));
+    label4_->setBuddy(asciiMenu_);
+    column->addWidget(label4_);
+    column->addWidget(asciiMenu_);
+    connect(asciiMenu_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { insertCharacter(asciiMenu_->row(item)); });
+    return box;
+}
+
+// The list's row is the code it inserts; the focus goes back to the message.
+void MainWindow::insertCharacter(int code) {
+    if (code < 0)
+        return;
+    message_->show(
+        insertFromCharacterList(app_, message_->selection(), static_cast<std::size_t>(code)));
+    message_->setFocus();
+}
+
 void MainWindow::makeMenus() {
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    QAction* buildCopy = edit->addAction(tr("&Build/Copy"));
-    buildCopy->setObjectName(QStringLiteral("MCopy"));
-    buildCopy->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(buildCopy, &QAction::triggered, this, &MainWindow::build);
+    menus_ = new MenuBar(menuBar(), menuView());
+    connect(menus_, &MenuBar::activated, this, &MainWindow::activate);
+    connect(menus_, &MenuBar::opening, this, [this] { menus_->show(menuView()); });
+    connect(message_, &MessageBoxEdit::editMenuRequested, this, [this](const QPoint& where) {
+        menus_->show(menuView());
+        menus_->menu(QStringLiteral("MEdit"))->exec(where);
+    });
+}
+
+std::vector<MenuItemView> MainWindow::menuView() const {
+    return mainMenuBar(app_, {.text = editPasteEnabled(app_.host())});
+}
+
+// A menu item or toolbar button: the core carries it out, or says which of
+// the window's dialogs it wants.
+void MainWindow::activate(const QString& control, int index) {
+    const MenuOutcome outcome = activateMenuItem(app_, control.toStdString(), index);
+    act(outcome);
+}
+
+void MainWindow::act(const MenuOutcome& outcome) {
+    switch (outcome.status) {
+    case MenuStatus::Done:
+        break;
+    case MenuStatus::Refused:
+        app_.host().beep();
+        break;
+    case MenuStatus::FrontEnd:
+        if (outcome.action)
+            actions_->carryOut(*outcome.action);
+        break;
+    }
+    refresh();
 }
 
 void MainWindow::connectBoxes() {
@@ -189,16 +263,38 @@ void MainWindow::refresh() {
     display_->setVisible(state.SymbolDisplayVisible);
     if (!state.SymbolBuilt && !display_->hasPicture())
         display_->clearPicture();
-    const QString message = fromProgramText(DisplayForm(app_.job().Message));
-    if (message_->text() != message)
-        message_->setText(message);
+    message_->showJobMessage();
+    message_->setFont(displayFont(app_.job().AnsiDisplay));
     if (comment_->text() != fromProgramText(app_.job().Comment))
         comment_->setText(fromProgramText(app_.job().Comment));
     if (supplement_->text() != fromProgramText(app_.job().Supplement))
         supplement_->setText(fromProgramText(app_.job().Supplement));
     ratioList_->setCurrentIndex(app_.job().Ratio);
+    refreshCharacterList();
     refreshPanel();
+    if (menus_ != nullptr)
+        menus_->show(menuView());
+    label7_->setText(fromProgramText(symbologyLabel(app_)));
+    display_->setAccessibleDescription(
+        tr("%1 symbol of the message %2")
+            .arg(label7_->text(), fromProgramText(DisplayForm(app_.job().Message))));
     refreshBoxes();
+}
+
+void MainWindow::refreshCharacterList() {
+    const CharacterListView view = characterListView(app_.job());
+    label4_->setText(QString::fromStdString(view.heading));
+    label4_->setVisible(view.shown);
+    asciiMenu_->setVisible(view.shown);
+    asciiMenu_->setFont(displayFont(app_.job().AnsiDisplay));
+    if (view.entries == listedEntries_)
+        return;
+    listedEntries_ = view.entries;
+    asciiMenu_->clear();
+    for (const std::string& entry : view.entries)
+        asciiMenu_->addItem(QString::fromStdString(entry));
+    if (view.selectsFirstEntry)
+        asciiMenu_->setCurrentRow(0);
 }
 
 void MainWindow::refreshPanel() {

@@ -9,9 +9,9 @@ namespace vornik::gui {
 std::filesystem::path userGuidePage(const std::filesystem::path& programDirectory,
                                     const QString& page) {
     const std::filesystem::path name = page.toStdString();
+    const std::filesystem::path guide = std::filesystem::path("share") / "doc" / "vornik" / "guide";
     for (const std::filesystem::path& folder :
-         {programDirectory / "guide",
-          programDirectory.parent_path() / "share" / "doc" / "vornik" / "guide"}) {
+         {programDirectory / guide, programDirectory.parent_path() / guide}) {
         std::error_code error;
         if (std::filesystem::is_regular_file(folder / name, error))
             return folder / name;

@@ -7,8 +7,8 @@ class QWidget;
 
 namespace vornik::gui {
 
-// The HTML user guide: beside the program in a build (guide/), or where
-// `cmake --install` puts it (share/doc/vornik/guide beside the bin folder).
+// The HTML user guide: in share/doc/vornik/guide beside the program in a
+// build, or in the same folder beside the bin folder after `cmake --install`.
 // Empty when neither holds it.
 [[nodiscard]] std::filesystem::path
 userGuidePage(const std::filesystem::path& programDirectory,
