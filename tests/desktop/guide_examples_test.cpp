@@ -1,6 +1,6 @@
 // Every command example of the user guide runs through the built program and
-// ends with the exit status, and writes the standard error lines, that the
-// guide shows beside it; and the guide tells of every command the language
+// ends with the exit status, and writes the lines on standard output and
+// standard error, that the guide shows beside it; and the guide tells of every command the language
 // has. The examples of one page run in order in one folder, so a later one
 // may use the files an earlier one wrote.
 
@@ -32,13 +32,12 @@ std::vector<std::string> pageNames() {
     return names;
 }
 
-// The line as the test runs it: "vornik" is the built program. A shell of its
-// own keeps the line's redirections its own.
+// The line as the test runs it, in a shell of its own (so that its
+// redirections and loops stay its own) that finds the built program first
+// as "vornik".
 std::string runnable(const std::string& line) {
-    const std::string program = "vornik ";
-    if (line.rfind(program, 0) == 0)
-        return "sh -c " + shellWord(shellWord(VORNIK_PROGRAM) + line.substr(program.size() - 1));
-    return "sh -c " + shellWord(line);
+    const std::string folder = fs::path(VORNIK_PROGRAM).parent_path().string();
+    return "PATH=" + shellWord(folder) + ":\"$PATH\" sh -c " + shellWord(line);
 }
 
 // Standard error as a terminal shows it: the line breaks of a message box's
@@ -59,6 +58,7 @@ TEST_P(GuidePageExamples, RunAsTheGuideSays) {
         ASSERT_TRUE(example.exitStatus) << "The guide gives no exit status for this example.";
         EXPECT_EQ(runIn(folder.path(), runnable(example.command)), *example.exitStatus);
         EXPECT_EQ(asShown(readFile(folder.path() / "err")), example.err);
+        EXPECT_EQ(readFile(folder.path() / "out"), example.out);
     }
 }
 
@@ -83,11 +83,12 @@ TEST(AsShown, EndsMessageBoxLinesAsATerminalShowsThem) {
     EXPECT_EQ(asShown("A\rB\n"), "A\rB\n");
 }
 
-TEST(RunnableLine, RunsTheBuiltProgramInAShellOfItsOwn) {
-    EXPECT_EQ(runnable("vornik --exec \"[x]\" > out.txt"),
-              "sh -c " + shellWord(shellWord(VORNIK_PROGRAM) + " --exec \"[x]\" > out.txt"));
-    EXPECT_EQ(runnable("printf 'A\\r\\n' > m.txt"), "sh -c " + shellWord("printf 'A\\r\\n' > m.txt"));
-    EXPECT_EQ(runnable("vornikx --help"), "sh -c " + shellWord("vornikx --help"));
+TEST(RunnableLine, FindsTheBuiltProgramFirst) {
+    const TempFolder folder;
+    EXPECT_EQ(runIn(folder.path(), runnable("command -v vornik")), 0);
+    EXPECT_EQ(readFile(folder.path() / "out"), std::string(VORNIK_PROGRAM) + "\n");
+    EXPECT_EQ(runIn(folder.path(), runnable("for i in 1 2; do printf $i > f$i; done; exit 3")), 3);
+    EXPECT_EQ(readFile(folder.path() / "f2"), "2");
 }
 
 // The whole guide, its pages one after another.

@@ -92,16 +92,19 @@ PageExamples commandExamples(std::string_view html) {
     const std::string text(html);
     const std::regex part(R"re(<code class="command">([\s\S]*?)</code>)re"
                           R"re(|<samp class="stderr">([\s\S]*?)</samp>)re"
-                          R"re(|<span class="status">exit status (\d+)</span>)re");
+                          R"re(|<span class="status">exit status (\d+)</span>)re"
+                          R"re(|<samp class="stdout">([\s\S]*?)</samp>)re");
     for (auto it = std::sregex_iterator(text.begin(), text.end(), part);
          it != std::sregex_iterator(); ++it) {
         const std::smatch& match = *it;
         if (match[1].matched) {
-            page.examples.push_back({elementText(match[1].str()), std::nullopt, ""});
+            page.examples.push_back({elementText(match[1].str()), std::nullopt, "", ""});
         } else if (page.examples.empty() || page.examples.back().exitStatus) {
             page.misplaced.push_back(match.str());
         } else if (match[2].matched) {
             page.examples.back().err += elementText(match[2].str()) + "\n";
+        } else if (match[4].matched) {
+            page.examples.back().out += elementText(match[4].str()) + "\n";
         } else {
             page.examples.back().exitStatus = std::stoi(match[3].str());
         }

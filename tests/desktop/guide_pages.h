@@ -24,17 +24,20 @@ namespace vornik::guide {
 
 // One command example: the command line as a shell runs it, the exit status
 // the guide states after it (nullopt when it states none), and the lines it
-// shows on standard error, each ended by a line feed.
+// shows on standard output and standard error, each ended by a line feed.
 //
 // In the HTML an example is
 //   <code class="command">LINE</code>
+//   <samp class="stdout">LINE</samp>      (none or more)
 //   <samp class="stderr">LINE</samp>      (none or more)
 //   <span class="status">exit status N</span>
-// in this order; what comes between them does not matter.
+// in this order, output and error lines mixed as they come; what stands
+// between them does not matter.
 struct CommandExample {
     std::string command;
     std::optional<int> exitStatus;
     std::string err;
+    std::string out;
 
     bool operator==(const CommandExample&) const = default;
 };

@@ -29,33 +29,39 @@ INSTANTIATE_TEST_SUITE_P(
         ExampleCase{"CommandAndStatus",
                     R"(<pre><code class="command">vornik --exec "[build/copy]"</code>
 <span class="status">exit status 2</span></pre>)",
-                    {{R"(vornik --exec "[build/copy]")", 2, ""}},
+                    {{R"(vornik --exec "[build/copy]")", 2, "", ""}},
                     {}},
         ExampleCase{"EntitiesDecoded",
                     R"(<code class="command">printf 'A\r\n' &gt; m.txt &amp;&amp; echo &quot;&#39;</code>)"
                     R"(<span class="status">exit status 0</span>)",
-                    {{R"(printf 'A\r\n' > m.txt && echo "')", 0, ""}},
+                    {{R"(printf 'A\r\n' > m.txt && echo "')", 0, "", ""}},
                     {}},
         ExampleCase{"StandardErrorLinesInOrder",
                     R"(<code class="command">vornik --exec "[next]"</code>
 <samp class="stderr">vornik: refused [NEXT]: one</samp>
 <samp class="stderr">two &lt;b&gt;</samp>
 <span class="status">exit status 1</span>)",
-                    {{R"(vornik --exec "[next]")", 1, "vornik: refused [NEXT]: one\ntwo <b>\n"}},
+                    {{R"(vornik --exec "[next]")", 1, "vornik: refused [NEXT]: one\ntwo <b>\n", ""}},
+                    {}},
+        ExampleCase{"OutputAndErrorApart",
+                    R"(<code class="command">vornik --version</code>)"
+                    R"(<samp class="stdout">vornik 0.1.0</samp><samp class="stderr">e</samp>)"
+                    R"(<samp class="stdout">second</samp><span class="status">exit status 0</span>)",
+                    {{"vornik --version", 0, "e\n", "vornik 0.1.0\nsecond\n"}},
                     {}},
         ExampleCase{"MarkupInsideDropped",
                     R"(<code class="command">vornik --exec "[<var>x</var>]"</code>)"
                     R"(<span class="status">exit status 0</span>)",
-                    {{R"(vornik --exec "[x]")", 0, ""}},
+                    {{R"(vornik --exec "[x]")", 0, "", ""}},
                     {}},
         ExampleCase{"CommandOverLines",
                     "<code class=\"command\">vornik\n--exec x</code><span class=\"status\">exit status 0</span>",
-                    {{"vornik\n--exec x", 0, ""}},
+                    {{"vornik\n--exec x", 0, "", ""}},
                     {}},
         ExampleCase{"StatusMissing",
                     R"(<code class="command">a</code><code class="command">b</code>)"
                     R"(<span class="status">exit status 1</span>)",
-                    {{"a", std::nullopt, ""}, {"b", 1, ""}},
+                    {{"a", std::nullopt, "", ""}, {"b", 1, "", ""}},
                     {}},
         ExampleCase{"OutputWithoutCommand",
                     R"(<samp class="stderr">x</samp><span class="status">exit status 0</span>)",
@@ -64,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExampleCase{"SecondStatus",
                     R"(<code class="command">a</code><span class="status">exit status 0</span>)"
                     R"(<samp class="stderr">late</samp>)",
-                    {{"a", 0, ""}},
+                    {{"a", 0, "", ""}},
                     {R"(<samp class="stderr">late</samp>)"}},
         ExampleCase{"OtherCodeIsNoExample",
                     R"(<code>[build/copy]</code><code class="keyword">[NEXT]</code>)",
