@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <map>
 #include <regex>
 #include <set>
 #include <string>

@@ -31,31 +31,35 @@ INSTANTIATE_TEST_SUITE_P(
 <span class="status">exit status 2</span></pre>)",
                     {{R"(vornik --exec "[build/copy]")", 2, "", ""}},
                     {}},
-        ExampleCase{"EntitiesDecoded",
-                    R"(<code class="command">printf 'A\r\n' &gt; m.txt &amp;&amp; echo &quot;&#39;</code>)"
-                    R"(<span class="status">exit status 0</span>)",
-                    {{R"(printf 'A\r\n' > m.txt && echo "')", 0, "", ""}},
-                    {}},
-        ExampleCase{"StandardErrorLinesInOrder",
-                    R"(<code class="command">vornik --exec "[next]"</code>
+        ExampleCase{
+            "EntitiesDecoded",
+            R"(<code class="command">printf 'A\r\n' &gt; m.txt &amp;&amp; echo &quot;&#39;</code>)"
+            R"(<span class="status">exit status 0</span>)",
+            {{R"(printf 'A\r\n' > m.txt && echo "')", 0, "", ""}},
+            {}},
+        ExampleCase{
+            "StandardErrorLinesInOrder",
+            R"(<code class="command">vornik --exec "[next]"</code>
 <samp class="stderr">vornik: refused [NEXT]: one</samp>
 <samp class="stderr">two &lt;b&gt;</samp>
 <span class="status">exit status 1</span>)",
-                    {{R"(vornik --exec "[next]")", 1, "vornik: refused [NEXT]: one\ntwo <b>\n", ""}},
-                    {}},
-        ExampleCase{"OutputAndErrorApart",
-                    R"(<code class="command">vornik --version</code>)"
-                    R"(<samp class="stdout">vornik 0.1.0</samp><samp class="stderr">e</samp>)"
-                    R"(<samp class="stdout">second</samp><span class="status">exit status 0</span>)",
-                    {{"vornik --version", 0, "e\n", "vornik 0.1.0\nsecond\n"}},
-                    {}},
+            {{R"(vornik --exec "[next]")", 1, "vornik: refused [NEXT]: one\ntwo <b>\n", ""}},
+            {}},
+        ExampleCase{
+            "OutputAndErrorApart",
+            R"(<code class="command">vornik --version</code>)"
+            R"(<samp class="stdout">vornik 0.1.0</samp><samp class="stderr">e</samp>)"
+            R"(<samp class="stdout">second</samp><span class="status">exit status 0</span>)",
+            {{"vornik --version", 0, "e\n", "vornik 0.1.0\nsecond\n"}},
+            {}},
         ExampleCase{"MarkupInsideDropped",
                     R"(<code class="command">vornik --exec "[<var>x</var>]"</code>)"
                     R"(<span class="status">exit status 0</span>)",
                     {{R"(vornik --exec "[x]")", 0, "", ""}},
                     {}},
         ExampleCase{"CommandOverLines",
-                    "<code class=\"command\">vornik\n--exec x</code><span class=\"status\">exit status 0</span>",
+                    "<code class=\"command\">vornik\n--exec x</code><span class=\"status\">exit "
+                    "status 0</span>",
                     {{"vornik\n--exec x", 0, "", ""}},
                     {}},
         ExampleCase{"StatusMissing",
@@ -63,10 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
                     R"(<span class="status">exit status 1</span>)",
                     {{"a", std::nullopt, "", ""}, {"b", 1, "", ""}},
                     {}},
-        ExampleCase{"OutputWithoutCommand",
-                    R"(<samp class="stderr">x</samp><span class="status">exit status 0</span>)",
-                    {},
-                    {R"(<samp class="stderr">x</samp>)", R"(<span class="status">exit status 0</span>)"}},
+        ExampleCase{
+            "OutputWithoutCommand",
+            R"(<samp class="stderr">x</samp><span class="status">exit status 0</span>)",
+            {},
+            {R"(<samp class="stderr">x</samp>)", R"(<span class="status">exit status 0</span>)"}},
         ExampleCase{"SecondStatus",
                     R"(<code class="command">a</code><span class="status">exit status 0</span>)"
                     R"(<samp class="stderr">late</samp>)",
@@ -103,10 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                       R"(<h2 id="units">U</h2><img src="icon.svg" alt=""><p id="x&amp;y">)",
                       {"icon.svg"},
                       {"units", "x&y"}},
-        ReferenceCase{"AttributesOverLines",
-                      "<a\n  href=\"a.html\"\n  id=\"top\">",
-                      {"a.html"},
-                      {"top"}},
+        ReferenceCase{
+            "AttributesOverLines", "<a\n  href=\"a.html\"\n  id=\"top\">", {"a.html"}, {"top"}},
         ReferenceCase{"LookalikesAreNot",
                       R"(<p data-id="no" data-href="no.html">href="in text"</p>)",
                       {},

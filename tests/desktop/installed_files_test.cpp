@@ -34,9 +34,8 @@ struct Outcome {
 // Runs a shell command in FOLDER with no input.
 Outcome run(const fs::path& folder, const std::string& command) {
     const fs::path output = folder / "tool-output";
-    const std::string line =
-        "cd " + shellWord(folder.string()) + " && (" + command + ") </dev/null >" +
-        shellWord(output.string()) + " 2>&1";
+    const std::string line = "cd " + shellWord(folder.string()) + " && (" + command +
+                             ") </dev/null >" + shellWord(output.string()) + " 2>&1";
     const int status = std::system(line.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(output)};
 }
@@ -145,7 +144,8 @@ TEST_F(InstalledDesktopFiles, EveryIconSizeIsWhereTheThemeLooks) {
     for (const std::uint32_t size : {16u, 24u, 32u, 48u, 64u, 128u, 256u}) {
         const std::string folder = std::to_string(size) + "x" + std::to_string(size);
         SCOPED_TRACE(folder);
-        const std::string png = readFile(share() / "icons/hicolor" / folder / "apps/org.vornik.Vornik.png");
+        const std::string png =
+            readFile(share() / "icons/hicolor" / folder / "apps/org.vornik.Vornik.png");
         EXPECT_EQ(pngSize(png), std::make_pair(size, size));
     }
 }
@@ -170,7 +170,8 @@ std::string mimeEnvironment(const fs::path& share, const fs::path& work) {
     const fs::path packages = work / "data/mime/packages";
     fs::create_directories(packages);
     fs::create_directories(work / "home");
-    fs::copy_file(share / "mime/packages/org.vornik.Vornik.xml", packages / "org.vornik.Vornik.xml");
+    fs::copy_file(share / "mime/packages/org.vornik.Vornik.xml",
+                  packages / "org.vornik.Vornik.xml");
     return "XDG_DATA_DIRS=" + shellWord((work / "data").string()) +
            " XDG_DATA_HOME=" + shellWord((work / "home").string()) + " XDG_CURRENT_DESKTOP=GNOME";
 }
