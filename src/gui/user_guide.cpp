@@ -5,11 +5,17 @@
 #include <QUrl>
 
 namespace vornik::gui {
+namespace {
+
+// Where the guide lies below the program's folder in a build, and below the
+// installation prefix.
+const std::filesystem::path guide = "share/doc/vornik/guide";
+
+} // namespace
 
 std::filesystem::path userGuidePage(const std::filesystem::path& programDirectory,
                                     const QString& page) {
     const std::filesystem::path name = page.toStdString();
-    const std::filesystem::path guide = std::filesystem::path("share") / "doc" / "vornik" / "guide";
     for (const std::filesystem::path& folder :
          {programDirectory / guide, programDirectory.parent_path() / guide}) {
         std::error_code error;
@@ -27,9 +33,8 @@ void openUserGuide(QWidget* parent, const std::filesystem::path& programDirector
             parent, QStringLiteral("Vornik"),
             QObject::tr("The user guide is not installed: neither %1 nor %2 "
                         "holds it.")
-                .arg(QString::fromStdString((programDirectory / "guide").string()),
-                     QString::fromStdString(
-                         (programDirectory.parent_path() / "share/doc/vornik/guide").string())));
+                .arg(QString::fromStdString((programDirectory / guide).string()),
+                     QString::fromStdString((programDirectory.parent_path() / guide).string())));
         return;
     }
     const QUrl url = QUrl::fromLocalFile(QString::fromStdString(file.string()));
