@@ -5,10 +5,12 @@
 #include "core/app/display_set.h"
 #include "core/app/main_menu.h"
 #include "core/app/program_texts.h"
+#include "core/app/toolbar.h"
 #include "gui/menu_bar.h"
 #include "gui/message_box_edit.h"
 #include "gui/qt_text.h"
 #include "gui/symbol_display.h"
+#include "gui/tool_icons.h"
 #include "gui/window_actions.h"
 #include "gui/window_memory.h"
 
@@ -25,6 +27,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace vornik::gui {
@@ -81,6 +84,7 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     setCentralWidget(central);
     actions_ = new WindowActions(app_, *this);
     makeMenus();
+    makeToolbar();
     connectBoxes();
     if (!restoreGeometry(WindowMemory().geometry()))
         resize(760, 560);
@@ -92,7 +96,6 @@ QWidget* MainWindow::makeBoxes() {
     auto* grid = new QGridLayout(boxes);
     label1_ = new QLabel(boxes);
     message_ = new MessageBoxEdit(app_, boxes);
-    editorButton_ = new QPushButton(tr("Editor"), boxes);
     label9_ = new QLabel(boxes);
     comment_ = new QLineEdit(boxes);
     comment_->setObjectName(QStringLiteral("Comment"));
@@ -101,7 +104,6 @@ QWidget* MainWindow::makeBoxes() {
     supplement_->setObjectName(QStringLiteral("Supplement"));
     grid->addWidget(label1_, 0, 0);
     grid->addWidget(message_, 0, 1);
-    grid->addWidget(editorButton_, 0, 2);
     grid->addWidget(label9_, 1, 0);
     grid->addWidget(comment_, 1, 1, 1, 2);
     grid->addWidget(label5_, 2, 0);
@@ -190,6 +192,32 @@ void MainWindow::makeMenus() {
     });
 }
 
+void MainWindow::makeToolbar() {
+    toolbar_ = addToolBar(tr("Toolbar"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    for (const ToolbarButtonView& button : toolbarView(app_)) {
+        const QString control = QString::fromStdString(button.control);
+        QAction* action = toolbar_->addAction(toolIcon(control), fromProgramText(button.tooltip));
+        action->setObjectName(control);
+        action->setToolTip(fromProgramText(button.tooltip));
+        action->setCheckable(button.toggle);
+        connect(action, &QAction::triggered, this,
+                [this, control] { act(activateToolbarButton(app_, control.toStdString())); });
+    }
+}
+
+// Toggle buttons show their setting pressed; Prev and Next show only while
+// there is something to step through.
+void MainWindow::refreshToolbar() {
+    for (const ToolbarButtonView& button : toolbarView(app_)) {
+        auto* action = toolbar_->findChild<QAction*>(QString::fromStdString(button.control));
+        if (action == nullptr)
+            continue;
+        action->setVisible(button.visible);
+        action->setChecked(button.pressed);
+    }
+}
+
 std::vector<MenuItemView> MainWindow::menuView() const {
     return mainMenuBar(app_, {.text = editPasteEnabled(app_.host())});
 }
@@ -274,6 +302,8 @@ void MainWindow::refresh() {
     refreshPanel();
     if (menus_ != nullptr)
         menus_->show(menuView());
+    if (toolbar_ != nullptr)
+        refreshToolbar();
     label7_->setText(fromProgramText(symbologyLabel(app_)));
     display_->setAccessibleDescription(
         tr("%1 symbol of the message %2")
@@ -315,7 +345,6 @@ void MainWindow::refreshPanel() {
     showItem(magnify_, panel.Magnify);
     showItem(supplement_, panel.Supplement);
     showItem(comment_, panel.Comment);
-    showItem(editorButton_, panel.EditorButton);
 }
 
 void MainWindow::refreshBoxes() {

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QToolBar;
 
 namespace vornik {
 class Application;
@@ -42,6 +43,7 @@ public:
     [[nodiscard]] MessageBoxEdit* messageBox() const { return message_; }
     [[nodiscard]] QListWidget* characterList() const { return asciiMenu_; }
     [[nodiscard]] MenuBar* menus() const { return menus_; }
+    [[nodiscard]] QToolBar* toolbar() const { return toolbar_; }
     [[nodiscard]] QLineEdit* commentBox() const { return comment_; }
 
 protected:
@@ -54,6 +56,8 @@ private:
     void refreshCharacterList();
     void insertCharacter(int code);
     void makeMenus();
+    void makeToolbar();
+    void refreshToolbar();
     void connectBoxes();
     [[nodiscard]] std::vector<MenuItemView> menuView() const;
     void activate(const QString& control, int index);
@@ -65,13 +69,13 @@ private:
 
     Application& app_;
     MenuBar* menus_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
     WindowActions* actions_ = nullptr;
     QLabel* label1_ = nullptr;
     MessageBoxEdit* message_ = nullptr;
     QLabel* label4_ = nullptr;
     QListWidget* asciiMenu_ = nullptr;
     std::vector<std::string> listedEntries_;
-    QPushButton* editorButton_ = nullptr;
     QLabel* label9_ = nullptr;
     QLineEdit* comment_ = nullptr;
     QLabel* label5_ = nullptr;

@@ -36,8 +36,11 @@ public:
 
     // Commands of the command language, as an automating client sends them.
     // They also mark the paste advice as done, so no dialog waits for a click.
+    // The window then shows the job as the commands left it.
     bool run(const std::string& commands) {
-        return dde::Interpreter(session_->app()).Execute(commands);
+        const bool accepted = dde::Interpreter(session_->app()).Execute(commands);
+        session_->window().refresh();
+        return accepted;
     }
 
     DesktopSession& operator*() { return *session_; }
