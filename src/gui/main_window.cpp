@@ -112,6 +112,8 @@ QWidget* MainWindow::makeBoxes() {
     label9_->setBuddy(comment_);
     label5_->setBuddy(supplement_);
     grid->setColumnStretch(1, 1);
+    // The boxes keep to the top when the character list beside them is tall.
+    grid->setRowStretch(3, 1);
     return boxes;
 }
 
