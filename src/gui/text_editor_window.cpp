@@ -90,7 +90,7 @@ void TextEditorWindow::makeMenus() {
     });
 }
 
-bool TextEditorWindow::open(BoxSelection messageBoxSelection) {
+bool TextEditorWindow::load(BoxSelection messageBoxSelection) {
     if (!editor_.open(messageBoxSelection))
         return false;
     if (editor_.fontName() == "Terminal")
@@ -162,7 +162,7 @@ void TextEditorWindow::closeEvent(QCloseEvent* event) {
 
 void runTextEditor(QWidget* parent, Application& app, BoxSelection messageBoxSelection) {
     TextEditorWindow window(app, parent);
-    if (!window.open(messageBoxSelection))
+    if (!window.load(messageBoxSelection))
         return;
     window.exec();
 }

@@ -20,7 +20,7 @@ public:
 
     // Loads the job's message; false when the editor refused it (the user
     // has been told) and the window is not to be shown.
-    [[nodiscard]] bool open(BoxSelection messageBoxSelection);
+    [[nodiscard]] bool load(BoxSelection messageBoxSelection);
 
     [[nodiscard]] QPlainTextEdit* textBox() const { return text_; }
 
