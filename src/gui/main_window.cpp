@@ -6,6 +6,7 @@
 #include "core/app/main_menu.h"
 #include "core/app/program_texts.h"
 #include "core/app/toolbar.h"
+#include "core/files/configuration.h"
 #include "gui/menu_bar.h"
 #include "gui/message_box_edit.h"
 #include "gui/qt_text.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
@@ -84,6 +86,7 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     setCentralWidget(central);
     actions_ = new WindowActions(app_, *this);
     makeMenus();
+    makeRecentMenu();
     makeToolbar();
     connectBoxes();
     if (!restoreGeometry(WindowMemory().geometry()))
@@ -220,6 +223,40 @@ void MainWindow::refreshToolbar() {
     }
 }
 
+// The configurations opened or saved last, under File just above Exit; a
+// click opens one as File > Open would.
+void MainWindow::makeRecentMenu() {
+    QMenu* file = menus_->menu(QStringLiteral("MFile"));
+    recent_ = new QMenu(tr("Recent &Configurations"), file);
+    recent_->setObjectName(QStringLiteral("RecentConfigurations"));
+    file->insertMenu(menus_->action(QStringLiteral("MExit")), recent_);
+    file->insertSeparator(menus_->action(QStringLiteral("MExit")));
+    refreshRecentMenu();
+}
+
+void MainWindow::refreshRecentMenu() {
+    const RunState& state = app_.state();
+    WindowMemory memory;
+    if (state.Named && !state.ConfigPath.empty() && state.ConfigPath != rememberedConfiguration_) {
+        rememberedConfiguration_ = state.ConfigPath;
+        memory.addRecentConfiguration(QString::fromStdString(state.ConfigPath));
+    }
+    const QStringList paths = memory.recentConfigurations();
+    if (paths == shownRecent_ && !recent_->isEmpty())
+        return;
+    shownRecent_ = paths;
+    recent_->clear();
+    for (int i = 0; i < paths.size(); ++i) {
+        QAction* item = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(paths[i]));
+        const std::string path = paths[i].toStdString();
+        connect(item, &QAction::triggered, this, [this, path] {
+            (void)files::OpenConfigurationFile(app_, path);
+            refresh();
+        });
+    }
+    recent_->menuAction()->setEnabled(!paths.isEmpty());
+}
+
 std::vector<MenuItemView> MainWindow::menuView() const {
     return mainMenuBar(app_, {.text = editPasteEnabled(app_.host())});
 }
@@ -306,6 +343,8 @@ void MainWindow::refresh() {
         menus_->show(menuView());
     if (toolbar_ != nullptr)
         refreshToolbar();
+    if (recent_ != nullptr)
+        refreshRecentMenu();
     label7_->setText(fromProgramText(symbologyLabel(app_)));
     display_->setAccessibleDescription(
         tr("%1 symbol of the message %2")

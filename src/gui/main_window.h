@@ -3,6 +3,7 @@
 #include "core/app/main_menu.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QToolBar;
 
@@ -57,6 +59,8 @@ private:
     void insertCharacter(int code);
     void makeMenus();
     void makeToolbar();
+    void makeRecentMenu();
+    void refreshRecentMenu();
     void refreshToolbar();
     void connectBoxes();
     [[nodiscard]] std::vector<MenuItemView> menuView() const;
@@ -70,6 +74,9 @@ private:
     Application& app_;
     MenuBar* menus_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    QMenu* recent_ = nullptr;
+    std::string rememberedConfiguration_;
+    QStringList shownRecent_;
     WindowActions* actions_ = nullptr;
     QLabel* label1_ = nullptr;
     MessageBoxEdit* message_ = nullptr;

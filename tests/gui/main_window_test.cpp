@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
@@ -70,6 +71,7 @@ private slots:
     void printAndSaveOnlyAfterAGoodBuild();
     void f2BuildsIntoTheDisplay();
     void toolbarTogglesFollowTheJob();
+    void recentConfigurationsReopen();
 };
 
 void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
@@ -202,6 +204,23 @@ void MainWindowTest::toolbarTogglesFollowTheJob() {
     QVERIFY(session.run(before ? "[QUIETZONES=ON]" : "[QUIETZONES=OFF]"));
     session->window().refresh();
     QCOMPARE(quietZones->isChecked(), before);
+}
+
+// A saved configuration joins File's recent list, and its entry opens it.
+void MainWindowTest::recentConfigurationsReopen() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("shelf.vkf"));
+    GuiSession session;
+    QVERIFY(session.run("[code93][message='SHELF'][saveconfig(" + path.toStdString() + ")]"));
+    auto* recent = session->window().findChild<QMenu*>(QStringLiteral("RecentConfigurations"));
+    QVERIFY(recent != nullptr);
+    QVERIFY(!recent->actions().isEmpty());
+    QVERIFY(recent->actions().first()->text().endsWith(path));
+    QVERIFY(session.run("[new]"));
+    QVERIFY(session->app().job().Message.empty());
+    recent->actions().first()->trigger();
+    QCOMPARE(QString::fromStdString(session->app().job().Message), QStringLiteral("SHELF"));
+    QCOMPARE(session->window().messageBox()->text(), QStringLiteral("SHELF"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -149,6 +149,12 @@ bool OpenConfiguration(Application& app) {
     return LoadConfiguration(app, *chosen);
 }
 
+bool OpenConfigurationFile(Application& app, const std::string& path) {
+    if (QuerySaveChanges(app) == SaveChangesAnswer::Cancel)
+        return false;
+    return LoadConfiguration(app, path);
+}
+
 SaveChangesAnswer QuerySaveChanges(Application& app) {
     RunState& state = app.state();
     state.SaveCancelled = false;

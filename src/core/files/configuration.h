@@ -42,6 +42,11 @@ bool SaveConfigurationAs(Application& app);
 // File > Open: asks about unsaved changes, then for a file, and loads it.
 bool OpenConfiguration(Application& app);
 
+// Opens the configuration at PATH as File > Open does once a file is chosen
+// (the recent configurations list): after the unsaved-changes question,
+// whose Cancel leaves everything as it was. False when it was not loaded.
+bool OpenConfigurationFile(Application& app, const std::string& path);
+
 // Asks whether to save unsaved changes. Yes is answered only when the job
 // was then saved: a cancelled or failed save gives Cancel, so that the
 // caller never goes on to lose the changes.

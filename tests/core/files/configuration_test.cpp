@@ -157,3 +157,45 @@ TEST(ConfigurationTest, OpenAsksFirstAndStopsOnCancel) {
 
 } // namespace
 } // namespace vornik::files
+
+namespace vornik::files {
+namespace {
+
+// Opening a configuration by name (the recent list) asks about unsaved
+// changes first; Cancel leaves the job as it was, No loads it, and an
+// unchanged job is not asked about.
+TEST(ConfigurationTest, OpeningByNameAsksAboutUnsavedChanges) {
+    const TempFolder folder;
+    const std::string path = (folder.path() / "recent.vkf").string();
+    const struct {
+        const char* name;
+        const char* afterSave;
+        std::deque<MessageAnswer> answers;
+        bool loads;
+        std::size_t questions;
+    } rows[] = {
+        {"UnchangedJob", "[new]", {}, true, 0},
+        {"ChangedThenNo", "[new][code39][message='mine']", {MessageAnswer::No}, true, 1},
+        {"ChangedThenCancel", "[new][code39][message='mine']", {MessageAnswer::Cancel}, false, 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CommandSession session;
+        ASSERT_TRUE(session.run("[code128][message='recent'][saveconfig(" + path + ")]"));
+        ASSERT_TRUE(session.run(row.afterSave));
+        const Snapshot before = snapshot(session);
+        session.host.messages.clear();
+        session.host.answers = row.answers;
+        EXPECT_EQ(OpenConfigurationFile(session.app, path), row.loads);
+        EXPECT_EQ(session.host.messages.size(), row.questions);
+        if (row.loads) {
+            EXPECT_EQ(session.job().Message, "recent");
+            EXPECT_EQ(session.state().ConfigPath, path);
+        } else {
+            EXPECT_EQ(snapshot(session), before);
+        }
+    }
+}
+
+} // namespace
+} // namespace vornik::files
