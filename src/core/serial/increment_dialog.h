@@ -2,13 +2,16 @@
 
 #include "core/app/job.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vornik {
 class Application;
-}
+class Host;
+} // namespace vornik
 
 namespace vornik::serial {
 
@@ -19,6 +22,27 @@ enum class TextBox { Preamble, Postamble };
 // already changed the text (the "-" of the increment), or it is refused with
 // a beep.
 enum class KeyVerdict { Insert, Consumed, Refused };
+
+// The dialog's caption and the captions of its controls.
+inline constexpr std::string_view kIncrementTitle = "Incremental Numbering";
+inline constexpr std::string_view kStartNumberLabel = "Starting Number:";
+inline constexpr std::string_view kIncrementValueLabel = "Increment Value:";
+inline constexpr std::string_view kNumDigitsLabel = "Number of Digits:";
+inline constexpr std::string_view kPreambleLabel = "Preamble:";
+inline constexpr std::string_view kPostambleLabel = "Postamble:";
+inline constexpr std::string_view kIncrementFrame = "Increment Message";
+inline constexpr std::string_view kIncMsgCaption = "Bar Code Message";
+inline constexpr std::string_view kIncSupCaption = "UPC/EAN Supplemental";
+inline constexpr std::string_view kIncrementEnabledCaption = "Enable Incremental Numbering";
+inline constexpr std::string_view kAsciiMenuLabel = "ASCII Char Control";
+
+// Where an edit of the preamble or postamble box acts: its selection, in
+// characters of the box (one for each character code of the working copy),
+// or the caret alone when LENGTH is 0.
+struct TextSelection {
+    std::size_t start = 0;
+    std::size_t length = 0;
+};
 
 inline constexpr std::string_view kFewerDigitsWarning =
     "Warning! - Number of Digits specified is less than the number of digits in the Starting "
@@ -51,6 +75,22 @@ public:
     // makes a value of 0 or more negative and is ignored on a negative one.
     [[nodiscard]] KeyVerdict numberKey(NumberBox box, char key);
 
+    // The preamble and postamble boxes edit their working copies as the
+    // message box edits the message. Each edit returns where the caret
+    // stands afterwards. A typed printable character (its ANSI code, 32 or
+    // more) replaces the selection or goes in at the caret, turned into its
+    // OEM code unless the job shows the ANSI set; other control characters are
+    // discarded. Backspace and Delete remove the selection, or the character
+    // before or after the caret.
+    std::size_t typeCharacter(TextBox box, TextSelection selection, unsigned char ansiCode);
+    std::size_t backspace(TextBox box, TextSelection selection);
+    std::size_t deleteForward(TextBox box, TextSelection selection);
+    // Shift+Insert: the clipboard's text replaces the selection (nothing
+    // changes when the clipboard holds no text). Ctrl+Insert: the selected
+    // codes go to the clipboard as text.
+    std::size_t pasteText(Host& host, TextBox box, TextSelection selection);
+    void copyText(Host& host, TextBox box, TextSelection selection) const;
+
     // Where the character picker inserts: the caret of the text box that had
     // the focus last, as long as no other control took it since.
     void focusText(TextBox box, std::size_t caret);
@@ -69,6 +109,15 @@ public:
     [[nodiscard]] bool ok(Application& app) const;
 
 private:
+    std::string& workingCopy(TextBox box) {
+        return box == TextBox::Preamble ? Preamble : Postamble;
+    }
+    const std::string& workingCopy(TextBox box) const {
+        return box == TextBox::Preamble ? Preamble : Postamble;
+    }
+    std::size_t replaceSelection(TextBox box, TextSelection selection, std::string_view text);
+
+    bool ansiDisplay_ = false;
     std::optional<TextBox> focused_;
     std::size_t caret_ = 0;
 };
