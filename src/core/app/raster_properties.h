@@ -24,17 +24,18 @@ struct RasterPropertiesForm {
     int tiffCompressionEntry = 0; // of kTiffCompressionEntries
 };
 
-// The dialog's caption and the captions of its controls.
+// The dialog's caption and the captions of its controls, "&" marking the
+// access keys.
 inline constexpr std::string_view kRasterPropertiesTitle = "Raster Image Properties";
-inline constexpr std::string_view kBitsPerPixelLabel = "Colour depth (bits per pixel):";
-inline constexpr std::string_view kResolutionLabel = "Resolution (dots per inch, 20 to 1440):";
-inline constexpr std::string_view kJpegQualityLabel = "JPEG quality (1 to 100):";
-inline constexpr std::string_view kPngFilterLabel = "PNG filter:";
-inline constexpr std::string_view kPngInterlaceCaption = "Interlaced PNG";
-inline constexpr std::string_view kBmpCompressionCaption = "Run-length compressed BMP";
-inline constexpr std::string_view kTgaCompressionCaption = "Run-length compressed TGA";
-inline constexpr std::string_view kGifCompressionCaption = "Compressed GIF";
-inline constexpr std::string_view kTiffCompressionLabel = "TIFF compression:";
+inline constexpr std::string_view kBitsPerPixelLabel = "Colour &depth (bits per pixel):";
+inline constexpr std::string_view kResolutionLabel = "&Resolution (dots per inch, 20 to 1440):";
+inline constexpr std::string_view kJpegQualityLabel = "&JPEG quality (1 to 100):";
+inline constexpr std::string_view kPngFilterLabel = "PNG &filter:";
+inline constexpr std::string_view kPngInterlaceCaption = "&Interlaced PNG";
+inline constexpr std::string_view kBmpCompressionCaption = "Run-length compressed &BMP";
+inline constexpr std::string_view kTgaCompressionCaption = "Run-length compressed &TGA";
+inline constexpr std::string_view kGifCompressionCaption = "Compressed &GIF";
+inline constexpr std::string_view kTiffCompressionLabel = "TIFF co&mpression:";
 
 inline constexpr std::array<std::string_view, 3> kBitsPerPixelEntries{"1", "8", "24"};
 inline constexpr std::array<std::string_view, 6> kPngFilterEntries{

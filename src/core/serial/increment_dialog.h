@@ -95,6 +95,9 @@ public:
     // the focus last, as long as no other control took it since.
     void focusText(TextBox box, std::size_t caret);
     void focusOther() { focused_.reset(); }
+    // The box and caret the picker inserts at; nullopt while none.
+    [[nodiscard]] std::optional<TextBox> focusedText() const { return focused_; }
+    [[nodiscard]] std::size_t focusedCaret() const { return caret_; }
     // Inserts CODE at that caret; false (the caller beeps) when no text box
     // has the focus.
     [[nodiscard]] bool insertCharacter(unsigned char code);

@@ -1,0 +1,213 @@
+#include "gui/increment_dialog.h"
+
+#include "core/app/application.h"
+#include "core/serial/increment_dialog.h"
+#include "gui/code_characters.h"
+#include "gui/dialog_buttons.h"
+#include "gui/key_rule.h"
+#include "gui/numbering_text_box.h"
+#include "gui/qt_text.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace vornik::gui {
+namespace {
+
+using serial::NumberBox;
+using serial::TextBox;
+
+// One entry of the character list as the picker's row: its tab-separated
+// columns, the character shown in the display set.
+QStringList pickerColumns(const std::string& entry, bool ansiDisplay) {
+    QStringList columns;
+    std::size_t from = 0;
+    while (columns.size() < 3) {
+        const std::size_t tab = std::min(entry.find('\t', from), entry.size());
+        const std::string_view column(entry.data() + from, tab - from);
+        columns << (columns.size() == 1 ? codeCharacters(column, ansiDisplay)
+                                        : fromProgramText(column))
+                       .trimmed();
+        from = std::min(tab + 1, entry.size());
+    }
+    return columns;
+}
+
+class IncrementWindow : public QDialog {
+public:
+    IncrementWindow(QWidget* parent, Application& app, const std::vector<std::string>& characters)
+        : QDialog(parent), app_(app), model_(app.job()), ansiDisplay_(app.job().AnsiDisplay) {
+        setObjectName(QStringLiteral("Increment"));
+        setWindowTitle(fromProgramText(serial::kIncrementTitle));
+        auto* columns = new QHBoxLayout(this);
+        auto* left = new QVBoxLayout;
+        columns->addLayout(left, 1);
+        left->addLayout(makeBoxes());
+        left->addWidget(makeTargetFrame());
+        enabled_ = new QCheckBox(fromProgramText(serial::kIncrementEnabledCaption), this);
+        enabled_->setObjectName(QStringLiteral("IncrementEnabled"));
+        enabled_->setChecked(model_.IncrementEnabled);
+        left->addWidget(enabled_);
+        const DialogButtons buttons = okCancelButtons(this, "OKButton", "CancelButton");
+        left->addWidget(buttons.box);
+        connect(buttons.ok, &QPushButton::clicked, this, &IncrementWindow::ok);
+        if (!characters.empty())
+            columns->addWidget(makePicker(characters), 1);
+        connect(qApp, &QApplication::focusChanged, this, &IncrementWindow::focusMoved);
+    }
+
+    // The picker's double click or Enter: the entry's code into the box that
+    // had the focus last.
+    void pick(int code) {
+        if (!model_.insertCharacter(static_cast<unsigned char>(code))) {
+            app_.host().beep();
+            return;
+        }
+        NumberingTextBox* box = *model_.focusedText() == TextBox::Preamble ? preamble_ : postamble_;
+        box->showCopy(model_.focusedCaret());
+        box->setFocus();
+    }
+
+private:
+    QFormLayout* makeBoxes() {
+        auto* form = new QFormLayout;
+        startNumber_ = numberBox(model_.StartNumber, NumberBox::StartNumber, "StartNumber");
+        incrementValue_ =
+            numberBox(model_.IncrementValue, NumberBox::IncrementValue, "IncrementValue");
+        numDigits_ = numberBox(model_.NumDigits, NumberBox::NumDigits, "NumDigits");
+        preamble_ = textBox(TextBox::Preamble, "Preamble");
+        postamble_ = textBox(TextBox::Postamble, "Postamble");
+        form->addRow(fromProgramText(serial::kStartNumberLabel), startNumber_);
+        form->addRow(fromProgramText(serial::kIncrementValueLabel), incrementValue_);
+        form->addRow(fromProgramText(serial::kNumDigitsLabel), numDigits_);
+        form->addRow(fromProgramText(serial::kPreambleLabel), preamble_);
+        form->addRow(fromProgramText(serial::kPostambleLabel), postamble_);
+        return form;
+    }
+
+    QLineEdit* numberBox(const std::string& text, NumberBox which, const char* name) {
+        auto* box = new QLineEdit(fromProgramText(text), this);
+        box->setObjectName(QString::fromLatin1(name));
+        installKeyRule(
+            box,
+            [this, box, which](char key) {
+                const KeyVerdict verdict = model_.numberKey(which, key);
+                if (verdict == KeyVerdict::Consumed)
+                    box->setText(fromProgramText(model_.IncrementValue));
+                return verdict;
+            },
+            [this] { app_.host().beep(); });
+        // The model reads the box as it stands, for the sign key.
+        if (which == NumberBox::IncrementValue)
+            connect(box, &QLineEdit::textChanged, this,
+                    [this](const QString& shown) { model_.IncrementValue = toProgramText(shown); });
+        return box;
+    }
+
+    NumberingTextBox* textBox(TextBox which, const char* name) {
+        auto* box = new NumberingTextBox(model_, which, app_.host(), ansiDisplay_, this);
+        box->setObjectName(QString::fromLatin1(name));
+        return box;
+    }
+
+    QGroupBox* makeTargetFrame() {
+        auto* frame = new QGroupBox(fromProgramText(serial::kIncrementFrame), this);
+        auto* layout = new QVBoxLayout(frame);
+        message_ = new QRadioButton(fromProgramText(serial::kIncMsgCaption), frame);
+        message_->setObjectName(QStringLiteral("IncMsg"));
+        supplement_ = new QRadioButton(fromProgramText(serial::kIncSupCaption), frame);
+        supplement_->setObjectName(QStringLiteral("IncSup"));
+        (model_.IncMsg ? message_ : supplement_)->setChecked(true);
+        layout->addWidget(message_);
+        layout->addWidget(supplement_);
+        return frame;
+    }
+
+    QTreeWidget* makePicker(const std::vector<std::string>& characters) {
+        picker_ = new QTreeWidget(this);
+        picker_->setObjectName(QStringLiteral("AsciiMenu"));
+        picker_->setRootIsDecorated(false);
+        picker_->setHeaderLabels(
+            fromProgramText(serial::kAsciiMenuLabel).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        picker_->setAccessibleName(fromProgramText(serial::kAsciiMenuLabel));
+        if (!ansiDisplay_)
+            picker_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        for (const std::string& entry : characters)
+            picker_->addTopLevelItem(new QTreeWidgetItem(pickerColumns(entry, ansiDisplay_)));
+        picker_->setCurrentItem(picker_->topLevelItem(0));
+        connect(picker_, &QTreeWidget::itemDoubleClicked, this,
+                [this](QTreeWidgetItem* item) { pick(picker_->indexOfTopLevelItem(item)); });
+        picker_->installEventFilter(this);
+        return picker_;
+    }
+
+    // Enter on the picker picks, rather than pressing OK.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != picker_ || event->type() != QEvent::KeyPress)
+            return QDialog::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        pick(picker_->indexOfTopLevelItem(picker_->currentItem()));
+        return true;
+    }
+
+    // Another control of the dialog taking the focus ends the picker's hold
+    // on the text box; the picker itself does not.
+    void focusMoved(QWidget*, QWidget* now) {
+        if (now == nullptr || !isAncestorOf(now) || now == preamble_ || now == postamble_ ||
+            now == picker_)
+            return;
+        model_.focusOther();
+    }
+
+    void ok() {
+        model_.StartNumber = toProgramText(startNumber_->text());
+        model_.IncrementValue = toProgramText(incrementValue_->text());
+        model_.NumDigits = toProgramText(numDigits_->text());
+        model_.IncMsg = message_->isChecked();
+        model_.IncrementEnabled = enabled_->isChecked();
+        if (model_.ok(app_))
+            accept();
+    }
+
+    Application& app_;
+    serial::IncrementDialog model_;
+    bool ansiDisplay_;
+    QLineEdit* startNumber_ = nullptr;
+    QLineEdit* incrementValue_ = nullptr;
+    QLineEdit* numDigits_ = nullptr;
+    NumberingTextBox* preamble_ = nullptr;
+    NumberingTextBox* postamble_ = nullptr;
+    QRadioButton* message_ = nullptr;
+    QRadioButton* supplement_ = nullptr;
+    QCheckBox* enabled_ = nullptr;
+    QTreeWidget* picker_ = nullptr;
+};
+
+} // namespace
+
+bool showIncrementDialog(QWidget* parent, Application& app,
+                         const std::vector<std::string>& characterList) {
+    bool stored = false;
+    {
+        IncrementWindow dialog(parent, app, characterList);
+        stored = dialog.exec() == QDialog::Accepted;
+    }
+    serial::afterIncrementDialog(app);
+    return stored;
+}
+
+} // namespace vornik::gui
