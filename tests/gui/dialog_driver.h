@@ -73,15 +73,11 @@ inline std::string savedJob(const Application& app) {
     return files::writeConfigurationBytes(files::currentConfiguration(app));
 }
 
-// What ZXing reads in the PNG form of the clipboard's symbol (with a white
-// margin around it); "(nothing read)" when it reads nothing.
-inline ZXing::Result clipboardSymbol(ZXing::BarcodeFormat format) {
-    QImage png;
-    if (const QMimeData* data = QApplication::clipboard()->mimeData())
-        png.loadFromData(data->data(kPngForm), "PNG");
-    QImage page(png.width() + 80, png.height() + 80, QImage::Format_Grayscale8);
+// What ZXing reads in IMAGE, with a white margin put around it.
+inline ZXing::Result readSymbol(const QImage& image, ZXing::BarcodeFormat format) {
+    QImage page(image.width() + 80, image.height() + 80, QImage::Format_Grayscale8);
     page.fill(Qt::white);
-    const QImage grey = png.convertToFormat(QImage::Format_Grayscale8);
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     for (int y = 0; y < grey.height(); ++y)
         std::copy_n(grey.constScanLine(y), grey.width(), page.scanLine(y + 40) + 40);
     const ZXing::ImageView view(page.constBits(), page.width(), page.height(),
@@ -89,6 +85,15 @@ inline ZXing::Result clipboardSymbol(ZXing::BarcodeFormat format) {
     return ZXing::ReadBarcode(view, ZXing::DecodeHints().setFormats(format).setTryHarder(true));
 }
 
+// What ZXing reads in the PNG form of the clipboard's symbol.
+inline ZXing::Result clipboardSymbol(ZXing::BarcodeFormat format) {
+    QImage png;
+    if (const QMimeData* data = QApplication::clipboard()->mimeData())
+        png.loadFromData(data->data(kPngForm), "PNG");
+    return readSymbol(png, format);
+}
+
+// The text ZXing reads there; "(nothing read)" when it reads nothing.
 inline std::string clipboardSymbolText(ZXing::BarcodeFormat format) {
     const ZXing::Result result = clipboardSymbol(format);
     return result.isValid() ? result.text() : "(nothing read)";
