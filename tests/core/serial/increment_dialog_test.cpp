@@ -99,7 +99,7 @@ TEST(IncrementDialogTest, CopyPutsTheSelectedCodesOnTheClipboard) {
 }
 
 // The character picker inserts at the caret an edit left behind, as long as
-// the box keeps the focus.
+// the box keeps the focus, and moves that caret past what it inserted.
 TEST(IncrementDialogTest, ThePickerInsertsWhereTheLastEditLeftTheCaret) {
     IncrementDialog dialog{Job{}};
     dialog.focusText(TextBox::Preamble, 0);
@@ -108,6 +108,8 @@ TEST(IncrementDialogTest, ThePickerInsertsWhereTheLastEditLeftTheCaret) {
     EXPECT_TRUE(dialog.insertCharacter(0));
     EXPECT_TRUE(dialog.insertCharacter('Z'));
     EXPECT_EQ(dialog.Preamble, std::string("A\0Z", 3));
+    EXPECT_EQ(dialog.focusedText(), TextBox::Preamble);
+    EXPECT_EQ(dialog.focusedCaret(), 3u);
     EXPECT_EQ(dialog.PreambleText(), "A\xFFZ");
 }
 
