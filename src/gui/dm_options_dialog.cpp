@@ -50,13 +50,17 @@ public:
         grid->addWidget(makeEccFrame(), 0, 0);
         grid->addWidget(makeFormatFrame(), 0, 1);
         grid->addWidget(makeShapeFrame(), 0, 2);
+        // Beside the ECC buttons in spirit; below them, so that it reads.
+        auto* note = new QLabel(fromProgramText(twod::kDmEccHelp), this);
+        note->setWordWrap(true);
+        grid->addWidget(note, 1, 0, 1, 3);
         tildes_ = new QCheckBox(fromProgramText(twod::kDmTildeCaption), this);
         tildes_->setObjectName(QStringLiteral("TranslateTildes"));
         tildes_->setChecked(form_.translateTildes);
-        grid->addWidget(tildes_, 1, 0, 1, 3);
+        grid->addWidget(tildes_, 2, 0, 1, 3);
         const DialogButtons buttons = okCancelButtons(this, "Command1", "Command2");
         addHelp(buttons.box, showHelp);
-        grid->addWidget(buttons.box, 2, 0, 1, 3);
+        grid->addWidget(buttons.box, 3, 0, 1, 3);
         connect(buttons.ok, &QPushButton::clicked, this, &DmOptionsWindow::ok);
         showEnabling();
     }
@@ -65,9 +69,6 @@ private:
     QGroupBox* makeEccFrame() {
         auto* frame =
             optionFrame(twod::kDmEccFrame, twod::kDmEccCaptions, form_.ecc, "Option1", ecc_, this);
-        auto* note = new QLabel(fromProgramText(twod::kDmEccHelp), frame);
-        note->setWordWrap(true);
-        frame->layout()->addWidget(note);
         connect(ecc_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
             if (!checked)
                 return;

@@ -16,6 +16,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -142,6 +143,7 @@ private:
         picker_->setHeaderLabels(
             fromProgramText(serial::kAsciiMenuLabel).split(QLatin1Char(' '), Qt::SkipEmptyParts));
         picker_->setAccessibleName(fromProgramText(serial::kAsciiMenuLabel));
+        picker_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         if (!ansiDisplay_)
             picker_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
         for (const std::string& entry : characters)

@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QMimeData>
+#include <QTest>
 #include <QTimer>
 #include <ZXing/ReadBarcode.h>
 #include <functional>
@@ -24,7 +25,7 @@ namespace vornik::gui::testing {
 
 // Once a modal dialog named NAME shows, ACT is given it. A dialog ACT left
 // open is cancelled afterwards, so that a failed check cannot leave the test
-// waiting. True in *SEEN once ACT ran; the watch ends after ten seconds
+// waiting. ACT runs once the dialog is the active window. True in *SEEN once ACT ran; the watch ends after ten seconds
 // without the dialog.
 inline std::shared_ptr<bool> whenDialogShows(const QString& name,
                                              std::function<void(QDialog&)> act) {
@@ -41,6 +42,8 @@ inline std::shared_ptr<bool> whenDialogShows(const QString& name,
         timer->stop();
         timer->deleteLater();
         *seen = true;
+        // Focus and access keys act in the active window only.
+        (void)QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; });
         act(*dialog);
         if (dialog->isVisible())
             dialog->reject();

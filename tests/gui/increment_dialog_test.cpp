@@ -356,7 +356,8 @@ void IncrementDialogTest::thePickerInsertsIntoTheLastTextBox() {
         postamble->setCursorPosition(1);
         QTreeWidgetItem* nul = picker->topLevelItem(0);
         // A double click begins with a click, as a real one does.
-        const QPoint centre = picker->visualItemRect(nul).center();
+        const QRect row = picker->visualItemRect(nul);
+        const QPoint centre(row.left() + 4, row.center().y());
         QTest::mouseClick(picker->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(picker->viewport(), Qt::LeftButton, {}, centre);
         picker->setFocus();
