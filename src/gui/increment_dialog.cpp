@@ -61,14 +61,16 @@ public:
         enabled_->setObjectName(QStringLiteral("IncrementEnabled"));
         enabled_->setChecked(model_.IncrementEnabled);
         left->addWidget(enabled_);
+        // Made before the buttons, so that Tab reaches it before them.
+        if (!characters.empty())
+            columns->addWidget(makePicker(characters), 1);
         const DialogButtons buttons = okCancelButtons(this, "OKButton", "CancelButton");
         left->addWidget(buttons.box);
         connect(buttons.ok, &QPushButton::clicked, this, &IncrementWindow::ok);
-        if (!characters.empty())
-            columns->addWidget(makePicker(characters), 1);
         connect(qApp, &QApplication::focusChanged, this, &IncrementWindow::focusMoved);
     }
 
+private:
     // The picker's double click or Enter: the entry's code into the box that
     // had the focus last.
     void pick(int code) {
@@ -81,7 +83,6 @@ public:
         box->setFocus();
     }
 
-private:
     QFormLayout* makeBoxes() {
         auto* form = new QFormLayout;
         startNumber_ = numberBox(model_.StartNumber, NumberBox::StartNumber, "StartNumber");

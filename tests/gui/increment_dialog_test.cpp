@@ -98,6 +98,7 @@ private slots:
     void thePreambleKeepsEveryCode_data();
     void thePreambleKeepsEveryCode();
     void thePickerInsertsIntoTheLastTextBox();
+    void tabVisitsTheControlsInReadingOrder();
     void cancelAndEscapeChangeNothing_data();
     void cancelAndEscapeChangeNothing();
     void numberingOnBuildsTheNumber();
@@ -377,6 +378,25 @@ void IncrementDialogTest::thePickerInsertsIntoTheLastTextBox() {
     QCOMPARE(QByteArray::fromStdString(session->app().job().IncPostamble), QByteArray("A\0\xC4"
                                                                                       "B",
                                                                                       4));
+}
+
+void IncrementDialogTest::tabVisitsTheControlsInReadingOrder() {
+    GuiSession session;
+    QStringList visited;
+    const auto opened = whenDialogShows(QStringLiteral("Increment"), [&](QDialog& dialog) {
+        box(dialog, "StartNumber")->setFocus();
+        for (int i = 0; i < 10; ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+    });
+    showIncrementDialog(&session->window(), session->app(), characterList());
+    QVERIFY(*opened);
+    // The buttons' order is the desktop's.
+    std::sort(visited.begin() + 8, visited.end());
+    QCOMPARE(visited,
+             (QStringList{"StartNumber", "IncrementValue", "NumDigits", "Preamble", "Postamble",
+                          "IncMsg", "IncrementEnabled", "AsciiMenu", "CancelButton", "OKButton"}));
 }
 
 void IncrementDialogTest::cancelAndEscapeChangeNothing_data() {
