@@ -86,8 +86,10 @@ int startWindow(const CommandLine& commandLine, const char* invokedAs) {
     std::vector<std::string> arguments;
     if (commandLine.configurationFile)
         arguments.push_back(*commandLine.configurationFile);
-    std::cerr << "vornik: "
-              << vornik::cli::startDesktopProgram(programDirectory(invokedAs), arguments) << '\n';
+    // Returns only when the desktop program could not be started.
+    const std::string failure =
+        vornik::cli::startDesktopProgram(programDirectory(invokedAs), arguments);
+    std::cerr << "vornik: " << failure << '\n';
     return kExitFailed;
 }
 

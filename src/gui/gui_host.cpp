@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
@@ -108,16 +110,30 @@ void GuiHost::setBusyPointer(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
+namespace {
+
+// A dialog starts with the name it was given; a bare name starts in the
+// folder the last dialog ended in.
+QString startingName(const std::string& initialName, const QString& lastFolder) {
+    const QString name = fromProgramText(initialName);
+    if (lastFolder.isEmpty() || QFileInfo(name).isAbsolute())
+        return name;
+    return QDir(lastFolder).filePath(name);
+}
+
+} // namespace
+
 std::optional<std::string> GuiHost::chooseFile(const FileDialogRequest& request) {
     const QString title = fromProgramText(request.title);
     const QString filter = qtFileFilter(request.filter);
-    const QString start = fromProgramText(request.initialName);
+    const QString start = startingName(request.initialName, memory_.lastFolder());
     const QString chosen =
         request.forSaving ? QFileDialog::getSaveFileName(parent_, title, start, filter, nullptr,
                                                          QFileDialog::DontConfirmOverwrite)
                           : QFileDialog::getOpenFileName(parent_, title, start, filter);
     if (chosen.isEmpty())
         return std::nullopt;
+    memory_.setLastFolder(QFileInfo(chosen).absolutePath());
     return chosen.toStdString();
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/settings_file.h"
 #include "core/app/host.h"
+#include "gui/window_memory.h"
 
 #include <functional>
 #include <optional>
@@ -43,6 +44,7 @@ public:
 
 private:
     cli::SettingsFile settings_;
+    WindowMemory memory_;
     QWidget* parent_ = nullptr;
     bool busy_ = false;
 };

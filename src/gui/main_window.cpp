@@ -1,19 +1,33 @@
 #include "gui/main_window.h"
 
 #include "core/app/application.h"
+#include "core/app/character_list.h"
+#include "core/app/display_set.h"
+#include "core/app/main_menu.h"
 #include "core/app/program_texts.h"
+#include "core/app/toolbar.h"
+#include "gui/menu_bar.h"
+#include "gui/message_box_edit.h"
 #include "gui/qt_text.h"
 #include "gui/symbol_display.h"
+#include "gui/tool_icons.h"
+#include "gui/window_actions.h"
+#include "gui/window_memory.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace vornik::gui {
@@ -35,6 +49,14 @@ QStringList magnificationItems() {
     return items;
 }
 
+// The message box's faces: a fixed-pitch face that has the code page 437
+// pictures for the ASCII ("Terminal") set, the desktop's face for ANSI.
+QFont displayFont(bool ansiDisplay) {
+    if (displayFontName(ansiDisplay) == "Terminal")
+        return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return QApplication::font();
+}
+
 void showItem(QWidget* widget, const render::PanelItem& item) {
     widget->setVisible(item.visible);
 }
@@ -49,7 +71,10 @@ void showCaption(QLabel* label, const render::PanelItem& item) {
 MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(makeBoxes());
+    auto* top = new QHBoxLayout;
+    top->addWidget(makeBoxes(), 1);
+    top->addWidget(makeCharacterList());
+    layout->addLayout(top);
     layout->addWidget(makePanel());
     label10_ = new QLabel(fromProgramText(kHelpLabelText), central);
     label10_->setAlignment(Qt::AlignCenter);
@@ -57,8 +82,12 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     display_ = new SymbolDisplay(central);
     layout->addWidget(display_, 1);
     setCentralWidget(central);
+    actions_ = new WindowActions(app_, *this);
     makeMenus();
+    makeToolbar();
     connectBoxes();
+    if (!restoreGeometry(WindowMemory().geometry()))
+        resize(760, 560);
     refresh();
 }
 
@@ -66,9 +95,7 @@ QWidget* MainWindow::makeBoxes() {
     auto* boxes = new QWidget(this);
     auto* grid = new QGridLayout(boxes);
     label1_ = new QLabel(boxes);
-    message_ = new QLineEdit(boxes);
-    message_->setObjectName(QStringLiteral("Message"));
-    editorButton_ = new QPushButton(tr("Editor"), boxes);
+    message_ = new MessageBoxEdit(app_, boxes);
     label9_ = new QLabel(boxes);
     comment_ = new QLineEdit(boxes);
     comment_->setObjectName(QStringLiteral("Comment"));
@@ -77,7 +104,6 @@ QWidget* MainWindow::makeBoxes() {
     supplement_->setObjectName(QStringLiteral("Supplement"));
     grid->addWidget(label1_, 0, 0);
     grid->addWidget(message_, 0, 1);
-    grid->addWidget(editorButton_, 0, 2);
     grid->addWidget(label9_, 1, 0);
     grid->addWidget(comment_, 1, 1, 1, 2);
     grid->addWidget(label5_, 2, 0);
@@ -86,6 +112,8 @@ QWidget* MainWindow::makeBoxes() {
     label9_->setBuddy(comment_);
     label5_->setBuddy(supplement_);
     grid->setColumnStretch(1, 1);
+    // The boxes keep to the top when the character list beside them is tall.
+    grid->setRowStretch(3, 1);
     return boxes;
 }
 
@@ -131,12 +159,91 @@ QWidget* MainWindow::makePanel() {
     return panel;
 }
 
+QWidget* MainWindow::makeCharacterList() {
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    label4_ = new QLabel(box);
+    label4_->setObjectName(QStringLiteral("Label4"));
+    asciiMenu_ = new QListWidget(box);
+    asciiMenu_->setObjectName(QStringLiteral("AsciiMenu"));
+    label4_->setBuddy(asciiMenu_);
+    column->addWidget(label4_);
+    column->addWidget(asciiMenu_);
+    connect(asciiMenu_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { insertCharacter(asciiMenu_->row(item)); });
+    return box;
+}
+
+// The list's row is the code it inserts; the focus goes back to the message.
+void MainWindow::insertCharacter(int code) {
+    if (code < 0)
+        return;
+    message_->show(
+        insertFromCharacterList(app_, message_->selection(), static_cast<std::size_t>(code)));
+    message_->setFocus();
+}
+
 void MainWindow::makeMenus() {
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    QAction* buildCopy = edit->addAction(tr("&Build/Copy"));
-    buildCopy->setObjectName(QStringLiteral("MCopy"));
-    buildCopy->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(buildCopy, &QAction::triggered, this, &MainWindow::build);
+    menus_ = new MenuBar(menuBar(), menuView());
+    connect(menus_, &MenuBar::activated, this, &MainWindow::activate);
+    connect(menus_, &MenuBar::opening, this, [this] { menus_->show(menuView()); });
+    connect(message_, &MessageBoxEdit::editMenuRequested, this, [this](const QPoint& where) {
+        menus_->show(menuView());
+        menus_->menu(QStringLiteral("MEdit"))->exec(where);
+    });
+}
+
+void MainWindow::makeToolbar() {
+    toolbar_ = addToolBar(tr("Toolbar"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    for (const ToolbarButtonView& button : toolbarView(app_)) {
+        const QString control = QString::fromStdString(button.control);
+        QAction* action = toolbar_->addAction(toolIcon(control), fromProgramText(button.tooltip));
+        action->setObjectName(control);
+        action->setToolTip(fromProgramText(button.tooltip));
+        action->setCheckable(button.toggle);
+        connect(action, &QAction::triggered, this,
+                [this, control] { act(activateToolbarButton(app_, control.toStdString())); });
+    }
+}
+
+// Toggle buttons show their setting pressed; Prev and Next show only while
+// there is something to step through.
+void MainWindow::refreshToolbar() {
+    for (const ToolbarButtonView& button : toolbarView(app_)) {
+        auto* action = toolbar_->findChild<QAction*>(QString::fromStdString(button.control));
+        if (action == nullptr)
+            continue;
+        action->setVisible(button.visible);
+        action->setChecked(button.pressed);
+    }
+}
+
+std::vector<MenuItemView> MainWindow::menuView() const {
+    return mainMenuBar(app_, {.text = editPasteEnabled(app_.host())});
+}
+
+// A menu item or toolbar button: the core carries it out, or says which of
+// the window's dialogs it wants.
+void MainWindow::activate(const QString& control, int index) {
+    const MenuOutcome outcome = activateMenuItem(app_, control.toStdString(), index);
+    act(outcome);
+}
+
+void MainWindow::act(const MenuOutcome& outcome) {
+    switch (outcome.status) {
+    case MenuStatus::Done:
+        break;
+    case MenuStatus::Refused:
+        app_.host().beep();
+        break;
+    case MenuStatus::FrontEnd:
+        if (outcome.action)
+            actions_->carryOut(*outcome.action);
+        break;
+    }
+    refresh();
 }
 
 void MainWindow::connectBoxes() {
@@ -186,16 +293,40 @@ void MainWindow::refresh() {
     display_->setVisible(state.SymbolDisplayVisible);
     if (!state.SymbolBuilt && !display_->hasPicture())
         display_->clearPicture();
-    const QString message = fromProgramText(DisplayForm(app_.job().Message));
-    if (message_->text() != message)
-        message_->setText(message);
+    message_->showJobMessage();
+    message_->setFont(displayFont(app_.job().AnsiDisplay));
     if (comment_->text() != fromProgramText(app_.job().Comment))
         comment_->setText(fromProgramText(app_.job().Comment));
     if (supplement_->text() != fromProgramText(app_.job().Supplement))
         supplement_->setText(fromProgramText(app_.job().Supplement));
     ratioList_->setCurrentIndex(app_.job().Ratio);
+    refreshCharacterList();
     refreshPanel();
+    if (menus_ != nullptr)
+        menus_->show(menuView());
+    if (toolbar_ != nullptr)
+        refreshToolbar();
+    label7_->setText(fromProgramText(symbologyLabel(app_)));
+    display_->setAccessibleDescription(
+        tr("%1 symbol of the message %2")
+            .arg(label7_->text(), fromProgramText(DisplayForm(app_.job().Message))));
     refreshBoxes();
+}
+
+void MainWindow::refreshCharacterList() {
+    const CharacterListView view = characterListView(app_.job());
+    label4_->setText(QString::fromStdString(view.heading));
+    label4_->setVisible(view.shown);
+    asciiMenu_->setVisible(view.shown);
+    asciiMenu_->setFont(displayFont(app_.job().AnsiDisplay));
+    if (view.entries == listedEntries_)
+        return;
+    listedEntries_ = view.entries;
+    asciiMenu_->clear();
+    for (const std::string& entry : view.entries)
+        asciiMenu_->addItem(QString::fromStdString(entry));
+    if (view.selectsFirstEntry)
+        asciiMenu_->setCurrentRow(0);
 }
 
 void MainWindow::refreshPanel() {
@@ -216,7 +347,6 @@ void MainWindow::refreshPanel() {
     showItem(magnify_, panel.Magnify);
     showItem(supplement_, panel.Supplement);
     showItem(comment_, panel.Comment);
-    showItem(editorButton_, panel.EditorButton);
 }
 
 void MainWindow::refreshBoxes() {
@@ -234,6 +364,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    WindowMemory().setGeometry(saveGeometry());
     event->accept();
 }
 

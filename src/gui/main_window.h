@@ -1,11 +1,17 @@
 #pragma once
 
+#include "core/app/main_menu.h"
+
 #include <QMainWindow>
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
+class QToolBar;
 
 namespace vornik {
 class Application;
@@ -13,7 +19,10 @@ class Application;
 
 namespace vornik::gui {
 
+class MenuBar;
+class MessageBoxEdit;
 class SymbolDisplay;
+class WindowActions;
 
 // The main window: the job's boxes, the measurements panel, the symbol
 // display and the menus. It shows what the core's view models say and hands
@@ -31,6 +40,11 @@ public:
     void showPicture();
 
     [[nodiscard]] SymbolDisplay* symbolDisplay() const { return display_; }
+    [[nodiscard]] MessageBoxEdit* messageBox() const { return message_; }
+    [[nodiscard]] QListWidget* characterList() const { return asciiMenu_; }
+    [[nodiscard]] MenuBar* menus() const { return menus_; }
+    [[nodiscard]] QToolBar* toolbar() const { return toolbar_; }
+    [[nodiscard]] QLineEdit* commentBox() const { return comment_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -38,17 +52,30 @@ protected:
 private:
     QWidget* makeBoxes();
     QWidget* makePanel();
+    QWidget* makeCharacterList();
+    void refreshCharacterList();
+    void insertCharacter(int code);
     void makeMenus();
+    void makeToolbar();
+    void refreshToolbar();
     void connectBoxes();
+    [[nodiscard]] std::vector<MenuItemView> menuView() const;
+    void activate(const QString& control, int index);
+    void act(const MenuOutcome& outcome);
     void build();
     void clearMessage();
     void refreshPanel();
     void refreshBoxes();
 
     Application& app_;
+    MenuBar* menus_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    WindowActions* actions_ = nullptr;
     QLabel* label1_ = nullptr;
-    QLineEdit* message_ = nullptr;
-    QPushButton* editorButton_ = nullptr;
+    MessageBoxEdit* message_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QListWidget* asciiMenu_ = nullptr;
+    std::vector<std::string> listedEntries_;
     QLabel* label9_ = nullptr;
     QLineEdit* comment_ = nullptr;
     QLabel* label5_ = nullptr;

@@ -35,12 +35,10 @@ double SymbolDisplay::trueSizePixelsPerUnit() const {
     const QScreen* display = screen();
     if (display == nullptr)
         return 96 / kUnitsPerInch;
-    // Physical pixels per inch, brought back to the logical pixels the painter
-    // works in.
+    // Qt gives the screen's physical density in the device-independent
+    // pixels the painter works in, whatever the scale factor.
     const double physical = display->physicalDotsPerInchX();
-    const double logicalPerPhysical = 1.0 / display->devicePixelRatio();
-    const double perInch =
-        physical > 0 ? physical * logicalPerPhysical : display->logicalDotsPerInchX();
+    const double perInch = physical > 0 ? physical : display->logicalDotsPerInchX();
     return perInch / kUnitsPerInch;
 }
 

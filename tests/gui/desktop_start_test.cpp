@@ -3,6 +3,7 @@
 // Each case runs in an X server of its own (xvfb-run), and the windows there
 // are listed with xwininfo.
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,10 +29,11 @@ QString missingTools() {
 // then the program's error output.
 QString windowsOf(const QString& arguments, const QString& folder) {
     const QString script =
-        QStringLiteral("cd %1 || exit 1; XDG_CONFIG_HOME=%1 %2 %3 2>err & program=$!; "
-                       "for i in $(seq 100); do xwininfo -root -tree | grep -q '\"Vornik' && "
-                       "break; kill -0 $program 2>/dev/null || break; sleep 0.1; done; "
-                       "xwininfo -root -tree; kill $program 2>/dev/null; wait; cat err")
+        QStringLiteral(
+            "cd %1 || exit 1; env -u QT_QPA_PLATFORM XDG_CONFIG_HOME=%1 %2 %3 2>err & program=$!; "
+            "for i in $(seq 100); do xwininfo -root -tree | grep -q '\"Vornik' && "
+            "break; kill -0 $program 2>/dev/null || break; sleep 0.1; done; "
+            "xwininfo -root -tree; kill $program 2>/dev/null; wait; cat err")
             .arg(folder, kProgram, arguments);
     QProcess process;
     process.start(QStringLiteral("xvfb-run"),
@@ -51,6 +53,7 @@ private slots:
     void opensTheWindow_data();
     void opensTheWindow();
     void staysHeadlessWithYes();
+    void saysWhenTheDesktopProgramIsMissing();
 };
 
 void DesktopStartTest::opensTheWindow_data() {
@@ -84,6 +87,24 @@ void DesktopStartTest::staysHeadlessWithYes() {
     const QString windows = windowsOf(QStringLiteral("--yes"), folder.path());
     QVERIFY2(!windows.contains(QStringLiteral("\"Vornik")), qPrintable(windows));
     QVERIFY2(windows.contains(QStringLiteral("nothing to run")), qPrintable(windows));
+}
+
+// A vornik copied away from its desktop program says why no window opens.
+void DesktopStartTest::saysWhenTheDesktopProgramIsMissing() {
+    QTemporaryDir folder;
+    const QString alone = folder.filePath(QStringLiteral("vornik"));
+    QVERIFY(QFile::copy(kProgram, alone));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":97"));
+    process.setProcessEnvironment(environment);
+    process.start(alone, {});
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 2);
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()),
+             QStringLiteral("vornik: the desktop program %1/vornik-desktop could not be started "
+                            "(No such file or directory)\n")
+                 .arg(folder.path()));
 }
 
 QTEST_GUILESS_MAIN(DesktopStartTest)

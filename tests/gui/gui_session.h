@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -20,7 +21,8 @@ namespace vornik::gui::testing {
 class GuiSession {
 public:
     GuiSession()
-        : session_(
+        : testPaths_((QStandardPaths::setTestModeEnabled(true), true)),
+          session_(
               std::make_unique<DesktopSession>((settings_.path() + "/Vornik.conf").toStdString(),
                                                VORNIK_PROGRAM_DIRECTORY, std::nullopt)) {
         session_->start();
@@ -34,8 +36,11 @@ public:
 
     // Commands of the command language, as an automating client sends them.
     // They also mark the paste advice as done, so no dialog waits for a click.
+    // The window then shows the job as the commands left it.
     bool run(const std::string& commands) {
-        return dde::Interpreter(session_->app()).Execute(commands);
+        const bool accepted = dde::Interpreter(session_->app()).Execute(commands);
+        session_->window().refresh();
+        return accepted;
     }
 
     DesktopSession& operator*() { return *session_; }
@@ -61,6 +66,8 @@ public:
     }
 
 private:
+    // What the window remembers goes to Qt's test folders, not the user's.
+    bool testPaths_;
     QTemporaryDir settings_;
     std::unique_ptr<DesktopSession> session_;
     bool activeWindow_ = false;

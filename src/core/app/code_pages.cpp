@@ -80,4 +80,8 @@ std::string oemToAnsi(std::string_view text) {
     return convertAll(text, kOemUpper, kAnsiUpper);
 }
 
+char16_t oemCodePoint(unsigned char code) {
+    return code < 128 ? char16_t{code} : static_cast<char16_t>(kOemUpper[code - 128]);
+}
+
 } // namespace vornik

@@ -12,4 +12,8 @@ namespace vornik {
 [[nodiscard]] std::string ansiToOem(std::string_view text);
 [[nodiscard]] std::string oemToAnsi(std::string_view text);
 
+// The Unicode character of a code of code page 437 at 128 or above; codes
+// below 128 are the ASCII characters of the same value.
+[[nodiscard]] char16_t oemCodePoint(unsigned char code);
+
 } // namespace vornik

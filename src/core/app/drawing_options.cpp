@@ -55,9 +55,14 @@ void Application::toggleBearerBars() {
     rebuildIfBuilt();
 }
 
+// The panel shows the check digit's label only while the digit is drawn,
+// and a value switched off is cleared rather than left standing.
 void Application::toggleCheckDigit() {
     job_.CheckDigit = !job_.CheckDigit;
     state_.Dirty = true;
+    if (!job_.CheckDigit)
+        panel_.setCheckValue("");
+    refreshPanel();
     rebuildIfBuilt();
 }
 

@@ -21,6 +21,8 @@ struct MessageBox {
     std::string text;
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+    // The second button (No, Cancel) is the default rather than the first.
+    bool secondButtonDefault = false;
 
     bool operator==(const MessageBox&) const = default;
 };

@@ -3,6 +3,7 @@
 #include "core/files/message_lines.h"
 #include "core/render/current_picture.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -55,6 +56,9 @@ struct RunState {
     bool HelpLabelVisible = false;
     bool SymbolDisplayVisible = false;
     std::string WindowCaption;
+    // The check marks of the hidden Clipboard Format items (Metafile, Bitmap,
+    // Device Independent Bitmap, All): Metafile's until any of them is chosen.
+    std::array<bool, 4> ClipboardFormatChecks{true, false, false, false};
 
     // The last symbol built: its size in 0.01 mm (the two-dimensional
     // renderers also give a height), the bar pattern of a linear symbol before

@@ -54,6 +54,9 @@ BuildOutcome drawFacingIdentificationMark(Application& app, int mark) {
         const int left = static_cast<int>(i) * kColumnWidth;
         canvas.rectangle(left, 0, left + kColumnWidth - adjustment, -kMarkHeight);
     }
+    // The mark is shown as a built symbol is, also after File > New hid the display.
+    app.state().SymbolDisplayVisible = true;
+    app.state().HelpLabelVisible = false;
     publishPicture(app, picture.finish(), xExtent, yExtent);
     app.state().SymbolWidth = kMarkWidth;
     app.panel().setTotalLength(formatSymbolLength(kMarkWidth, job.Units));

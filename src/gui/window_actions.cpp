@@ -1,0 +1,136 @@
+#include "gui/window_actions.h"
+
+#include "core/app/application.h"
+#include "core/app/message_editing.h"
+#include "core/app/preference_commands.h"
+#include "export/qt_colour.h"
+#include "gui/about_box.h"
+#include "gui/main_window.h"
+#include "gui/message_box_edit.h"
+#include "gui/qt_text.h"
+#include "gui/text_editor_window.h"
+#include "gui/user_guide.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace vornik::gui {
+namespace {
+
+ColorRef toColorRef(const QColor& color) {
+    return static_cast<ColorRef>(color.red()) | static_cast<ColorRef>(color.green()) << 8 |
+           static_cast<ColorRef>(color.blue()) << 16;
+}
+
+QFont qtFont(const FontChoice& choice) {
+    QFont font(QString::fromStdString(choice.name));
+    font.setPointSize(std::max(1, choice.size));
+    font.setBold(choice.bold);
+    font.setItalic(choice.italic);
+    font.setUnderline(choice.underline);
+    font.setStrikeOut(choice.strikeout);
+    return font;
+}
+
+} // namespace
+
+WindowActions::WindowActions(Application& app, MainWindow& window)
+    : QObject(&window), app_(app), window_(window) {}
+
+void WindowActions::carryOut(FrontEndAction action) {
+    switch (action) {
+    case FrontEndAction::TargetPrinterDialog:
+    case FrontEndAction::PrinterSetupDialog:
+    case FrontEndAction::PrintDialog:
+        notYetAvailable(tr("Printing"));
+        return;
+    case FrontEndAction::RasterPropertiesDialog:
+    case FrontEndAction::IncrementalNumbering:
+    case FrontEndAction::AztecOptionsDialog:
+    case FrontEndAction::Pdf417OptionsDialog:
+    case FrontEndAction::DataMatrixOptionsDialog:
+        notYetAvailable(tr("This dialog"));
+        return;
+    case FrontEndAction::Exit:
+        window_.close();
+        return;
+    case FrontEndAction::Paste:
+        paste();
+        return;
+    case FrontEndAction::FontDialog:
+        chooseFont();
+        return;
+    case FrontEndAction::ForeColorDialog:
+        chooseForeColor();
+        return;
+    case FrontEndAction::BackColorDialog:
+        chooseBackColor();
+        return;
+    case FrontEndAction::HelpIndex:
+    case FrontEndAction::WebPage:
+        openUserGuide(&window_, app_.state().ProgramDirectory);
+        return;
+    case FrontEndAction::AboutBox:
+        showAboutBox(&window_);
+        return;
+    case FrontEndAction::TextEditor:
+        openTextEditor();
+        return;
+    }
+}
+
+void WindowActions::notYetAvailable(const QString& what) {
+    QMessageBox::information(
+        &window_, QStringLiteral("Vornik"),
+        tr("%1 is not part of this version of the desktop program yet.").arg(what));
+}
+
+// The font dialog starts from the job's font; OK stores the choice (the core
+// refuses what it cannot hold and says why), Cancel changes nothing.
+void WindowActions::chooseFont() {
+    const FontChoice current = currentFontChoice(app_.job());
+    bool accepted = false;
+    const QFont font = QFontDialog::getFont(&accepted, qtFont(current), &window_, tr("Font"));
+    if (!accepted)
+        return;
+    FontChoice choice = current;
+    choice.name = font.family().toStdString();
+    choice.size = font.pointSize() > 0 ? font.pointSize() : current.size;
+    choice.bold = font.bold();
+    choice.italic = font.italic();
+    choice.underline = font.underline();
+    choice.strikeout = font.strikeOut();
+    if (const auto refusal = applyFontChoice(app_, choice))
+        QMessageBox::warning(&window_, QStringLiteral("Vornik"), fromProgramText(*refusal));
+}
+
+void WindowActions::chooseForeColor() {
+    const QColor color = QColorDialog::getColor(exporting::toQColor(app_.job().ForeColor), &window_,
+                                                tr("Foreground Color"));
+    if (color.isValid())
+        applyForeColor(app_, toColorRef(color));
+}
+
+void WindowActions::chooseBackColor() {
+    const QColor color = QColorDialog::getColor(exporting::toQColor(app_.job().BackColor), &window_,
+                                                tr("Background Color"));
+    if (color.isValid())
+        applyBackColor(app_, toColorRef(color));
+}
+
+void WindowActions::paste() {
+    const PasteFocus focus =
+        window_.commentBox()->hasFocus() ? PasteFocus::CommentBox : PasteFocus::MessageBox;
+    const MessageBoxContent content = editPaste(app_, focus, window_.messageBox()->selection());
+    window_.messageBox()->show(content);
+}
+
+void WindowActions::openTextEditor() {
+    runTextEditor(&window_, app_, window_.messageBox()->selection());
+    window_.messageBox()->showJobMessage();
+    window_.messageBox()->setFocus();
+}
+
+} // namespace vornik::gui

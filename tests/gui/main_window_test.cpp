@@ -1,0 +1,208 @@
+// The real main window on Qt's offscreen platform: what it shows follows the
+// core's menu model and panel for every symbology, its message box edits the
+// internal message, and F2 builds into the display.
+
+#include "core/app/display_set.h"
+#include "core/app/main_menu.h"
+#include "core/app/symbology.h"
+#include "gui/menu_bar.h"
+#include "gui/message_box_edit.h"
+#include "gui/symbol_display.h"
+#include "gui_session.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+#include <QToolBar>
+
+using vornik::gui::testing::GuiSession;
+
+namespace {
+
+// Every item of the model's tree whose shown state differs from the
+// window's action of the same name, as "name: what differs". The top menus
+// are checked by their items.
+QStringList differences(const vornik::gui::MenuBar& bar,
+                        const std::vector<vornik::MenuItemView>& items, bool top = true) {
+    QStringList found;
+    for (const auto& item : items) {
+        if (top) {
+            found << differences(bar, item.children, false);
+            continue;
+        }
+        found << differences(bar, item.children, false);
+        if (item.control.empty())
+            continue;
+        const QAction* action = bar.action(QString::fromStdString(item.control), item.index);
+        const QString name = vornik::gui::MenuBar::objectName(item);
+        if (action == nullptr) {
+            found << name + QStringLiteral(": missing");
+            continue;
+        }
+        if (action->isVisible() != item.visible)
+            found << name + QStringLiteral(": visible");
+        // Qt disables what it hides.
+        if (item.visible && action->isEnabled() != item.enabled)
+            found << name + QStringLiteral(": enabled");
+        if (!item.separator && action->isChecked() != item.checked)
+            found << name + QStringLiteral(": checked");
+    }
+    return found;
+}
+
+QLabel* label(GuiSession& session, const char* name) {
+    return session->window().findChild<QLabel*>(QLatin1String(name));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void followsTheMenuModelForEverySymbology_data();
+    void followsTheMenuModelForEverySymbology();
+    void typingEditsTheInternalMessage_data();
+    void typingEditsTheInternalMessage();
+    void characterListInsertsNulShownAs255();
+    void printAndSaveOnlyAfterAGoodBuild();
+    void f2BuildsIntoTheDisplay();
+    void toolbarTogglesFollowTheJob();
+};
+
+void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
+    QTest::addColumn<int>("symbology");
+    for (const auto& entry : vornik::kSymbologyCatalogue)
+        QTest::newRow(vornik::plainCaption(entry.menuCaption).c_str())
+            << static_cast<int>(entry.symbology);
+}
+
+// Chosen from the Symbology menu, each symbology shows its name, its
+// Preferences profile and its panel exactly as the core's models say.
+void MainWindowTest::followsTheMenuModelForEverySymbology() {
+    QFETCH(int, symbology);
+    GuiSession session;
+    auto& window = session->window();
+    QAction* item = window.menus()->action(QStringLiteral("MCode"), symbology);
+    QVERIFY(item != nullptr);
+    item->trigger();
+    auto& app = session->app();
+    QCOMPARE(static_cast<int>(app.job().Symbology), symbology);
+    QCOMPARE(label(session, "Label7")->text(), QString::fromStdString(vornik::symbologyLabel(app)));
+    const QStringList wrong = differences(*window.menus(), vornik::mainMenuBar(app));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+    QCOMPARE(label(session, "TotalLength")->isVisibleTo(&window), app.panel().TotalLength.visible);
+}
+
+void MainWindowTest::typingEditsTheInternalMessage_data() {
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("ASCII mode stores code page 437")
+        << "ASCIISet" << QStringLiteral("A\u00C4") << QByteArray("A\x8E");
+    QTest::newRow("ANSI mode stores as typed")
+        << "ANSISet" << QStringLiteral("A\u00C4") << QByteArray("A\xC4");
+}
+
+void MainWindowTest::typingEditsTheInternalMessage() {
+    QFETCH(QString, setup);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, stored);
+    GuiSession session;
+    QVERIFY(session.run("[code128]"));
+    session->window().menus()->action(setup)->trigger();
+    auto* box = session->window().messageBox();
+    box->setFocus();
+    QTest::keyClicks(box, typed);
+    QCOMPARE(QByteArray::fromStdString(session->app().job().Message), stored);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(QByteArray::fromStdString(session->app().job().Message), stored + "\r\n");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QCOMPARE(QByteArray::fromStdString(session->app().job().Message), stored.mid(1));
+}
+
+void MainWindowTest::characterListInsertsNulShownAs255() {
+    GuiSession session;
+    QVERIFY(session.run("[code128][message='AB']"));
+    auto& window = session->window();
+    QListWidget* list = window.characterList();
+    QVERIFY(list->isVisibleTo(&window));
+    QCOMPARE(list->count(), 132); // 128 codes and the four function characters
+    window.messageBox()->setCursorPosition(1);
+    QCOMPARE(window.messageBox()->text(), QStringLiteral("AB"));
+    QCOMPARE(window.messageBox()->cursorPosition(), 1);
+    emit list->itemActivated(list->item(0));
+    QCOMPARE(QByteArray::fromStdString(session->app().job().Message), QByteArray("A\0B", 3));
+    // The box shows code 255 as the display set draws it.
+    QCOMPARE(static_cast<char32_t>(window.messageBox()->text().at(1).unicode()),
+             vornik::shownCharacter(255, session->app().job().AnsiDisplay));
+    QVERIFY(window.messageBox()->hasFocus());
+}
+
+// Print and Save Bar Code As are enabled only while a symbol is built.
+void MainWindowTest::printAndSaveOnlyAfterAGoodBuild() {
+    GuiSession session;
+    auto* menus = session->window().menus();
+    const auto enabled = [&] {
+        emit menus->opening();
+        return std::pair(menus->action(QStringLiteral("PPrint"))->isEnabled(),
+                         menus->action(QStringLiteral("MBSave"))->isEnabled());
+    };
+    QCOMPARE(enabled(), std::pair(false, false));
+    QVERIFY(session.run("[code39][message='OK']"));
+    QTest::keyClick(&session->window(), Qt::Key_F2);
+    QCOMPARE(enabled(), std::pair(true, true));
+    QVERIFY(session.run("[message='']"));
+    const auto error = session.answerNextMessageBox(QMessageBox::Ok);
+    QTest::keyClick(&session->window(), Qt::Key_F2);
+    QVERIFY(!error->isEmpty());
+    QCOMPARE(enabled(), std::pair(false, false));
+}
+
+void MainWindowTest::f2BuildsIntoTheDisplay() {
+    GuiSession session;
+    QVERIFY(session.windowActive());
+    auto& window = session->window();
+    QVERIFY(label(session, "Label7") != nullptr);
+    QVERIFY(session.run("[code39][message='VORNIK']"));
+    QTest::keyClick(&window, Qt::Key_F2);
+    auto* display = window.symbolDisplay();
+    QVERIFY(display->isVisibleTo(&window));
+    QVERIFY(display->hasPicture());
+    const QRectF drawn = display->pictureRect();
+    QVERIFY(!drawn.isEmpty());
+    // At true size unless the box is too small for it.
+    const double trueWidth =
+        session->app().state().CurrentPicture.xExtent * display->trueSizePixelsPerUnit();
+    QVERIFY(drawn.width() <= trueWidth + 0.5);
+    QVERIFY(display->accessibleDescription().contains(QStringLiteral("VORNIK")));
+    const QImage shown = display->grab().toImage();
+    const QRect inside = drawn.toAlignedRect().adjusted(1, 1, -1, -1);
+    int dark = 0;
+    for (int x = inside.left(); x < inside.right(); ++x)
+        dark += qGray(shown.pixel(x, inside.center().y())) < 128;
+    QVERIFY2(dark > 10, "no bars were drawn across the middle of the picture");
+}
+
+void MainWindowTest::toolbarTogglesFollowTheJob() {
+    GuiSession session;
+    auto* toolbar = session->window().toolbar();
+    auto* quietZones = toolbar->findChild<QAction*>(QStringLiteral("QZButton"));
+    QVERIFY(quietZones != nullptr);
+    const bool before = session->app().job().QuietZones;
+    QCOMPARE(quietZones->isChecked(), before);
+    quietZones->trigger();
+    QCOMPARE(session->app().job().QuietZones, !before);
+    QCOMPARE(quietZones->isChecked(), !before);
+    QVERIFY(session.run(before ? "[QUIETZONES=ON]" : "[QUIETZONES=OFF]"));
+    session->window().refresh();
+    QCOMPARE(quietZones->isChecked(), before);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
