@@ -1,9 +1,10 @@
 #include "gui/increment_dialog.h"
 
 #include "core/app/application.h"
+#include "core/app/character_list.h"
 #include "core/serial/increment_dialog.h"
-#include "gui/code_characters.h"
 #include "gui/dialog_buttons.h"
+#include "gui/display_font.h"
 #include "gui/key_rule.h"
 #include "gui/numbering_text_box.h"
 #include "gui/qt_text.h"
@@ -12,16 +13,15 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace vornik::gui {
@@ -30,26 +30,10 @@ namespace {
 using serial::NumberBox;
 using serial::TextBox;
 
-// One entry of the character list as the picker's row: its tab-separated
-// columns, the character shown in the display set.
-QStringList pickerColumns(const std::string& entry, bool ansiDisplay) {
-    QStringList columns;
-    std::size_t from = 0;
-    while (columns.size() < 3) {
-        const std::size_t tab = std::min(entry.find('\t', from), entry.size());
-        const std::string_view column(entry.data() + from, tab - from);
-        columns << (columns.size() == 1 ? codeCharacters(column, ansiDisplay)
-                                        : fromProgramText(column))
-                       .trimmed();
-        from = std::min(tab + 1, entry.size());
-    }
-    return columns;
-}
-
 class IncrementWindow : public QDialog {
 public:
-    IncrementWindow(QWidget* parent, Application& app, const std::vector<std::string>& characters)
-        : QDialog(parent), app_(app), model_(app.job()), ansiDisplay_(app.job().AnsiDisplay) {
+    IncrementWindow(QWidget* parent, Application& app)
+        : QDialog(parent), app_(app), model_(app.job()) {
         setObjectName(QStringLiteral("Increment"));
         setWindowTitle(fromProgramText(serial::kIncrementTitle));
         auto* columns = new QHBoxLayout(this);
@@ -61,9 +45,10 @@ public:
         enabled_->setObjectName(QStringLiteral("IncrementEnabled"));
         enabled_->setChecked(model_.IncrementEnabled);
         left->addWidget(enabled_);
-        // Made before the buttons, so that Tab reaches it before them.
-        if (!characters.empty())
-            columns->addWidget(makePicker(characters), 1);
+        // The main window's character list, while it shows one; made before
+        // the buttons, so that Tab reaches it before them.
+        if (const CharacterListView list = characterListView(app.job()); list.shown)
+            columns->addLayout(makePicker(list), 1);
         const DialogButtons buttons = okCancelButtons(this, "OKButton", "CancelButton");
         left->addWidget(buttons.box);
         connect(buttons.ok, &QPushButton::clicked, this, &IncrementWindow::ok);
@@ -119,7 +104,7 @@ private:
     }
 
     NumberingTextBox* textBox(TextBox which, const char* name) {
-        auto* box = new NumberingTextBox(model_, which, app_.host(), ansiDisplay_, this);
+        auto* box = new NumberingTextBox(model_, which, app_.host(), this);
         box->setObjectName(QString::fromLatin1(name));
         return box;
     }
@@ -137,23 +122,23 @@ private:
         return frame;
     }
 
-    QTreeWidget* makePicker(const std::vector<std::string>& characters) {
-        picker_ = new QTreeWidget(this);
+    QVBoxLayout* makePicker(const CharacterListView& list) {
+        auto* layout = new QVBoxLayout;
+        auto* heading = new QLabel(QString::fromStdString(list.heading), this);
+        heading->setFont(displayFont(model_.ansiDisplay()));
+        picker_ = new QListWidget(this);
         picker_->setObjectName(QStringLiteral("AsciiMenu"));
-        picker_->setRootIsDecorated(false);
-        picker_->setHeaderLabels(
-            fromProgramText(serial::kAsciiMenuLabel).split(QLatin1Char(' '), Qt::SkipEmptyParts));
-        picker_->setAccessibleName(fromProgramText(serial::kAsciiMenuLabel));
-        picker_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        if (!ansiDisplay_)
-            picker_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        for (const std::string& entry : characters)
-            picker_->addTopLevelItem(new QTreeWidgetItem(pickerColumns(entry, ansiDisplay_)));
-        picker_->setCurrentItem(picker_->topLevelItem(0));
-        connect(picker_, &QTreeWidget::itemDoubleClicked, this,
-                [this](QTreeWidgetItem* item) { pick(picker_->indexOfTopLevelItem(item)); });
+        picker_->setFont(displayFont(model_.ansiDisplay()));
+        heading->setBuddy(picker_);
+        for (const std::string& entry : list.entries)
+            picker_->addItem(QString::fromStdString(entry));
+        picker_->setCurrentRow(0);
+        connect(picker_, &QListWidget::itemDoubleClicked, this,
+                [this](QListWidgetItem* item) { pick(picker_->row(item)); });
         picker_->installEventFilter(this);
-        return picker_;
+        layout->addWidget(heading);
+        layout->addWidget(picker_, 1);
+        return layout;
     }
 
     // Enter on the picker picks, rather than pressing OK.
@@ -163,7 +148,7 @@ private:
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter)
             return false;
-        pick(picker_->indexOfTopLevelItem(picker_->currentItem()));
+        pick(picker_->currentRow());
         return true;
     }
 
@@ -188,7 +173,6 @@ private:
 
     Application& app_;
     serial::IncrementDialog model_;
-    bool ansiDisplay_;
     QLineEdit* startNumber_ = nullptr;
     QLineEdit* incrementValue_ = nullptr;
     QLineEdit* numDigits_ = nullptr;
@@ -197,16 +181,15 @@ private:
     QRadioButton* message_ = nullptr;
     QRadioButton* supplement_ = nullptr;
     QCheckBox* enabled_ = nullptr;
-    QTreeWidget* picker_ = nullptr;
+    QListWidget* picker_ = nullptr;
 };
 
 } // namespace
 
-bool showIncrementDialog(QWidget* parent, Application& app,
-                         const std::vector<std::string>& characterList) {
+bool showIncrementDialog(QWidget* parent, Application& app) {
     bool stored = false;
     {
-        IncrementWindow dialog(parent, app, characterList);
+        IncrementWindow dialog(parent, app);
         stored = dialog.exec() == QDialog::Accepted;
     }
     serial::afterIncrementDialog(app);

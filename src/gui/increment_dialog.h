@@ -1,8 +1,5 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 class QWidget;
 
 namespace vornik {
@@ -14,11 +11,9 @@ namespace vornik::gui {
 // The "Incremental Numbering" dialog (Edit > Incremental Numbering...),
 // modal over PARENT, on APP's job: starting number, increment, number of
 // digits, preamble and postamble, whether the message or the supplement is
-// numbered, and whether numbering is on. CHARACTER_LIST holds the entries of
-// the main window's character list while the window shows it (tab-separated
-// columns, an entry's position being the code it inserts); the dialog then
-// shows the same list, whose entries go into the preamble or postamble box
-// that had the focus last. Empty when the window's list is hidden.
+// numbered, and whether numbering is on. While the main window shows its
+// character list, the dialog shows the same list; its entries go into the
+// preamble or postamble box that had the focus last.
 //
 // OK checks the digits (a warning keeps the dialog open), stores the fields,
 // shows or hides the Next and Previous controls through the run state and
@@ -26,7 +21,6 @@ namespace vornik::gui {
 // numbering that is then on shows its current number and builds it, so the
 // window should expect a new picture or a build's message box. True when the
 // user pressed OK.
-bool showIncrementDialog(QWidget* parent, Application& app,
-                         const std::vector<std::string>& characterList = {});
+bool showIncrementDialog(QWidget* parent, Application& app);
 
 } // namespace vornik::gui

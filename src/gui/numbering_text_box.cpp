@@ -1,9 +1,8 @@
 #include "gui/numbering_text_box.h"
 
 #include "core/app/host.h"
-#include "gui/code_characters.h"
+#include "gui/display_font.h"
 
-#include <QFontDatabase>
 #include <QKeyEvent>
 
 namespace vornik::gui {
@@ -35,11 +34,9 @@ bool movesOnly(const QKeyEvent& event) {
 } // namespace
 
 NumberingTextBox::NumberingTextBox(serial::IncrementDialog& model, serial::TextBox box, Host& host,
-                                   bool ansiDisplay, QWidget* parent)
-    : QLineEdit(parent), model_(model), box_(box), host_(host), ansiDisplay_(ansiDisplay) {
-    // The ASCII set is shown in a terminal's fixed font, as the message is.
-    if (!ansiDisplay)
-        setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+                                   QWidget* parent)
+    : QLineEdit(parent), model_(model), box_(box), host_(host) {
+    setFont(displayFont(model.ansiDisplay()));
     // Edits that would bypass the model: the box's own menu and dropped text.
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
@@ -51,13 +48,11 @@ NumberingTextBox::NumberingTextBox(serial::IncrementDialog& model, serial::TextB
 }
 
 void NumberingTextBox::showCopy(std::size_t caret) {
-    const std::string shown =
-        box_ == serial::TextBox::Preamble ? model_.PreambleText() : model_.PostambleText();
-    setText(codeCharacters(shown, ansiDisplay_));
+    setText(QString::fromStdString(model_.screenText(box_)));
     setCursorPosition(static_cast<int>(caret));
 }
 
-serial::TextSelection NumberingTextBox::selection() const {
+BoxSelection NumberingTextBox::selection() const {
     if (!hasSelectedText())
         return {static_cast<std::size_t>(cursorPosition()), 0};
     return {static_cast<std::size_t>(selectionStart()),
@@ -104,8 +99,8 @@ bool NumberingTextBox::edit(const QKeyEvent& event) {
 }
 
 void NumberingTextBox::type(const QString& text) {
-    for (const QChar typed : text)
-        showCopy(model_.typeCharacter(box_, selection(), ansiCode(typed)));
+    for (const char32_t typed : text.toUcs4())
+        showCopy(model_.typeCharacter(box_, selection(), typed));
 }
 
 void NumberingTextBox::inputMethodEvent(QInputMethodEvent* event) {

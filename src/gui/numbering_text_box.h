@@ -11,7 +11,8 @@ class Host;
 namespace vornik::gui {
 
 // The preamble or postamble box of the numbering dialog. It shows its
-// working copy one character for each code and hands every edit (typing,
+// working copy one character for each code, in the display set's face as the
+// message box does, and hands every edit (typing,
 // Backspace, Delete, Shift+Insert and Ctrl+V, Ctrl+Insert and Ctrl+C) to the
 // dialog's model, so that the copy keeps every code, NUL included, whatever
 // the box can show. Caret moves go to the model too, for the character
@@ -19,7 +20,7 @@ namespace vornik::gui {
 class NumberingTextBox : public QLineEdit {
 public:
     NumberingTextBox(serial::IncrementDialog& model, serial::TextBox box, Host& host,
-                     bool ansiDisplay, QWidget* parent);
+                     QWidget* parent);
 
     // Shows the working copy again, the caret at CARET.
     void showCopy(std::size_t caret);
@@ -31,7 +32,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    [[nodiscard]] serial::TextSelection selection() const;
+    [[nodiscard]] BoxSelection selection() const;
     [[nodiscard]] bool edit(const QKeyEvent& event);
     void type(const QString& text);
     void tellCaret();
@@ -39,7 +40,6 @@ private:
     serial::IncrementDialog& model_;
     serial::TextBox box_;
     Host& host_;
-    bool ansiDisplay_;
 };
 
 } // namespace vornik::gui

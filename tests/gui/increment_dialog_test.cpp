@@ -10,9 +10,9 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
-#include <QTreeWidget>
 
 using namespace vornik::gui::testing;
 using vornik::Job;
@@ -67,20 +67,6 @@ QString numberingFields(const vornik::Application& app) {
         .arg(app.state().Dirty ? "dirty" : "clean");
 }
 
-// A character list as the window shows one: an entry for every code, its
-// position being the code, tab-separated columns.
-std::vector<std::string> characterList() {
-    std::vector<std::string> entries;
-    for (int code = 0; code < 256; ++code) {
-        std::string character(1, static_cast<char>(code));
-        if (code == 0 || code == 9)
-            character.clear();
-        entries.push_back(" " + std::to_string(code) + "\t" + character + "\t" +
-                          (code == 0 ? "NUL" : ""));
-    }
-    return entries;
-}
-
 } // namespace
 
 class IncrementDialogTest : public QObject {
@@ -97,6 +83,8 @@ private slots:
     void theNumberBoxesTakeTheirKeys();
     void thePreambleKeepsEveryCode_data();
     void thePreambleKeepsEveryCode();
+    void thePickerIsTheWindowsList_data();
+    void thePickerIsTheWindowsList();
     void thePickerInsertsIntoTheLastTextBox();
     void tabVisitsTheControlsInReadingOrder();
     void cancelAndEscapeChangeNothing_data();
@@ -339,41 +327,70 @@ void IncrementDialogTest::thePreambleKeepsEveryCode() {
         QCOMPARE(QApplication::clipboard()->text(), clipboard);
 }
 
+void IncrementDialogTest::thePickerIsTheWindowsList_data() {
+    QTest::addColumn<QString>("symbology");
+    QTest::addColumn<int>("entries"); // 0: no list
+    QTest::newRow("Code 39") << "[code39]" << 0;
+    QTest::newRow("Code 93") << "[code93]" << 128;
+    QTest::newRow("Code 128") << "[code128]" << 132;
+    QTest::newRow("Data Matrix") << "[datamatrix]" << 256;
+}
+
+// The dialog shows the character list while the main window does, with the
+// same entries.
+void IncrementDialogTest::thePickerIsTheWindowsList() {
+    QFETCH(QString, symbology);
+    QFETCH(int, entries);
+    GuiSession session;
+    QVERIFY(session.run(symbology.toStdString()));
+    int seen = -1;
+    QString last;
+    const auto opened = whenDialogShows(QStringLiteral("Increment"), [&](QDialog& dialog) {
+        auto* picker = control<QListWidget>(dialog, "AsciiMenu");
+        seen = picker == nullptr ? 0 : picker->count();
+        if (seen > 0)
+            last = picker->item(seen - 1)->text();
+    });
+    showIncrementDialog(&session->window(), session->app());
+    QVERIFY(*opened);
+    QCOMPARE(seen, entries);
+    auto* windowList = session->window().findChild<QListWidget*>(QStringLiteral("AsciiMenu"));
+    QVERIFY(windowList != nullptr);
+    QCOMPARE(windowList->isVisibleTo(&session->window()), entries > 0);
+    if (entries > 0)
+        QCOMPARE(last, windowList->item(windowList->count() - 1)->text());
+}
+
 // A double click or Enter on an entry inserts its code at the caret of the
 // text box that had the focus last, and Enter there does not press OK;
 // once another control took the focus, the picker inserts nothing.
 void IncrementDialogTest::thePickerInsertsIntoTheLastTextBox() {
     GuiSession session;
+    QVERIFY(session.run("[datamatrix]"));
     session->app().job().IncPostamble = "AB";
-    bool pickerShown = false;
     bool openAfterEnter = false;
     const auto opened = whenDialogShows(QStringLiteral("Increment"), [&](QDialog& dialog) {
-        auto* picker = control<QTreeWidget>(dialog, "AsciiMenu");
-        pickerShown = picker != nullptr && picker->topLevelItemCount() == 256;
-        if (!pickerShown)
-            return;
+        auto* picker = control<QListWidget>(dialog, "AsciiMenu");
         QLineEdit* postamble = box(dialog, "Postamble");
         postamble->setFocus();
         postamble->setCursorPosition(1);
-        QTreeWidgetItem* nul = picker->topLevelItem(0);
         // A double click begins with a click, as a real one does.
-        const QRect row = picker->visualItemRect(nul);
+        const QRect row = picker->visualItemRect(picker->item(0));
         const QPoint centre(row.left() + 4, row.center().y());
         QTest::mouseClick(picker->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(picker->viewport(), Qt::LeftButton, {}, centre);
         picker->setFocus();
-        picker->setCurrentItem(picker->topLevelItem(0xC4));
+        picker->setCurrentRow(0xC4);
         QTest::keyClick(picker, Qt::Key_Return);
         openAfterEnter = dialog.isVisible();
         box(dialog, "StartNumber")->setFocus();
         picker->setFocus();
-        picker->setCurrentItem(picker->topLevelItem('Z'));
+        picker->setCurrentRow('Z');
         QTest::keyClick(picker, Qt::Key_Return);
         click(dialog, "OKButton");
     });
-    QVERIFY(showIncrementDialog(&session->window(), session->app(), characterList()));
+    QVERIFY(showIncrementDialog(&session->window(), session->app()));
     QVERIFY(*opened);
-    QVERIFY(pickerShown);
     QVERIFY(openAfterEnter);
     QCOMPARE(QByteArray::fromStdString(session->app().job().IncPostamble), QByteArray("A\0\xC4"
                                                                                       "B",
@@ -382,6 +399,7 @@ void IncrementDialogTest::thePickerInsertsIntoTheLastTextBox() {
 
 void IncrementDialogTest::tabVisitsTheControlsInReadingOrder() {
     GuiSession session;
+    QVERIFY(session.run("[code128]"));
     QStringList visited;
     const auto opened = whenDialogShows(QStringLiteral("Increment"), [&](QDialog& dialog) {
         box(dialog, "StartNumber")->setFocus();
@@ -390,7 +408,7 @@ void IncrementDialogTest::tabVisitsTheControlsInReadingOrder() {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
     });
-    showIncrementDialog(&session->window(), session->app(), characterList());
+    showIncrementDialog(&session->window(), session->app());
     QVERIFY(*opened);
     // The buttons' order is the desktop's.
     std::sort(visited.begin() + 8, visited.end());

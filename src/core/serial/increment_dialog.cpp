@@ -1,7 +1,7 @@
 #include "core/serial/increment_dialog.h"
 
 #include "core/app/application.h"
-#include "core/app/code_pages.h"
+#include "core/app/display_set.h"
 #include "core/app/number_format.h"
 #include "core/app/numeric_text.h"
 #include "core/app/program_texts.h"
@@ -23,7 +23,7 @@ bool isDigit(char key) {
 
 // The selection held within TEXT, so that a box and its copy can never
 // disagree by more than the text's end.
-TextSelection within(TextSelection selection, const std::string& text) {
+BoxSelection within(BoxSelection selection, const std::string& text) {
     const std::size_t start = std::min(selection.start, text.size());
     return {start, std::min(selection.length, text.size() - start)};
 }
@@ -46,45 +46,47 @@ KeyVerdict IncrementDialog::numberKey(NumberBox box, char key) {
     return KeyVerdict::Consumed;
 }
 
-std::size_t IncrementDialog::replaceSelection(TextBox box, TextSelection selection,
+std::string IncrementDialog::screenText(TextBox box) const {
+    return vornik::screenText(DisplayForm(workingCopy(box)), ansiDisplay_);
+}
+
+std::size_t IncrementDialog::replaceSelection(TextBox box, BoxSelection selection,
                                               std::string_view text) {
     std::string& copy = workingCopy(box);
-    const TextSelection at = within(selection, copy);
+    const BoxSelection at = within(selection, copy);
     copy.replace(at.start, at.length, text);
     return at.start + text.size();
 }
 
-std::size_t IncrementDialog::typeCharacter(TextBox box, TextSelection selection,
-                                           unsigned char ansiCode) {
-    constexpr unsigned char kFirstPrintable = 32;
-    if (ansiCode < kFirstPrintable)
+std::size_t IncrementDialog::typeCharacter(TextBox box, BoxSelection selection, char32_t typed) {
+    const std::optional<unsigned char> code = typedCode(typed, ansiDisplay_);
+    if (!code)
         return within(selection, workingCopy(box)).start;
-    const std::string typed(1, static_cast<char>(ansiCode));
-    return replaceSelection(box, selection, ansiDisplay_ ? typed : ansiToOem(typed));
+    return replaceSelection(box, selection, std::string(1, static_cast<char>(*code)));
 }
 
-std::size_t IncrementDialog::backspace(TextBox box, TextSelection selection) {
-    const TextSelection at = within(selection, workingCopy(box));
+std::size_t IncrementDialog::backspace(TextBox box, BoxSelection selection) {
+    const BoxSelection at = within(selection, workingCopy(box));
     if (at.length > 0 || at.start == 0)
         return replaceSelection(box, at, "");
     return replaceSelection(box, {at.start - 1, 1}, "");
 }
 
-std::size_t IncrementDialog::deleteForward(TextBox box, TextSelection selection) {
-    const TextSelection at = within(selection, workingCopy(box));
-    return replaceSelection(box, at.length > 0 ? at : TextSelection{at.start, 1}, "");
+std::size_t IncrementDialog::deleteForward(TextBox box, BoxSelection selection) {
+    const BoxSelection at = within(selection, workingCopy(box));
+    return replaceSelection(box, at.length > 0 ? at : BoxSelection{at.start, 1}, "");
 }
 
-std::size_t IncrementDialog::pasteText(Host& host, TextBox box, TextSelection selection) {
+std::size_t IncrementDialog::pasteText(Host& host, TextBox box, BoxSelection selection) {
     const std::optional<std::string> text = host.clipboardText();
     if (!text)
         return within(selection, workingCopy(box)).start;
     return replaceSelection(box, selection, *text);
 }
 
-void IncrementDialog::copyText(Host& host, TextBox box, TextSelection selection) const {
+void IncrementDialog::copyText(Host& host, TextBox box, BoxSelection selection) const {
     const std::string& copy = workingCopy(box);
-    const TextSelection at = within(selection, copy);
+    const BoxSelection at = within(selection, copy);
     if (at.length > 0)
         host.setClipboardText(copy.substr(at.start, at.length));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/job.h"
+#include "core/app/message_editing.h"
 
 #include <array>
 #include <cstddef>
@@ -34,15 +35,6 @@ inline constexpr std::string_view kIncrementFrame = "Increment Message";
 inline constexpr std::string_view kIncMsgCaption = "Bar Code Message";
 inline constexpr std::string_view kIncSupCaption = "UPC/EAN Supplemental";
 inline constexpr std::string_view kIncrementEnabledCaption = "Enable Incremental Numbering";
-inline constexpr std::string_view kAsciiMenuLabel = "ASCII Char Control";
-
-// Where an edit of the preamble or postamble box acts: its selection, in
-// characters of the box (one for each character code of the working copy),
-// or the caret alone when LENGTH is 0.
-struct TextSelection {
-    std::size_t start = 0;
-    std::size_t length = 0;
-};
 
 inline constexpr std::string_view kFewerDigitsWarning =
     "Warning! - Number of Digits specified is less than the number of digits in the Starting "
@@ -70,26 +62,30 @@ public:
     // The two text boxes show their copies in the display form.
     [[nodiscard]] std::string PreambleText() const { return DisplayForm(Preamble); }
     [[nodiscard]] std::string PostambleText() const { return DisplayForm(Postamble); }
+    // That form as the box shows it: UTF-8 in the job's display set, one
+    // character for each code (see display_set.h).
+    [[nodiscard]] std::string screenText(TextBox box) const;
+    [[nodiscard]] bool ansiDisplay() const { return ansiDisplay_; }
 
     // The number boxes take digits and backspace; a "-" in the increment box
     // makes a value of 0 or more negative and is ignored on a negative one.
     [[nodiscard]] KeyVerdict numberKey(NumberBox box, char key);
 
     // The preamble and postamble boxes edit their working copies as the
-    // message box edits the message. Each edit returns where the caret
-    // stands afterwards. A typed printable character (its ANSI code, 32 or
-    // more) replaces the selection or goes in at the caret, turned into its
-    // OEM code unless the job shows the ANSI set; other control characters are
-    // discarded. Backspace and Delete remove the selection, or the character
-    // before or after the caret.
-    std::size_t typeCharacter(TextBox box, TextSelection selection, unsigned char ansiCode);
-    std::size_t backspace(TextBox box, TextSelection selection);
-    std::size_t deleteForward(TextBox box, TextSelection selection);
+    // message box edits the message, on the box's selection (positions in
+    // the copy). Each edit returns where the caret stands afterwards. A typed
+    // character replaces the selection or goes in at the caret, stored as
+    // typedCode() gives it for the job's display set (Ä as 142 in the ASCII
+    // set); a control character is discarded. Backspace and Delete remove
+    // the selection, or the character before or after the caret.
+    std::size_t typeCharacter(TextBox box, BoxSelection selection, char32_t typed);
+    std::size_t backspace(TextBox box, BoxSelection selection);
+    std::size_t deleteForward(TextBox box, BoxSelection selection);
     // Shift+Insert: the clipboard's text replaces the selection (nothing
     // changes when the clipboard holds no text). Ctrl+Insert: the selected
     // codes go to the clipboard as text.
-    std::size_t pasteText(Host& host, TextBox box, TextSelection selection);
-    void copyText(Host& host, TextBox box, TextSelection selection) const;
+    std::size_t pasteText(Host& host, TextBox box, BoxSelection selection);
+    void copyText(Host& host, TextBox box, BoxSelection selection) const;
 
     // Where the character picker inserts: the caret of the text box that had
     // the focus last, as long as no other control took it since.
@@ -118,7 +114,7 @@ private:
     const std::string& workingCopy(TextBox box) const {
         return box == TextBox::Preamble ? Preamble : Postamble;
     }
-    std::size_t replaceSelection(TextBox box, TextSelection selection, std::string_view text);
+    std::size_t replaceSelection(TextBox box, BoxSelection selection, std::string_view text);
 
     bool ansiDisplay_ = false;
     std::optional<TextBox> focused_;

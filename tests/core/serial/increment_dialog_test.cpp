@@ -17,9 +17,9 @@ struct EditCase {
     const char* name;
     std::string before; // the working postamble
     bool ansiDisplay;
-    TextSelection selection;
+    BoxSelection selection;
     Edit edit;
-    unsigned char typed;                  // the typed ANSI code
+    char32_t typed;                       // the typed character
     std::optional<std::string> clipboard; // for Paste
     std::string after;
     std::size_t caret;
@@ -29,13 +29,15 @@ struct EditCase {
 const std::string kWithNul("A\0C", 3);
 
 const EditCase kEdits[] = {
-    {"TypedAtTheCaret", "AC", false, {1, 0}, Edit::Type, 'B', {}, "ABC", 2},
-    {"TypedOverTheSelection", "AxyD", false, {1, 2}, Edit::Type, 'B', {}, "ABD", 2},
-    // The A with diaeresis of the ANSI set is code 142 of the OEM set.
-    {"TypedAnsiBecomesOem", "", false, {0, 0}, Edit::Type, 196, {}, "\x8E", 1},
-    {"TypedAnsiKeptInAnsiDisplay", "", true, {0, 0}, Edit::Type, 196, {}, "\xC4", 1},
-    {"ControlCharacterDiscarded", "AB", false, {1, 0}, Edit::Type, 7, {}, "AB", 1},
-    {"SelectionBeyondTheEnd", "AB", false, {9, 4}, Edit::Type, 'C', {}, "ABC", 3},
+    {"TypedAtTheCaret", "AC", false, {1, 0}, Edit::Type, U'B', {}, "ABC", 2},
+    {"TypedOverTheSelection", "AxyD", false, {1, 2}, Edit::Type, U'B', {}, "ABD", 2},
+    // The A with diaeresis is code 142 of the ASCII set, 196 of the ANSI set;
+    // the ASCII set's light shade, which the ANSI set lacks, keeps its code.
+    {"TypedInTheAsciiSet", "", false, {0, 0}, Edit::Type, U'\u00C4', {}, "\x8E", 1},
+    {"TypedInTheAnsiSet", "", true, {0, 0}, Edit::Type, U'\u00C4', {}, "\xC4", 1},
+    {"AsciiOnlyCharacter", "", false, {0, 0}, Edit::Type, U'\u2591', {}, "\xB0", 1},
+    {"ControlCharacterDiscarded", "AB", false, {1, 0}, Edit::Type, U'\a', {}, "AB", 1},
+    {"SelectionBeyondTheEnd", "AB", false, {9, 4}, Edit::Type, U'C', {}, "ABC", 3},
     {"BackspaceRemovesTheOneBefore", "ABC", false, {2, 0}, Edit::Backspace, 0, {}, "AC", 1},
     {"BackspaceAtTheStart", "ABC", false, {0, 0}, Edit::Backspace, 0, {}, "ABC", 0},
     {"BackspaceRemovesTheSelection", "ABCD", false, {1, 2}, Edit::Backspace, 0, {}, "AD", 1},
@@ -103,7 +105,7 @@ TEST(IncrementDialogTest, CopyPutsTheSelectedCodesOnTheClipboard) {
 TEST(IncrementDialogTest, ThePickerInsertsWhereTheLastEditLeftTheCaret) {
     IncrementDialog dialog{Job{}};
     dialog.focusText(TextBox::Preamble, 0);
-    const std::size_t caret = dialog.typeCharacter(TextBox::Preamble, {0, 0}, 'A');
+    const std::size_t caret = dialog.typeCharacter(TextBox::Preamble, {0, 0}, U'A');
     dialog.focusText(TextBox::Preamble, caret);
     EXPECT_TRUE(dialog.insertCharacter(0));
     EXPECT_TRUE(dialog.insertCharacter('Z'));
@@ -111,6 +113,9 @@ TEST(IncrementDialogTest, ThePickerInsertsWhereTheLastEditLeftTheCaret) {
     EXPECT_EQ(dialog.focusedText(), TextBox::Preamble);
     EXPECT_EQ(dialog.focusedCaret(), 3u);
     EXPECT_EQ(dialog.PreambleText(), "A\xFFZ");
+    // In the ASCII set code 255 is a hard space, code 1 a smiling face.
+    dialog.Preamble += '\x01';
+    EXPECT_EQ(dialog.screenText(TextBox::Preamble), "A\u00A0Z\u263A");
 }
 
 } // namespace
