@@ -4,6 +4,7 @@
 #include "core/twod/dm_options.h"
 #include "gui/dialog_buttons.h"
 #include "gui/qt_text.h"
+#include "gui/user_guide.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,6 +21,9 @@
 
 namespace vornik::gui {
 namespace {
+
+// The guide's page that tells of the Data Matrix options.
+const QString kHelpPage = QStringLiteral("two-dimensional-symbols.html");
 
 // A frame of option buttons, one for each caption, named NAME with their
 // index as the "index" property (the program's control arrays); the button
@@ -90,13 +94,12 @@ private:
         return shapeFrame_;
     }
 
-    void addHelp(QDialogButtonBox* box, const std::function<void()>& showHelp) {
+    void addHelp(QDialogButtonBox* box, std::function<void()> showHelp) {
         QPushButton* help =
             box->addButton(fromProgramText(twod::kDmHelpCaption), QDialogButtonBox::HelpRole);
         help->setObjectName(QStringLiteral("Command3"));
-        help->setEnabled(static_cast<bool>(showHelp));
         if (!showHelp)
-            return;
+            showHelp = [this] { openUserGuide(this, app_.state().ProgramDirectory, kHelpPage); };
         connect(help, &QPushButton::clicked, this, showHelp);
         auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
         connect(f1, &QShortcut::activated, this, showHelp);

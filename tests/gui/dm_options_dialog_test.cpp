@@ -205,40 +205,30 @@ void DmOptionsDialogTest::cancelAndEscapeChangeNothing() {
 }
 
 void DmOptionsDialogTest::helpReachesTheWindow_data() {
-    QTest::addColumn<bool>("withHelp");
     QTest::addColumn<bool>("byF1");
-    QTest::addColumn<int>("calls");
-    QTest::newRow("Help... clicked") << true << false << 1;
-    QTest::newRow("F1 pressed") << true << true << 1;
-    QTest::newRow("no help to show") << false << false << 0;
+    QTest::newRow("Help... clicked") << false;
+    QTest::newRow("F1 pressed") << true;
 }
 
-// "Help..." and F1 call the window's help and leave the dialog open; without
-// help to show the button is disabled.
+// "Help..." and F1 show the help the window gives and leave the dialog
+// open. (Without it they open the user guide in the desktop's browser,
+// which a test does not start.)
 void DmOptionsDialogTest::helpReachesTheWindow() {
-    QFETCH(bool, withHelp);
     QFETCH(bool, byF1);
-    QFETCH(int, calls);
     GuiSession session;
     int helpCalls = 0;
     bool stillOpen = false;
-    bool buttonEnabled = false;
     const auto opened = whenDialogShows(QStringLiteral("DMOptions"), [&](QDialog& dialog) {
-        auto* help = control<QPushButton>(dialog, "Command3");
-        buttonEnabled = help->isEnabled();
         if (byF1)
             QTest::keyClick(&dialog, Qt::Key_F1);
         else
-            help->click();
+            click(dialog, "Command3");
         stillOpen = dialog.isVisible();
     });
-    std::function<void()> showHelp;
-    if (withHelp)
-        showHelp = [&helpCalls] { ++helpCalls; };
-    QVERIFY(!showDmOptionsDialog(&session->window(), session->app(), showHelp));
+    QVERIFY(
+        !showDmOptionsDialog(&session->window(), session->app(), [&helpCalls] { ++helpCalls; }));
     QVERIFY(*opened);
-    QCOMPARE(helpCalls, calls);
-    QCOMPARE(buttonEnabled, withHelp);
+    QCOMPARE(helpCalls, 1);
     QVERIFY(stillOpen);
 }
 
