@@ -23,10 +23,10 @@
 
 namespace vornik::gui::testing {
 
-// Once a modal dialog named NAME shows, ACT is given it. A dialog ACT left
-// open is cancelled afterwards, so that a failed check cannot leave the test
-// waiting. ACT runs once the dialog is the active window. True in *SEEN once ACT ran; the watch ends after ten seconds
-// without the dialog.
+// Once a modal dialog named NAME shows and is the active window, ACT is
+// given it. A dialog ACT left open is cancelled afterwards, so that a failed
+// check cannot leave the test waiting. True in *SEEN once ACT ran; the watch
+// ends after ten seconds without the dialog.
 inline std::shared_ptr<bool> whenDialogShows(const QString& name,
                                              std::function<void(QDialog&)> act) {
     auto seen = std::make_shared<bool>(false);
@@ -42,7 +42,8 @@ inline std::shared_ptr<bool> whenDialogShows(const QString& name,
         timer->stop();
         timer->deleteLater();
         *seen = true;
-        // Focus and access keys act in the active window only.
+        // Focus and access keys act in the active window only; a dialog
+        // counts as active for Qt already while its parent window is.
         (void)QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; });
         act(*dialog);
         if (dialog->isVisible())
