@@ -77,6 +77,33 @@ inline std::string savedJob(const Application& app) {
     return files::writeConfigurationBytes(files::currentConfiguration(app));
 }
 
+// Opens the dialog named NAME with OPEN, lets EDIT change its controls, then
+// leaves it with the button named CANCEL or with Escape in the focused
+// control. Empty when the dialog showed, OPEN did not report OK, and APP's
+// job, its saved bytes and its changed mark are as they were; otherwise
+// what went wrong.
+inline QString leaveWithoutChange(Application& app, const QString& name, const char* cancel,
+                                  bool escape, const std::function<void(QDialog&)>& edit,
+                                  const std::function<bool()>& open) {
+    app.state().Dirty = false;
+    const Job before = app.job();
+    const std::string saved = savedJob(app);
+    const auto opened = whenDialogShows(name, [&](QDialog& dialog) {
+        edit(dialog);
+        if (!escape)
+            click(dialog, cancel);
+        else if (QWidget* focused = QApplication::focusWidget())
+            QTest::keyClick(focused, Qt::Key_Escape);
+    });
+    if (open())
+        return QStringLiteral("OK was reported");
+    if (!*opened)
+        return QStringLiteral("the dialog did not show");
+    if (!(app.job() == before) || savedJob(app) != saved)
+        return QStringLiteral("the job changed");
+    return app.state().Dirty ? QStringLiteral("the job was marked changed") : QString();
+}
+
 // What ZXing reads in IMAGE, with a white margin put around it.
 inline ZXing::Result readSymbol(const QImage& image, ZXing::BarcodeFormat format) {
     QImage page(image.width() + 80, image.height() + 80, QImage::Format_Grayscale8);
