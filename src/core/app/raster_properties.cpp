@@ -1,6 +1,7 @@
 #include "core/app/raster_properties.h"
 
 #include "core/app/job.h"
+#include "core/app/run_state.h"
 
 #include <algorithm>
 
@@ -79,6 +80,11 @@ bool applyRasterProperties(const RasterPropertiesForm& form, Job& job) {
            std::int32_t{entryWithin(form.tiffCompressionEntry, kTiffCompressionEntries.size())},
            changed);
     return changed;
+}
+
+void confirmRasterProperties(const RasterPropertiesForm& form, Job& job, RunState& state) {
+    if (applyRasterProperties(form, job))
+        state.Dirty = true;
 }
 
 bool acceptsRasterNumberKey(char key) {

@@ -1,12 +1,15 @@
 #include "core/serial/increment_dialog.h"
 
 #include "core/app/application.h"
+#include "core/app/display_set.h"
 #include "core/app/number_format.h"
 #include "core/app/numeric_text.h"
 #include "core/app/program_texts.h"
 #include "core/app/rounding.h"
 #include "core/files/message_file.h"
 #include "core/serial/navigation.h"
+
+#include <algorithm>
 
 namespace vornik::serial {
 
@@ -18,13 +21,20 @@ bool isDigit(char key) {
     return key >= '0' && key <= '9';
 }
 
+// The selection held within TEXT, so that a box and its copy can never
+// disagree by more than the text's end.
+BoxSelection within(BoxSelection selection, const std::string& text) {
+    const std::size_t start = std::min(selection.start, text.size());
+    return {start, std::min(selection.length, text.size() - start)};
+}
+
 } // namespace
 
 IncrementDialog::IncrementDialog(const Job& job)
     : StartNumber(formatNumber(job.IncStart, "")), IncrementValue(formatNumber(job.IncValue, "")),
       NumDigits(job.IncWidth == 0.0 ? std::string() : formatNumber(job.IncWidth, "")),
       Preamble(job.IncPreamble), Postamble(job.IncPostamble), IncMsg(job.IncTarget),
-      IncrementEnabled(job.IncEnabled == 1) {}
+      IncrementEnabled(job.IncEnabled == 1), ansiDisplay_(job.AnsiDisplay) {}
 
 KeyVerdict IncrementDialog::numberKey(NumberBox box, char key) {
     if (isDigit(key) || key == kBackspace)
@@ -36,6 +46,51 @@ KeyVerdict IncrementDialog::numberKey(NumberBox box, char key) {
     return KeyVerdict::Consumed;
 }
 
+std::string IncrementDialog::screenText(TextBox box) const {
+    return vornik::screenText(DisplayForm(workingCopy(box)), ansiDisplay_);
+}
+
+std::size_t IncrementDialog::replaceSelection(TextBox box, BoxSelection selection,
+                                              std::string_view text) {
+    std::string& copy = workingCopy(box);
+    const BoxSelection at = within(selection, copy);
+    copy.replace(at.start, at.length, text);
+    return at.start + text.size();
+}
+
+std::size_t IncrementDialog::typeCharacter(TextBox box, BoxSelection selection, char32_t typed) {
+    const std::optional<unsigned char> code = typedCode(typed, ansiDisplay_);
+    if (!code)
+        return within(selection, workingCopy(box)).start;
+    return replaceSelection(box, selection, std::string(1, static_cast<char>(*code)));
+}
+
+std::size_t IncrementDialog::backspace(TextBox box, BoxSelection selection) {
+    const BoxSelection at = within(selection, workingCopy(box));
+    if (at.length > 0 || at.start == 0)
+        return replaceSelection(box, at, "");
+    return replaceSelection(box, {at.start - 1, 1}, "");
+}
+
+std::size_t IncrementDialog::deleteForward(TextBox box, BoxSelection selection) {
+    const BoxSelection at = within(selection, workingCopy(box));
+    return replaceSelection(box, at.length > 0 ? at : BoxSelection{at.start, 1}, "");
+}
+
+std::size_t IncrementDialog::pasteText(Host& host, TextBox box, BoxSelection selection) {
+    const std::optional<std::string> text = host.clipboardText();
+    if (!text)
+        return within(selection, workingCopy(box)).start;
+    return replaceSelection(box, selection, *text);
+}
+
+void IncrementDialog::copyText(Host& host, TextBox box, BoxSelection selection) const {
+    const std::string& copy = workingCopy(box);
+    const BoxSelection at = within(selection, copy);
+    if (at.length > 0)
+        host.setClipboardText(copy.substr(at.start, at.length));
+}
+
 void IncrementDialog::focusText(TextBox box, std::size_t caret) {
     focused_ = box;
     caret_ = caret;
@@ -44,7 +99,7 @@ void IncrementDialog::focusText(TextBox box, std::size_t caret) {
 bool IncrementDialog::insertCharacter(unsigned char code) {
     if (!focused_)
         return false;
-    std::string& text = *focused_ == TextBox::Preamble ? Preamble : Postamble;
+    std::string& text = workingCopy(*focused_);
     caret_ = std::min(caret_, text.size());
     text.insert(caret_, 1, static_cast<char>(code));
     ++caret_;

@@ -1,5 +1,8 @@
 #include "core/twod/aztec_options.h"
 
+#include "core/app/application.h"
+#include "core/app/program_texts.h"
+
 #include <charconv>
 
 namespace vornik::twod {
@@ -62,6 +65,21 @@ std::optional<std::string> frmAztecECP_Ok(const AztecOptionsForm& form, Job& job
     job.AztecEcPercent = value;
     job.AztecMenuFlag = form.menuSymbol ? 1 : 0;
     return std::nullopt;
+}
+
+bool confirmAztecOptions(Application& app, const AztecOptionsForm& form) {
+    Job& job = app.job();
+    const Job before = job;
+    if (auto refusal = frmAztecECP_Ok(form, job)) {
+        app.host().showMessage({.title = std::string(kProgramTitle),
+                                .text = std::move(*refusal),
+                                .icon = MessageIcon::None,
+                                .buttons = MessageButtons::Ok});
+        return false;
+    }
+    if (!(job == before))
+        app.state().Dirty = true;
+    return true;
 }
 
 } // namespace vornik::twod

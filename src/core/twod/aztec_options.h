@@ -7,6 +7,10 @@
 #include <string>
 #include <string_view>
 
+namespace vornik {
+class Application;
+}
+
 namespace vornik::twod {
 
 // The "Aztec Symbology Options" dialog: what it shows, accepts and stores.
@@ -43,5 +47,11 @@ struct AztecOptionsForm {
 // OK: the validation message of a value out of range (the dialog stays
 // open), or nullopt after the choice was stored in the job.
 [[nodiscard]] std::optional<std::string> frmAztecECP_Ok(const AztecOptionsForm& form, Job& job);
+
+// OK as the dialog's button does it: a value out of range is shown in a
+// message box and false returned (the dialog stays open, the job as it was);
+// otherwise the choice is stored, the configuration marked changed when a
+// setting changed, and true returned.
+[[nodiscard]] bool confirmAztecOptions(Application& app, const AztecOptionsForm& form);
 
 } // namespace vornik::twod

@@ -40,4 +40,9 @@ bool DMOptions_Ok(const DmOptionsForm& form, Job& job) {
     return !(job == before);
 }
 
+void confirmDmOptions(const DmOptionsForm& form, Job& job, RunState& state) {
+    if (DMOptions_Ok(form, job))
+        state.Dirty = true;
+}
+
 } // namespace vornik::twod

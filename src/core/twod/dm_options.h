@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/job.h"
+#include "core/app/run_state.h"
 
 #include <array>
 #include <string_view>
@@ -10,6 +11,10 @@ namespace vornik::twod {
 // The "Data Matrix Symbology Options" dialog: what it shows, enables and
 // stores. The front end draws the option buttons from these captions.
 inline constexpr std::string_view kDmOptionsTitle = "Data Matrix Symbology Options";
+inline constexpr std::string_view kDmEccFrame = "ECC Mode:";
+inline constexpr std::string_view kDmFormatFrame = "Data Format";
+inline constexpr std::string_view kDmShapeFrame = "Shape/Size";
+inline constexpr std::string_view kDmHelpCaption = "Help...";
 inline constexpr std::array<std::string_view, 6> kDmEccCaptions = {"ECC 0",   "ECC 50",  "ECC 80",
                                                                    "ECC 100", "ECC 140", "ECC 200"};
 inline constexpr std::array<std::int32_t, 6> kDmEccLevels = {0, 3, 6, 8, 12, 26};
@@ -46,5 +51,9 @@ void DMOptions_SelectEcc(DmOptionsForm& form, int index);
 
 // OK: the choices stored in the job; true when a setting changed.
 [[nodiscard]] bool DMOptions_Ok(const DmOptionsForm& form, Job& job);
+
+// OK as the dialog's button does it: the choices stored, and the
+// configuration marked changed when a setting changed.
+void confirmDmOptions(const DmOptionsForm& form, Job& job, RunState& state);
 
 } // namespace vornik::twod

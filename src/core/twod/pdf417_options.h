@@ -13,6 +13,14 @@ namespace vornik::twod {
 // user change the values and calls ok() or simply closes (Cancel).
 struct PdfOptionsDialog {
     static constexpr const char* kTitle = "PDF417 Options";
+    static constexpr const char* kSizeFrame = "Size Control Parameters";
+    static constexpr const char* kTruncatedCaption = "Create Truncated PDF Symbols";
+    static constexpr const char* kMaxRowsLabel = "Max # Data Rows";
+    static constexpr const char* kMaxColumnsLabel = "Max # Data Columns";
+    static constexpr const char* kCompressionFrame = "Data Compaction Mode:";
+    static constexpr const char* kCodewordsCaption = "Display Generated Code Words";
+    static constexpr const char* kSecurityFrame = "Error Correction Level";
+    static constexpr const char* kOverheadLabel = "Overhead:";
     static constexpr int kAutomaticSecurityIndex = 9;
 
     [[nodiscard]] static std::vector<std::string> compressionItems();

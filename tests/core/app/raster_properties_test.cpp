@@ -1,5 +1,6 @@
 #include "core/app/job.h"
 #include "core/app/raster_properties.h"
+#include "core/app/run_state.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -73,6 +74,26 @@ TEST(RasterPropertiesTest, NumberBoxesTakeDigitsAndBackspaceOnly) {
     for (char key = 1; key < 127; ++key)
         EXPECT_EQ(acceptsRasterNumberKey(key), (key >= '0' && key <= '9') || key == '\b')
             << static_cast<int>(key);
+}
+
+// The dialog's OK marks the configuration changed when a field changed,
+// including a number brought into range to a value other than the job's.
+TEST(RasterPropertiesTest, ConfirmMarksTheConfigurationChangedByAChangeOnly) {
+    const std::tuple<const char*, const char*, bool> rows[] = {
+        {"300", "100", false},                      // the job's own values
+        {"5", "100", false},                        // 5 dpi becomes the 300 the job holds
+        {"600", "100", true},  {"300", "0", false}, // 0 becomes the quality of 100 the job holds
+        {"300", "99", true},
+    };
+    for (const auto& [resolution, quality, dirty] : rows) {
+        Job job;
+        RunState state;
+        RasterPropertiesForm form = rasterPropertiesForm(job);
+        form.resolutionText = resolution;
+        form.jpegQualityText = quality;
+        confirmRasterProperties(form, job, state);
+        EXPECT_EQ(state.Dirty, dirty) << resolution << " " << quality;
+    }
 }
 
 } // namespace

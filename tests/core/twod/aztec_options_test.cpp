@@ -1,4 +1,5 @@
 #include "core/twod/aztec_options.h"
+#include "support/command_session.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -53,6 +54,45 @@ TEST(AztecOptionsTest, OkValidatesAndStores) {
         EXPECT_EQ(frmAztecECP_Ok(form, job).value_or(""), message);
         EXPECT_EQ(job.AztecEcPercent, stored < 0 ? 77 : stored);
         EXPECT_EQ(job.AztecMenuFlag, stored < 0 ? 0 : 1);
+    }
+}
+
+// The dialog's OK: a refusal is shown in the program's message box and
+// changes nothing; a stored change marks the configuration changed.
+TEST(AztecOptionsTest, ConfirmShowsARefusalAndMarksAChange) {
+    struct Row {
+        const char* name;
+        AztecEcOption option;
+        const char* layers;
+        bool menu;
+        std::int32_t stored;
+        bool dirty;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"Unchanged", AztecEcOption::Compact, "3", false, 103, false, ""},
+        {"OtherLayers", AztecEcOption::Compact, "4", false, 104, true, ""},
+        {"MenuSymbol", AztecEcOption::Compact, "3", true, 103, true, ""},
+        {"Refused", AztecEcOption::Compact, "9", true, 103, false,
+         "Number of layers for a compact symbol must be between 1 and 4"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        vornik::testing::CommandSession session;
+        session.job().AztecEcPercent = 103;
+        AztecOptionsForm form = frmAztecECP_Load(session.job());
+        form.option = row.option;
+        form.layersText = row.layers;
+        form.menuSymbol = row.menu;
+        EXPECT_EQ(confirmAztecOptions(session.app, form), *row.message == '\0');
+        EXPECT_EQ(session.job().AztecEcPercent, row.stored);
+        EXPECT_EQ(session.state().Dirty, row.dirty);
+        if (*row.message == '\0') {
+            EXPECT_TRUE(session.host.messages.empty());
+            continue;
+        }
+        ASSERT_EQ(session.host.messages.size(), 1u);
+        EXPECT_EQ(session.host.messages[0], (MessageBox{.title = "Vornik", .text = row.message}));
     }
 }
 

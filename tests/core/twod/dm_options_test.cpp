@@ -51,5 +51,32 @@ TEST(DmOptionsTest, OkStoresAndTellsAChange) {
               8120);
 }
 
+// The configuration counts as changed only when OK stored a different choice.
+TEST(DmOptionsTest, ConfirmMarksTheConfigurationChangedByAChangeOnly) {
+    struct Row {
+        const char* name;
+        int ecc, format, shape;
+        bool tildes, dirty;
+    };
+    const Row rows[] = {
+        {"AsLoaded", 5, 5, 0, true, false},   {"OtherEcc", 0, 5, 0, true, true},
+        {"OtherFormat", 5, 2, 0, true, true}, {"OtherShape", 5, 5, 6, true, true},
+        {"TildesOff", 5, 5, 0, false, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Job job;
+        RunState state;
+        DmOptionsForm form = DMOptions_Load(job);
+        DMOptions_SelectEcc(form, row.ecc);
+        form.format = row.format;
+        form.shape = row.shape;
+        form.translateTildes = row.tildes;
+        confirmDmOptions(form, job, state);
+        EXPECT_EQ(state.Dirty, row.dirty);
+        EXPECT_EQ(job.DmFormatOption, row.shape);
+    }
+}
+
 } // namespace
 } // namespace vornik::twod
