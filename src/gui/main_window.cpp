@@ -7,6 +7,7 @@
 #include "core/app/program_texts.h"
 #include "core/app/toolbar.h"
 #include "core/files/configuration.h"
+#include "gui/display_font.h"
 #include "gui/menu_bar.h"
 #include "gui/message_box_edit.h"
 #include "gui/qt_text.h"
@@ -16,10 +17,8 @@
 #include "gui/window_memory.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -49,14 +48,6 @@ QStringList magnificationItems() {
     for (int percent = 80; percent <= 200; percent += 5)
         items << QString::number(percent);
     return items;
-}
-
-// The message box's faces: a fixed-pitch face that has the code page 437
-// pictures for the ASCII ("Terminal") set, the desktop's face for ANSI.
-QFont displayFont(bool ansiDisplay) {
-    if (displayFontName(ansiDisplay) == "Terminal")
-        return QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    return QApplication::font();
 }
 
 void showItem(QWidget* widget, const render::PanelItem& item) {

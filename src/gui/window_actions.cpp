@@ -5,9 +5,14 @@
 #include "core/app/preference_commands.h"
 #include "export/qt_colour.h"
 #include "gui/about_box.h"
+#include "gui/aztec_options_dialog.h"
+#include "gui/dm_options_dialog.h"
+#include "gui/increment_dialog.h"
 #include "gui/main_window.h"
 #include "gui/message_box_edit.h"
+#include "gui/pdf_options_dialog.h"
 #include "gui/qt_text.h"
+#include "gui/raster_properties_dialog.h"
 #include "gui/text_editor_window.h"
 #include "gui/user_guide.h"
 
@@ -47,11 +52,19 @@ void WindowActions::carryOut(FrontEndAction action) {
         notYetAvailable(tr("Printing"));
         return;
     case FrontEndAction::RasterPropertiesDialog:
+        (void)showRasterPropertiesDialog(&window_, app_);
+        return;
     case FrontEndAction::IncrementalNumbering:
+        (void)showIncrementDialog(&window_, app_);
+        return;
     case FrontEndAction::AztecOptionsDialog:
+        (void)showAztecOptionsDialog(&window_, app_);
+        return;
     case FrontEndAction::Pdf417OptionsDialog:
+        (void)showPdfOptionsDialog(&window_, app_);
+        return;
     case FrontEndAction::DataMatrixOptionsDialog:
-        notYetAvailable(tr("This dialog"));
+        (void)showDmOptionsDialog(&window_, app_);
         return;
     case FrontEndAction::Exit:
         window_.close();

@@ -5,6 +5,7 @@
 #include "core/app/display_set.h"
 #include "core/app/main_menu.h"
 #include "core/app/symbology.h"
+#include "dialog_driver.h"
 #include "gui/menu_bar.h"
 #include "gui/message_box_edit.h"
 #include "gui/symbol_display.h"
@@ -72,6 +73,8 @@ private slots:
     void f2BuildsIntoTheDisplay();
     void toolbarTogglesFollowTheJob();
     void recentConfigurationsReopen();
+    void menuItemsOpenTheirDialogs_data();
+    void menuItemsOpenTheirDialogs();
 };
 
 void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
@@ -221,6 +224,46 @@ void MainWindowTest::recentConfigurationsReopen() {
     recent->actions().first()->trigger();
     QCOMPARE(QString::fromStdString(session->app().job().Message), QStringLiteral("SHELF"));
     QCOMPARE(session->window().messageBox()->text(), QStringLiteral("SHELF"));
+}
+
+void MainWindowTest::menuItemsOpenTheirDialogs_data() {
+    QTest::addColumn<QString>("symbology");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("PDF417") << "[pdf417]"
+                            << "PDFOps"
+                            << "PDFOptions";
+    QTest::newRow("Data Matrix") << "[datamatrix]"
+                                 << "DMOpts"
+                                 << "DMOptions";
+    QTest::newRow("Aztec Code") << "[aztec]"
+                                << "mAztecOpt"
+                                << "frmAztecECP";
+    QTest::newRow("raster") << "[code39]"
+                            << "mnuRaster"
+                            << "RasterProps";
+    QTest::newRow("numbering") << "[code39]"
+                               << "MIncNum"
+                               << "Increment";
+}
+
+// Each options item opens its dialog over the window; cancelling it leaves
+// the job as it was.
+void MainWindowTest::menuItemsOpenTheirDialogs() {
+    QFETCH(QString, symbology);
+    QFETCH(QString, item);
+    QFETCH(QString, dialog);
+    GuiSession session;
+    QVERIFY(session.run(symbology.toStdString()));
+    const std::string before = vornik::gui::testing::savedJob(session->app());
+    const auto seen =
+        vornik::gui::testing::whenDialogShows(dialog, [](QDialog& shown) { shown.reject(); });
+    emit session->window().menus()->opening();
+    QAction* action = session->window().menus()->action(item);
+    QVERIFY(action != nullptr && action->isVisible() && action->isEnabled());
+    action->trigger();
+    QVERIFY(*seen);
+    QCOMPARE(vornik::gui::testing::savedJob(session->app()), before);
 }
 
 QTEST_MAIN(MainWindowTest)
