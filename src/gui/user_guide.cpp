@@ -16,8 +16,11 @@ const std::filesystem::path guide = "share/doc/vornik/guide";
 std::filesystem::path userGuidePage(const std::filesystem::path& programDirectory,
                                     const QString& page) {
     const std::filesystem::path name = page.toStdString();
+    // In a build the guide is beside the programs; installed, the programs
+    // are in PREFIX/libexec/vornik and the guide in PREFIX/share.
     for (const std::filesystem::path& folder :
-         {programDirectory / guide, programDirectory.parent_path() / guide}) {
+         {programDirectory / guide, programDirectory.parent_path() / guide,
+          programDirectory.parent_path().parent_path() / guide}) {
         std::error_code error;
         if (std::filesystem::is_regular_file(folder / name, error))
             return folder / name;

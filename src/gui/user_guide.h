@@ -8,7 +8,8 @@ class QWidget;
 namespace vornik::gui {
 
 // The HTML user guide: in share/doc/vornik/guide beside the program in a
-// build, or in the same folder beside the bin folder after `cmake --install`.
+// build, or below the installation prefix after `cmake --install` (the
+// programs then live in PREFIX/libexec/vornik).
 // Empty when neither holds it.
 [[nodiscard]] std::filesystem::path
 userGuidePage(const std::filesystem::path& programDirectory,

@@ -212,3 +212,34 @@ TEST_F(InstalledDesktopFiles, MimeDatabaseKnowsConfigurations) {
 
 } // namespace
 } // namespace vornik::guide
+
+namespace vornik::guide {
+namespace {
+
+// The whole installation, programs included: bin/vornik, a link into
+// libexec/vornik, runs from there with its pattern file and converter module
+// beside it, and the desktop program finds the guide below the prefix.
+TEST(InstalledPrograms, RunFromTheirFolder) {
+    const TempFolder destination;
+    const Outcome install =
+        run(destination.path(), "DESTDIR=" + shellWord(destination.path().string()) + " " +
+                                    shellWord(VORNIK_CMAKE) + " --install " +
+                                    shellWord(VORNIK_BUILD_DIRECTORY) + " --prefix /usr");
+    ASSERT_EQ(install.status, 0) << install.output;
+    const fs::path prefix = destination.path() / "usr";
+    const fs::path folder = prefix / "libexec" / "vornik";
+    for (const char* file : {"vornik", "vornik-desktop", "vornik-wmfconv.so", "Cluster.Dat"})
+        EXPECT_TRUE(fs::is_regular_file(folder / file)) << file;
+    EXPECT_EQ(fs::read_symlink(prefix / "bin" / "vornik"), "../libexec/vornik/vornik");
+    EXPECT_TRUE(fs::is_regular_file(prefix / "share/doc/vornik/guide/index.html"));
+    const Outcome made =
+        run(destination.path(), "env -u DISPLAY -u WAYLAND_DISPLAY " +
+                                    shellWord((prefix / "bin" / "vornik").string()) +
+                                    " --exec \"[pdf417][message='Installed'][build/copy]"
+                                    "[savebarcode(installed.png)]\"");
+    EXPECT_EQ(made.status, 0) << made.output;
+    EXPECT_TRUE(fs::is_regular_file(destination.path() / "installed.png"));
+}
+
+} // namespace
+} // namespace vornik::guide
