@@ -11,6 +11,7 @@ DesktopSession::DesktopSession(const std::filesystem::path& settingsFile,
       app_(host_, {programDirectory, std::move(configuration)}), window_(app_) {
     app_.convertImage = exporting::convertImage;
     host_.setDialogParent(&window_);
+    host_.setProgramDirectory(programDirectory);
     host_.viewRefreshed = [this] { window_.refresh(); };
     host_.pictureShown = [this](const render::CurrentPicture&) { window_.showPicture(); };
 }

@@ -2,6 +2,7 @@
 
 #include "gui/clipboard_picture.h"
 #include "gui/qt_text.h"
+#include "gui/user_guide.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -76,14 +77,21 @@ MessageAnswer GuiHost::showMessage(const MessageBox& box) {
     return answerOf(dialog.exec());
 }
 
+// The advice's second button shows the guide's pages on pasting; the advice
+// stays up until it is closed.
 PasteAdviceAnswer GuiHost::showPasteAdvice(std::string_view text) {
     QMessageBox dialog(QMessageBox::Information, QStringLiteral("Vornik"), fromProgramText(text),
                        QMessageBox::Ok, parent_);
+    QPushButton* help = dialog.addButton(QMessageBox::Help);
     auto* dontShow = new QCheckBox(QObject::tr("&Do not show this advice again"));
     dialog.setCheckBox(dontShow);
-    const int button = dialog.exec();
-    return {.closedWithOk = button == QMessageBox::Ok,
-            .dontShowAgainChecked = dontShow->isChecked()};
+    for (;;) {
+        const int button = dialog.exec();
+        if (dialog.clickedButton() != help)
+            return {.closedWithOk = button == QMessageBox::Ok,
+                    .dontShowAgainChecked = dontShow->isChecked()};
+        openUserGuide(parent_, programDirectory_, QStringLiteral("getting-started.html"));
+    }
 }
 
 std::optional<std::string> GuiHost::inputBox(const InputBox& box) {
@@ -127,10 +135,14 @@ std::optional<std::string> GuiHost::chooseFile(const FileDialogRequest& request)
     const QString title = fromProgramText(request.title);
     const QString filter = qtFileFilter(request.filter);
     const QString start = startingName(request.initialName, memory_.lastFolder());
+    QString selectedFilter;
     const QString chosen =
-        request.forSaving ? QFileDialog::getSaveFileName(parent_, title, start, filter, nullptr,
-                                                         QFileDialog::DontConfirmOverwrite)
-                          : QFileDialog::getOpenFileName(parent_, title, start, filter);
+        request.forSaving
+            ? withFilterExtension(QFileDialog::getSaveFileName(parent_, title, start, filter,
+                                                               &selectedFilter,
+                                                               QFileDialog::DontConfirmOverwrite),
+                                  selectedFilter)
+            : QFileDialog::getOpenFileName(parent_, title, start, filter);
     if (chosen.isEmpty())
         return std::nullopt;
     memory_.setLastFolder(QFileInfo(chosen).absolutePath());

@@ -4,6 +4,7 @@
 #include "core/app/host.h"
 #include "gui/window_memory.h"
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,6 +23,10 @@ public:
 
     // The window that owns dialogs; message boxes have none before it exists.
     void setDialogParent(QWidget* parent) { parent_ = parent; }
+    // Where the program's own files are, the user guide among them.
+    void setProgramDirectory(std::filesystem::path folder) {
+        programDirectory_ = std::move(folder);
+    }
     std::function<void(const render::CurrentPicture&)> pictureShown;
     std::function<void()> viewRefreshed;
 
@@ -46,6 +51,7 @@ private:
     cli::SettingsFile settings_;
     WindowMemory memory_;
     QWidget* parent_ = nullptr;
+    std::filesystem::path programDirectory_;
     bool busy_ = false;
 };
 

@@ -2,6 +2,8 @@
 
 #include "core/app/windows1252.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -49,6 +51,16 @@ QString qtFileFilter(std::string_view programFilter) {
         filters << QStringLiteral("%1 (%2)").arg(name, patterns);
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+QString withFilterExtension(const QString& chosen, const QString& selectedFilter) {
+    if (chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty())
+        return chosen;
+    const QRegularExpression single(QStringLiteral("\\(\\*\\.([A-Za-z0-9]+)\\)$"));
+    const QRegularExpressionMatch match = single.match(selectedFilter.trimmed());
+    if (!match.hasMatch())
+        return chosen;
+    return chosen + QLatin1Char('.') + match.captured(1).toLower();
 }
 
 } // namespace vornik::gui

@@ -18,4 +18,9 @@ namespace vornik::gui {
 // as Qt writes it: "Name (*.a);;Other (*.b *.c)".
 [[nodiscard]] QString qtFileFilter(std::string_view programFilter);
 
+// A name typed without an extension gets the one of the filter it was saved
+// under, "Name (*.png)", so that the filter chooses the format; a name with an
+// extension, or a filter of several or of every file, leaves it as typed.
+[[nodiscard]] QString withFilterExtension(const QString& chosen, const QString& selectedFilter);
+
 } // namespace vornik::gui

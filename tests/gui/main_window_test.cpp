@@ -12,9 +12,11 @@
 #include "gui_session.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -75,6 +77,9 @@ private slots:
     void recentConfigurationsReopen();
     void menuItemsOpenTheirDialogs_data();
     void menuItemsOpenTheirDialogs();
+    void closingAsksAboutUnsavedChanges_data();
+    void closingAsksAboutUnsavedChanges();
+    void pasteAdviceAfterTheFirstBuild();
 };
 
 void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
@@ -264,6 +269,53 @@ void MainWindowTest::menuItemsOpenTheirDialogs() {
     action->trigger();
     QVERIFY(*seen);
     QCOMPARE(vornik::gui::testing::savedJob(session->app()), before);
+}
+
+void MainWindowTest::closingAsksAboutUnsavedChanges_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Cancel keeps the window") << int(QMessageBox::Cancel) << false;
+    QTest::newRow("No closes without saving") << int(QMessageBox::No) << true;
+}
+
+void MainWindowTest::closingAsksAboutUnsavedChanges() {
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    GuiSession session;
+    auto& window = session->window();
+    QTest::keyClicks(window.messageBox(), QStringLiteral("changed"));
+    QVERIFY(session->app().state().Dirty);
+    const auto question =
+        session.answerNextMessageBox(static_cast<QMessageBox::StandardButton>(answer));
+    window.close();
+    QCOMPARE(*question, QStringLiteral("Save current configuration?"));
+    QCOMPARE(window.isVisible(), !closes);
+}
+
+// The first build of a run typed by hand offers the paste advice; its check
+// box, with OK, turns the advice off for good.
+void MainWindowTest::pasteAdviceAfterTheFirstBuild() {
+    GuiSession session;
+    auto& window = session->window();
+    window.messageBox()->setFocus();
+    QTest::keyClicks(window.messageBox(), QStringLiteral("ADVICE"));
+    auto seen = std::make_shared<bool>(false);
+    auto* timer = new QTimer(&window);
+    connect(timer, &QTimer::timeout, timer, [timer, seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->checkBox() == nullptr)
+            return;
+        *seen = true;
+        box->checkBox()->setChecked(true);
+        box->button(QMessageBox::Ok)->click();
+        timer->deleteLater();
+    });
+    timer->start(10);
+    QTest::keyClick(&window, Qt::Key_F2);
+    QVERIFY(*seen);
+    QVERIFY(session->app().state().SymbolBuilt);
+    QVERIFY(!session->app().state().ShowWordWarning);
+    QVERIFY(session->app().state().WordWarningDone);
 }
 
 QTEST_MAIN(MainWindowTest)
