@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,6 +81,7 @@ private slots:
     void closingAsksAboutUnsavedChanges_data();
     void closingAsksAboutUnsavedChanges();
     void pasteAdviceAfterTheFirstBuild();
+    void textEditorReturnsItsText();
 };
 
 void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
@@ -316,6 +318,27 @@ void MainWindowTest::pasteAdviceAfterTheFirstBuild() {
     QVERIFY(session->app().state().SymbolBuilt);
     QVERIFY(!session->app().state().ShowWordWarning);
     QVERIFY(session->app().state().WordWarningDone);
+}
+
+// The Editor button opens the text editor on the message; what is typed
+// there reaches the message with Return To Vornik.
+void MainWindowTest::textEditorReturnsItsText() {
+    GuiSession session;
+    QVERIFY(session.run("[pdf417][message='AB',13,10,'CD']"));
+    auto* editorButton =
+        session->window().toolbar()->findChild<QAction*>(QStringLiteral("EditorButton"));
+    QVERIFY(editorButton != nullptr && editorButton->isVisible());
+    const auto seen =
+        vornik::gui::testing::whenDialogShows(QStringLiteral("frmEditor"), [](QDialog& editor) {
+            auto* text = editor.findChild<QPlainTextEdit*>(QStringLiteral("txtEdit"));
+            QCOMPARE(text->toPlainText(), QStringLiteral("AB\nCD"));
+            text->moveCursor(QTextCursor::End);
+            QTest::keyClicks(text, QStringLiteral("E"));
+            editor.findChild<QAction*>(QStringLiteral("mnuFileItem[4]"))->trigger();
+        });
+    editorButton->trigger();
+    QVERIFY(*seen);
+    QCOMPARE(QByteArray::fromStdString(session->app().job().Message), QByteArray("AB\r\nCDE"));
 }
 
 QTEST_MAIN(MainWindowTest)
