@@ -18,8 +18,10 @@
 
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vornik::gui {
 namespace {
@@ -100,14 +102,27 @@ void WindowActions::notYetAvailable(const QString& what) {
         tr("%1 is not part of this version of the desktop program yet.").arg(what));
 }
 
-// The font dialog starts from the job's font; OK stores the choice (the core
-// refuses what it cannot hold and says why), Cancel changes nothing.
+// The font dialog starts from the job's font and its colour; OK stores the
+// choice (the core refuses what it cannot hold and says why), Cancel changes
+// nothing. Qt's font dialog has no colour, so ours gets a button for it.
 void WindowActions::chooseFont() {
     const FontChoice current = currentFontChoice(app_.job());
-    bool accepted = false;
-    const QFont font = QFontDialog::getFont(&accepted, qtFont(current), &window_, tr("Font"));
-    if (!accepted)
+    QFontDialog dialog(qtFont(current), &window_);
+    dialog.setObjectName(QStringLiteral("FontDialog"));
+    dialog.setWindowTitle(tr("Font"));
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    QColor colour = exporting::toQColor(current.color);
+    auto* colourButton = new QPushButton(tr("Font &Color..."), &dialog);
+    colourButton->setObjectName(QStringLiteral("FontColor"));
+    dialog.layout()->addWidget(colourButton);
+    connect(colourButton, &QPushButton::clicked, &dialog, [&dialog, &colour] {
+        const QColor chosen = QColorDialog::getColor(colour, &dialog, tr("Font Color"));
+        if (chosen.isValid())
+            colour = chosen;
+    });
+    if (dialog.exec() != QDialog::Accepted)
         return;
+    const QFont font = dialog.selectedFont();
     FontChoice choice = current;
     choice.name = font.family().toStdString();
     choice.size = font.pointSize() > 0 ? font.pointSize() : current.size;
@@ -115,6 +130,7 @@ void WindowActions::chooseFont() {
     choice.italic = font.italic();
     choice.underline = font.underline();
     choice.strikeout = font.strikeOut();
+    choice.color = toColorRef(colour);
     if (const auto refusal = applyFontChoice(app_, choice))
         QMessageBox::warning(&window_, QStringLiteral("Vornik"), fromProgramText(*refusal));
 }

@@ -4,6 +4,7 @@
 
 #include "core/app/display_set.h"
 #include "core/app/main_menu.h"
+#include "core/app/preference_commands.h"
 #include "core/app/symbology.h"
 #include "dialog_driver.h"
 #include "gui/menu_bar.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -82,6 +84,8 @@ private slots:
     void closingAsksAboutUnsavedChanges();
     void pasteAdviceAfterTheFirstBuild();
     void textEditorReturnsItsText();
+    void fontDialogStoresOnOkOnly_data();
+    void fontDialogStoresOnOkOnly();
 };
 
 void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
@@ -339,6 +343,36 @@ void MainWindowTest::textEditorReturnsItsText() {
     editorButton->trigger();
     QVERIFY(*seen);
     QCOMPARE(QByteArray::fromStdString(session->app().job().Message), QByteArray("AB\r\nCDE"));
+}
+
+void MainWindowTest::fontDialogStoresOnOkOnly_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+}
+
+void MainWindowTest::fontDialogStoresOnOkOnly() {
+    QFETCH(bool, ok);
+    GuiSession session;
+    QVERIFY(session.run("[code39]"));
+    const std::string before = vornik::gui::testing::savedJob(session->app());
+    const auto seen =
+        vornik::gui::testing::whenDialogShows(QStringLiteral("FontDialog"), [ok](QDialog& dialog) {
+            auto& fonts = static_cast<QFontDialog&>(dialog);
+            fonts.setCurrentFont(QFont(QStringLiteral("Liberation Serif"), 14));
+            QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("FontColor")) != nullptr);
+            ok ? dialog.accept() : dialog.reject();
+        });
+    session->window().menus()->action(QStringLiteral("MCustFont"))->trigger();
+    QVERIFY(*seen);
+    const vornik::FontChoice stored = vornik::currentFontChoice(session->app().job());
+    if (ok) {
+        QCOMPARE(QString::fromStdString(stored.name), QStringLiteral("Liberation Serif"));
+        QCOMPARE(stored.size, 14);
+        QVERIFY(session->app().state().Dirty);
+    } else {
+        QCOMPARE(vornik::gui::testing::savedJob(session->app()), before);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)
