@@ -355,6 +355,7 @@ void MainWindowTest::fontDialogStoresOnOkOnly() {
     QFETCH(bool, ok);
     GuiSession session;
     QVERIFY(session.run("[code39]"));
+    session->app().state().Dirty = false;
     const std::string before = vornik::gui::testing::savedJob(session->app());
     const auto seen =
         vornik::gui::testing::whenDialogShows(QStringLiteral("FontDialog"), [ok](QDialog& dialog) {
@@ -372,6 +373,7 @@ void MainWindowTest::fontDialogStoresOnOkOnly() {
         QVERIFY(session->app().state().Dirty);
     } else {
         QCOMPARE(vornik::gui::testing::savedJob(session->app()), before);
+        QVERIFY(!session->app().state().Dirty);
     }
 }
 
