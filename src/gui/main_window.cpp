@@ -75,6 +75,10 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     display_ = new SymbolDisplay(central);
     layout->addWidget(display_, 1);
     setCentralWidget(central);
+    // A double click on the help text or the window's background builds, as
+    // one on the display does.
+    label10_->installEventFilter(this);
+    central->installEventFilter(this);
     actions_ = new WindowActions(app_, *this);
     makeMenus();
     makeRecentMenu();
@@ -387,6 +391,15 @@ void MainWindow::refreshBoxes() {
         bcHeight_->setText(fromProgramText(boxes.heightText()));
     if (!magnify_->hasFocus())
         magnify_->setEditText(fromProgramText(boxes.magnifyText()));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        (watched == label10_ || watched == centralWidget())) {
+        build();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -86,6 +86,7 @@ private slots:
     void textEditorReturnsItsText();
     void fontDialogStoresOnOkOnly_data();
     void fontDialogStoresOnOkOnly();
+    void doubleClicksBuildAndClear();
 };
 
 void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
@@ -375,6 +376,28 @@ void MainWindowTest::fontDialogStoresOnOkOnly() {
         QCOMPARE(vornik::gui::testing::savedJob(session->app()), before);
         QVERIFY(!session->app().state().Dirty);
     }
+}
+
+// A double click on the start-up help text builds; a right double click on
+// the display empties the message and the supplement.
+void MainWindowTest::doubleClicksBuildAndClear() {
+    GuiSession session;
+    auto& window = session->window();
+    QVERIFY(session.run("[upca][message='01234567890'][supplement=12]"));
+    QLabel* help = nullptr;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->text().startsWith(QStringLiteral("To generate a bar code")))
+            help = label;
+    QVERIFY(help != nullptr && help->isVisibleTo(&window));
+    QTest::mouseDClick(help, Qt::LeftButton);
+    QVERIFY(session->app().state().SymbolBuilt);
+    auto* display = window.symbolDisplay();
+    QTest::mousePress(display, Qt::RightButton);
+    QTest::mouseRelease(display, Qt::RightButton);
+    QTest::mouseDClick(display, Qt::RightButton);
+    QVERIFY(session->app().job().Message.empty());
+    QVERIFY(session->app().job().Supplement.empty());
+    QVERIFY(window.messageBox()->text().isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)
