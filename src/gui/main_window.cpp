@@ -7,6 +7,7 @@
 #include "core/app/program_texts.h"
 #include "core/app/toolbar.h"
 #include "core/files/configuration.h"
+#include "core/files/spare_file.h"
 #include "gui/display_font.h"
 #include "gui/menu_bar.h"
 #include "gui/message_box_edit.h"
@@ -28,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -80,6 +82,14 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     label10_->installEventFilter(this);
     central->installEventFilter(this);
     actions_ = new WindowActions(app_, *this);
+    // A save keeps the file it replaced as a spare for the next save in the
+    // same folder, which makes a batch quick; a desktop user pausing should
+    // not find it lying beside their symbol, so it goes once the window has
+    // been idle a moment.
+    spareRemoval_ = new QTimer(this);
+    spareRemoval_->setSingleShot(true);
+    spareRemoval_->setInterval(kSpareRemovalDelay);
+    connect(spareRemoval_, &QTimer::timeout, this, [] { files::removeSpareFile(); });
     makeMenus();
     makeRecentMenu();
     makeToolbar();
@@ -319,6 +329,7 @@ void MainWindow::showPicture() {
 }
 
 void MainWindow::refresh() {
+    spareRemoval_->start();
     const RunState& state = app_.state();
     setWindowTitle(fromProgramText(state.WindowCaption));
     label10_->setVisible(state.HelpLabelVisible);

@@ -13,6 +13,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QTimer;
 class QToolBar;
 
 namespace vornik {
@@ -34,6 +35,10 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(Application& app, QWidget* parent = nullptr);
+
+    // How long the window waits, idle, before it removes the spare file a
+    // save left beside the file it replaced.
+    static constexpr int kSpareRemovalDelay = 1000; // ms
 
     // Reads every view model again: captions, visibility, box texts, title.
     void refresh();
@@ -76,6 +81,7 @@ private:
     MenuBar* menus_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QMenu* recent_ = nullptr;
+    QTimer* spareRemoval_ = nullptr;
     std::string rememberedConfiguration_;
     QStringList shownRecent_;
     WindowActions* actions_ = nullptr;

@@ -87,6 +87,7 @@ private slots:
     void fontDialogStoresOnOkOnly_data();
     void fontDialogStoresOnOkOnly();
     void doubleClicksBuildAndClear();
+    void noSpareFileLingersBesideASavedSymbol();
 };
 
 void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
@@ -398,6 +399,21 @@ void MainWindowTest::doubleClicksBuildAndClear() {
     QVERIFY(session->app().job().Message.empty());
     QVERIFY(session->app().job().Supplement.empty());
     QVERIFY(window.messageBox()->text().isEmpty());
+}
+
+// Saving over a symbol keeps the old file as a spare for the next save; the
+// window removes it once idle, so the folder holds the symbol alone.
+void MainWindowTest::noSpareFileLingersBesideASavedSymbol() {
+    QTemporaryDir folder;
+    const std::string path =
+        QDir(folder.path()).filePath(QStringLiteral("label.png")).toStdString();
+    GuiSession session;
+    QVERIFY(session.run("[code39][message='ONE'][build/copy][savebarcode(" + path + ")]"));
+    QVERIFY(session.run("[message='TWO'][build/copy][savebarcode(" + path + ")]"));
+    const auto entries = [&] { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); };
+    QCOMPARE(entries().size(), 2); // the symbol and the spare
+    QTRY_COMPARE_WITH_TIMEOUT(entries(), QStringList{QStringLiteral("label.png")},
+                              3 * vornik::gui::MainWindow::kSpareRemovalDelay);
 }
 
 QTEST_MAIN(MainWindowTest)
