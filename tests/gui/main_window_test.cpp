@@ -88,6 +88,7 @@ private slots:
     void fontDialogStoresOnOkOnly();
     void doubleClicksBuildAndClear();
     void noSpareFileLingersBesideASavedSymbol();
+    void barPatternFilesOfLinearSymbolsOnly();
 };
 
 void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
@@ -414,6 +415,26 @@ void MainWindowTest::noSpareFileLingersBesideASavedSymbol() {
     QCOMPARE(entries().size(), 2); // the symbol and the spare
     QTRY_COMPARE_WITH_TIMEOUT(entries(), QStringList{QStringLiteral("label.png")},
                               3 * vornik::gui::MainWindow::kSpareRemovalDelay);
+}
+
+// File > Save .dbp File As is there for a built linear symbol only.
+void MainWindowTest::barPatternFilesOfLinearSymbolsOnly() {
+    GuiSession session;
+    auto* menus = session->window().menus();
+    QAction* item = menus->action(QStringLiteral("dbpSave"));
+    QVERIFY(item != nullptr);
+    QVERIFY(session.run("[code39][message='DBP'][build/copy]"));
+    emit menus->opening();
+    QVERIFY(item->isVisible());
+    QVERIFY(item->isEnabled());
+    QVERIFY(session.run("[datamatrix][message='DBP'][build/copy]"));
+    emit menus->opening();
+    QVERIFY(!item->isEnabled());
+    // A facing identification mark drawn after a linear symbol has none either.
+    QVERIFY(session.run("[code39][message='DBP'][build/copy]"));
+    menus->action(QStringLiteral("FIM"), 1)->trigger();
+    emit menus->opening();
+    QVERIFY(!item->isEnabled());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -39,10 +39,12 @@ std::vector<MenuItemView> fileMenu(const RunState& state) {
          .shortcut = "Ctrl+S",
          .enabled = state.SymbolBuilt},
         {.control = "mnuRaster", .caption = "Raster Image Properties..."},
+        // Shown, unlike the other items of its kind: it is the one way to
+        // write a bar pattern file, which the guide and the README promise.
         {.control = "dbpSave",
          .caption = "Save .&dbp File As...",
-         .visible = false,
-         .enabled = state.BarPatternSaveEnabled},
+         // Only a linear symbol on display has a bar pattern to write.
+         .enabled = state.BarPatternSaveEnabled && !state.LastBarPattern.empty()},
         menuSeparator(),
         {.control = "MExit", .caption = "E&xit"},
     };

@@ -57,6 +57,8 @@ BuildOutcome drawFacingIdentificationMark(Application& app, int mark) {
     // The mark is shown as a built symbol is, also after File > New hid the display.
     app.state().SymbolDisplayVisible = true;
     app.state().HelpLabelVisible = false;
+    // A mark has no bar pattern file of its own to write.
+    app.state().LastBarPattern.clear();
     publishPicture(app, picture.finish(), xExtent, yExtent);
     app.state().SymbolWidth = kMarkWidth;
     app.panel().setTotalLength(formatSymbolLength(kMarkWidth, job.Units));

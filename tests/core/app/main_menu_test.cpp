@@ -72,7 +72,7 @@ constexpr std::string_view kFreshMenus = R"menu(MFile "&File"
   ---
   MBSave "Save &Bar Code As..." Ctrl+S disabled
   mnuRaster "Raster Image Properties..."
-  dbpSave "Save .&dbp File As..." hidden disabled
+  dbpSave "Save .&dbp File As..." disabled
   ---
   MExit "E&xit"
 MEdit "&Edit"
