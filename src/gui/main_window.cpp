@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -141,7 +142,6 @@ QWidget* MainWindow::makePanel() {
     magnify_ = new QComboBox(panel);
     magnify_->setObjectName(QStringLiteral("Magnify"));
     magnify_->setEditable(true);
-    magnify_->addItems(magnificationItems());
     label7_ = new QLabel(panel);
     label7_->setObjectName(QStringLiteral("Label7"));
     checkLabel_ = new QLabel(panel);
@@ -400,8 +400,32 @@ void MainWindow::refreshBoxes() {
         nbWidth_->setText(fromProgramText(boxes.widthText()));
     if (!bcHeight_->hasFocus())
         bcHeight_->setText(fromProgramText(boxes.heightText()));
-    if (!magnify_->hasFocus())
-        magnify_->setEditText(fromProgramText(boxes.magnifyText()));
+    if (magnify_->hasFocus())
+        return;
+    const QStringList items = magnifyItems();
+    if (items != shownMagnifyItems_) {
+        shownMagnifyItems_ = items;
+        const QSignalBlocker quiet(magnify_);
+        magnify_->clear();
+        magnify_->addItems(items);
+    }
+    magnify_->setEditText(fromProgramText(boxes.magnifyText()));
+}
+
+// What the Magnify box lists: PDF417's row or column limits or the aspect
+// ratios its search weighed, when the core has them; for PDF417 otherwise
+// nothing; for every other symbology the magnifications.
+QStringList MainWindow::magnifyItems() const {
+    QStringList items;
+    for (const std::int32_t limit : app_.panel().MagnifyList)
+        items << QString::number(limit);
+    if (!items.isEmpty())
+        return items;
+    for (const std::string& ratio : app_.boxes().magnifyList())
+        items << fromProgramText(ratio);
+    if (!items.isEmpty() || app_.job().Symbology == Symbology::Pdf417)
+        return items;
+    return magnificationItems();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -76,6 +76,7 @@ private:
     void clearMessage();
     void refreshPanel();
     void refreshBoxes();
+    [[nodiscard]] QStringList magnifyItems() const;
 
     Application& app_;
     MenuBar* menus_ = nullptr;
@@ -84,6 +85,7 @@ private:
     QTimer* spareRemoval_ = nullptr;
     std::string rememberedConfiguration_;
     QStringList shownRecent_;
+    QStringList shownMagnifyItems_;
     WindowActions* actions_ = nullptr;
     QLabel* label1_ = nullptr;
     MessageBoxEdit* message_ = nullptr;

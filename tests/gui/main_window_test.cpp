@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -89,6 +90,7 @@ private slots:
     void doubleClicksBuildAndClear();
     void noSpareFileLingersBesideASavedSymbol();
     void barPatternFilesOfLinearSymbolsOnly();
+    void magnifyListFollowsTheSymbology();
 };
 
 void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
@@ -435,6 +437,23 @@ void MainWindowTest::barPatternFilesOfLinearSymbolsOnly() {
     menus->action(QStringLiteral("FIM"), 1)->trigger();
     emit menus->opening();
     QVERIFY(!item->isEnabled());
+}
+
+// The Magnify box lists magnifications for UPC and EAN; for PDF417 the
+// aspect ratios its last build weighed, and nothing before a build.
+void MainWindowTest::magnifyListFollowsTheSymbology() {
+    GuiSession session;
+    auto* magnify = session->window().findChild<QComboBox*>(QStringLiteral("Magnify"));
+    QVERIFY(magnify != nullptr);
+    QVERIFY(session.run("[upca]"));
+    QCOMPARE(magnify->count(), 25);
+    QCOMPARE(magnify->itemText(0), QStringLiteral("80"));
+    QCOMPARE(magnify->itemText(24), QStringLiteral("200"));
+    QVERIFY(session.run("[pdf417]"));
+    QCOMPARE(magnify->count(), 0);
+    QVERIFY(session.run("[message='Aspect ratios'][build/copy]"));
+    QVERIFY(magnify->count() > 0);
+    QVERIFY2(magnify->itemText(0).contains(QLatin1Char('.')), qPrintable(magnify->itemText(0)));
 }
 
 QTEST_MAIN(MainWindowTest)
