@@ -20,7 +20,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,7 +27,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolBar>
