@@ -20,6 +20,9 @@ public:
     std::optional<std::string> readSetting(std::string_view) override { return std::nullopt; }
     void writeSetting(std::string_view, std::string_view) override {}
     std::optional<PrinterResolution> defaultPrinterResolution() override { return std::nullopt; }
+    std::string printerName() override { return {}; }
+    std::optional<std::string> printerProblem() override { return "There is no printer."; }
+    std::optional<std::string> printPage(const PrinterPage&) override { return printerProblem(); }
 };
 
 } // namespace vornik::bench

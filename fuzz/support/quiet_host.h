@@ -26,7 +26,14 @@ public:
     void viewChanged() override {}
     std::optional<std::string> readSetting(std::string_view) override { return std::nullopt; }
     void writeSetting(std::string_view, std::string_view) override {}
-    std::optional<PrinterResolution> defaultPrinterResolution() override { return std::nullopt; }
+    // A printer that takes every page and prints nowhere, so that the print
+    // commands run their whole course.
+    std::optional<PrinterResolution> defaultPrinterResolution() override {
+        return PrinterResolution{600, 600};
+    }
+    std::string printerName() override { return "fuzz"; }
+    std::optional<std::string> printerProblem() override { return std::nullopt; }
+    std::optional<std::string> printPage(const PrinterPage&) override { return std::nullopt; }
 
 private:
     bool goAhead_;

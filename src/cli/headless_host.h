@@ -50,6 +50,9 @@ public:
     void writeSetting(std::string_view key, std::string_view value) override;
 
     std::optional<PrinterResolution> defaultPrinterResolution() override { return std::nullopt; }
+    std::string printerName() override { return {}; }
+    std::optional<std::string> printerProblem() override { return "There is no printer."; }
+    std::optional<std::string> printPage(const PrinterPage&) override { return printerProblem(); }
 
 private:
     std::ostream& errors_;

@@ -46,6 +46,9 @@ public:
     std::optional<std::string> readSetting(std::string_view key) override;
     void writeSetting(std::string_view key, std::string_view value) override;
     std::optional<PrinterResolution> defaultPrinterResolution() override;
+    std::string printerName() override { return {}; }
+    std::optional<std::string> printerProblem() override { return "There is no printer."; }
+    std::optional<std::string> printPage(const PrinterPage&) override { return printerProblem(); }
 
 private:
     cli::SettingsFile settings_;

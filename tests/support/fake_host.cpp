@@ -71,4 +71,31 @@ void FakeHost::writeSetting(std::string_view key, std::string_view value) {
     settings[std::string(key)] = std::string(value);
 }
 
+std::optional<std::string> FakeHost::printerProblem() {
+    if (!printer)
+        return "There is no printer.";
+    return printerTrouble;
+}
+
+std::optional<std::string> FakeHost::printPage(const PrinterPage& page) {
+    if (auto problem = printerProblem())
+        return problem;
+    if (pageRefusal)
+        return pageRefusal;
+    printedPages.push_back(page);
+    return std::nullopt;
+}
+
+std::optional<PrinterResolution> FakeHost::choosePrinter() {
+    if (printerChoices.empty())
+        return std::nullopt;
+    auto choice = printerChoices.front();
+    printerChoices.pop_front();
+    if (!choice)
+        return std::nullopt;
+    currentPrinterName = choice->first;
+    printer = choice->second;
+    return printer;
+}
+
 } // namespace vornik::testing

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vornik::testing {
@@ -32,12 +33,19 @@ public:
     std::optional<std::string> readSetting(std::string_view key) override;
     void writeSetting(std::string_view key, std::string_view value) override;
     std::optional<PrinterResolution> defaultPrinterResolution() override { return printer; }
+    std::string printerName() override { return printer ? currentPrinterName : std::string(); }
+    std::optional<std::string> printerProblem() override;
+    std::optional<std::string> printPage(const PrinterPage& page) override;
+    std::optional<PrinterResolution> choosePrinter() override;
 
     // Scripted answers, taken in order.
     std::deque<MessageAnswer> answers;
     std::deque<PasteAdviceAnswer> pasteAdviceAnswers;
-    std::deque<std::optional<std::string>> fileChoices; // cancelled when empty
+    std::deque<std::optional<std::string>> fileChoices;  // cancelled when empty
     std::deque<std::optional<std::string>> inputAnswers; // Cancel when empty
+    // Print setup dialog answers: the printer chosen (name and resolution),
+    // cancelled when empty or nullopt.
+    std::deque<std::optional<std::pair<std::string, PrinterResolution>>> printerChoices;
 
     // What happened.
     std::vector<MessageBox> messages;
@@ -50,11 +58,16 @@ public:
     int beeps = 0;
     int clipboardEmptied = 0;
     int viewChanges = 0;
+    std::vector<PrinterPage> printedPages;
 
     // The world as the host presents it.
     std::optional<std::string> clipboard;
     std::map<std::string, std::string, std::less<>> settings;
-    std::optional<PrinterResolution> printer;
+    std::optional<PrinterResolution> printer; // no printer when empty
+    std::string currentPrinterName = "office";
+    // Why the printer cannot take a page, or refuses the one sent.
+    std::optional<std::string> printerTrouble;
+    std::optional<std::string> pageRefusal;
 };
 
 } // namespace vornik::testing

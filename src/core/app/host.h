@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/printer_page.h"
 #include "core/render/current_picture.h"
 
 #include <cstdint>
@@ -59,6 +60,8 @@ enum class WindowState { Normal, Minimized };
 struct PrinterResolution {
     int dotsPerInchX = 0;
     int dotsPerInchY = 0;
+
+    bool operator==(const PrinterResolution&) const = default;
 };
 
 // Everything the core needs from the world around it. The desktop window, the
@@ -102,8 +105,23 @@ public:
     virtual std::optional<std::string> readSetting(std::string_view key) = 0;
     virtual void writeSetting(std::string_view key, std::string_view value) = 0;
 
-    // The default printer's resolution; nullopt when there is no printer.
+    // The printer. The current printer is the default printer until the user
+    // chooses another in the print setup dialog.
+    //
+    // The current printer's resolution; nullopt when there is no printer.
     virtual std::optional<PrinterResolution> defaultPrinterResolution() = 0;
+    // The current printer's name; empty when there is none.
+    virtual std::string printerName() = 0;
+    // Why the current printer cannot take a page now (there is none, its
+    // queue is stopped, ...), as a sentence; nullopt when it can.
+    virtual std::optional<std::string> printerProblem() = 0;
+    // Prints PAGE on one sheet of the current printer and sends it. nullopt
+    // once the printer has taken it; otherwise why not, as a sentence.
+    virtual std::optional<std::string> printPage(const PrinterPage& page) = 0;
+    // The print setup dialog: the printer chosen becomes the current printer,
+    // and its resolution is returned. nullopt when cancelled, and from a host
+    // with nobody to ask.
+    virtual std::optional<PrinterResolution> choosePrinter() { return std::nullopt; }
 };
 
 } // namespace vornik

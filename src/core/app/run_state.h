@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/printer_page.h"
 #include "core/files/message_lines.h"
 #include "core/render/current_picture.h"
 
@@ -47,6 +48,9 @@ struct RunState {
     // Where a symbol is printed: inches from the paper's left and top edges.
     float LeftPrintMargin = 0;
     float TopPrintMargin = 0;
+    // The printer page left open by printing without an eject; it goes to
+    // the printer at the next eject or at the end of the run.
+    PrinterPage OpenPrinterPage;
 
     // Where the program's own files (Cluster.Dat, the user guide) live.
     std::filesystem::path ProgramDirectory;
