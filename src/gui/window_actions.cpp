@@ -3,6 +3,7 @@
 #include "core/app/application.h"
 #include "core/app/message_editing.h"
 #include "core/app/preference_commands.h"
+#include "core/app/target_printer.h"
 #include "export/qt_colour.h"
 #include "gui/about_box.h"
 #include "gui/aztec_options_dialog.h"
@@ -11,8 +12,12 @@
 #include "gui/main_window.h"
 #include "gui/message_box_edit.h"
 #include "gui/pdf_options_dialog.h"
+#include "gui/print_margins_dialog.h"
+#include "gui/print_preview.h"
+#include "gui/printer_offset_dialog.h"
 #include "gui/qt_text.h"
 #include "gui/raster_properties_dialog.h"
+#include "gui/target_printer_dialog.h"
 #include "gui/text_editor_window.h"
 #include "gui/user_guide.h"
 
@@ -49,9 +54,20 @@ WindowActions::WindowActions(Application& app, MainWindow& window)
 void WindowActions::carryOut(FrontEndAction action) {
     switch (action) {
     case FrontEndAction::TargetPrinterDialog:
+        (void)showTargetPrinterDialog(&window_, app_);
+        return;
     case FrontEndAction::PrinterSetupDialog:
+        if (const auto chosen = app_.host().choosePrinter())
+            applyPrinterSetup(app_, *chosen);
+        return;
     case FrontEndAction::PrintDialog:
-        notYetAvailable(tr("Printing"));
+        (void)showPrintMarginsDialog(&window_, app_);
+        return;
+    case FrontEndAction::PrintPreview:
+        showPrintPreview(&window_, app_);
+        return;
+    case FrontEndAction::PrinterOffsetDialog:
+        (void)showPrinterOffsetDialog(&window_, app_);
         return;
     case FrontEndAction::RasterPropertiesDialog:
         (void)showRasterPropertiesDialog(&window_, app_);
@@ -94,12 +110,6 @@ void WindowActions::carryOut(FrontEndAction action) {
         openTextEditor();
         return;
     }
-}
-
-void WindowActions::notYetAvailable(const QString& what) {
-    QMessageBox::information(
-        &window_, QStringLiteral("Vornik"),
-        tr("%1 is not part of this version of the desktop program yet.").arg(what));
 }
 
 // The font dialog starts from the job's font and its colour; OK stores the

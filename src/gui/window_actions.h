@@ -29,7 +29,6 @@ private:
     void chooseBackColor();
     void paste();
     void openTextEditor();
-    void notYetAvailable(const QString& what);
 
     Application& app_;
     MainWindow& window_;

@@ -1,6 +1,7 @@
 #include "core/app/application.h"
 
 #include "core/app/numeric_text.h"
+#include "core/app/print_command.h"
 #include "core/app/program_texts.h"
 #include "core/app/temp_metafile.h"
 #include "core/files/configuration.h"
@@ -100,6 +101,8 @@ bool Application::shutDown(bool askAboutUnsavedChanges) {
     host_.writeSetting(kShowWordWarningKey, state_.ShowWordWarning ? "-1" : "0");
     if (askAboutUnsavedChanges && querySaveChanges && !querySaveChanges(*this))
         return false;
+    // A page left open by printing without an eject is printed now.
+    (void)ejectPage(*this);
     tempMetafile_.remove();
     return true;
 }

@@ -55,7 +55,8 @@ public:
     void ResetJob();
 
     // Shut-down: stores the preference, asks about unsaved changes when
-    // asked to, removes the temporary metafile. False when the user cancels.
+    // asked to, prints a printer page left open, removes the temporary
+    // metafile. False when the user cancels.
     [[nodiscard]] bool shutDown(bool askAboutUnsavedChanges);
 
     // The Build command.
@@ -80,6 +81,9 @@ public:
     void setOrientation(Orientation orientation);
     void setUnits(Units units);
     void setTargetResolution(int dotsPerInchX, int dotsPerInchY);
+    // Puts the symbology's widths on whole dots of the target printer (see
+    // fittedToDots) and rebuilds a symbol on display.
+    void fitToPrinterDots();
     void setPdfCharacterSet(std::int32_t characterSet);
     void setAnsiDisplay(bool ansi);
 
@@ -87,8 +91,9 @@ public:
     // Cancel, rejected messages); the command line's exit status uses it.
     int buildsWithoutSymbol() const { return buildsWithoutSymbol_; }
 
-    // File operations (saving a symbol, ...) that failed since start, and
-    // commands abandoned for want of memory; each has been told to the user.
+    // File operations (saving a symbol, ...) and prints that failed since
+    // start, and commands abandoned for want of memory; each has been told to
+    // the user.
     int failedFileOperations() const { return failedFileOperations_; }
     void countFailedFileOperation() { ++failedFileOperations_; }
 

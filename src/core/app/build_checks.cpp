@@ -2,6 +2,8 @@
 
 #include "core/app/rounding.h"
 
+#include <algorithm>
+
 namespace vornik {
 
 namespace {
@@ -70,7 +72,10 @@ std::optional<std::string_view> dimensionBelowThreeDots(const Job& job,
         if (job.ModuleSize / dotAcross < kMinimumDots || job.ModuleSize / dotAlong < kMinimumDots)
             name = kModuleSize;
     } else {
-        if (dimensions.widthUnits / dotAcross < kMinimumDots)
+        // The width as specified, not as rounded to 0.01 mm for drawing: a
+        // width of exactly three dots (10 mils at 300 dpi, drawn as 0.25 mm)
+        // must not be called less than three dots.
+        if (std::min(job.NarrowBarWidth, 1000.0f) / dotAcross < kMinimumDots)
             name = kNarrowBarWidth;
         if (dimensions.heightUnits / dotAlong < kMinimumDots)
             name = kBarCodeHeight;

@@ -4,8 +4,8 @@
 #include "core/app/program_texts.h"
 #include "core/linear/pattern_tables.h"
 #include "core/render/linear_renderer.h"
-#include "core/twod/pdf417_builder.h"
 #include "core/twod/library_builders.h"
+#include "core/twod/pdf417_builder.h"
 
 #include <string>
 

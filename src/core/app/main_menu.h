@@ -58,6 +58,8 @@ enum class FrontEndAction {
     TargetPrinterDialog,     // "&Target Printer..."
     PrinterSetupDialog,      // "Pr&inter Setup..."
     PrintDialog,             // "&Print...": the margins dialog, then printing
+    PrintPreview,            // "Print Pre&view...": the page as printing would send it
+    PrinterOffsetDialog,     // "Printer O&ffset...": the current printer's offset
     RasterPropertiesDialog,  // "Raster Image Properties..."
     Exit,                    // "E&xit": close the window (its shut-down asks)
     Paste,                   // "&Paste": into the comment or message box

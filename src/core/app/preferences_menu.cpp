@@ -119,6 +119,7 @@ std::vector<MenuItemView> preferencesMenu(const Job& job) {
         menuSeparator("Junk0", shown.Junk0),
         orientation(job),
         units(job, shown.Units),
+        dialogItem("FitToDots", "Fit &Widths to Printer Dots"),
         characterSets(job),
         pdfCharacterSets(job, shown.ConversionsT),
         menuSeparator(),

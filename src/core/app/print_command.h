@@ -24,7 +24,7 @@ enum class PrintOutcome {
 
 // The page that printing the symbol now would send: the open page with the
 // symbol at the margins. What a print preview shows.
-[[nodiscard]] PrinterPage pageWithSymbol(const Application& app);
+[[nodiscard]] PrinterPage pageWithSymbol(Application& app);
 
 // A page of its own with a ruled cross one inch from the paper's left and top
 // edges, printed without the printer's offset: where the cross lands tells

@@ -1,5 +1,6 @@
 // Commands without a value: actions, and settings switched on or off.
 
+#include "core/app/print_command.h"
 #include "core/app/save_bar_code.h"
 #include "core/dde/command_call.h"
 
@@ -72,10 +73,29 @@ Outcome beep(CommandCall& call) {
     return kAccepted;
 }
 
-// Printing is not part of this version: the print commands say so rather
-// than pass for done.
-Outcome cannotPrint(CommandCall&) {
-    return Refusal::CannotPrint;
+Outcome printOutcome(PrintOutcome outcome) {
+    switch (outcome) {
+    case PrintOutcome::Printed:
+        return kAccepted;
+    case PrintOutcome::NothingToPrint:
+        return Refusal::NothingToPrint;
+    case PrintOutcome::Failed:
+        return Refusal::PrintFailed;
+    }
+    return Refusal::PrintFailed;
+}
+
+template <bool Eject> Outcome print(CommandCall& call) {
+    return printOutcome(printSymbol(call.app, Eject));
+}
+
+Outcome ejectPageCommand(CommandCall& call) {
+    return printOutcome(ejectPage(call.app));
+}
+
+Outcome fitToDotsCommand(CommandCall& call) {
+    call.app.fitToPrinterDots();
+    return kAccepted;
 }
 
 template <WindowState State> Outcome windowState(CommandCall& call) {
@@ -138,9 +158,10 @@ constexpr auto kActions = std::to_array<CommandEntry>({
     {"[COPYMESSAGE]", Match::Exact, copyMessage},
     {"[COPYCOMMENT]", Match::Exact, copyComment},
     {"[PASTECOMMENT]", Match::Exact, pasteComment},
-    {"[PRINT]", Match::Exact, cannotPrint},
-    {"[PRINTNOEJECT]", Match::Exact, cannotPrint},
-    {"[EJECTPAGE]", Match::Exact, cannotPrint},
+    {"[PRINT]", Match::Exact, print<true>},
+    {"[PRINTNOEJECT]", Match::Exact, print<false>},
+    {"[EJECTPAGE]", Match::Exact, ejectPageCommand},
+    {"[FITTODOTS]", Match::Exact, fitToDotsCommand},
     {"[NEW]", Match::Exact, newJob},
     {"[SAVEBARCODE]", Match::Exact, saveBarCodeCommand},
     {"[INCMESSAGE]", Match::Exact, setField<&Job::IncTarget, true>},

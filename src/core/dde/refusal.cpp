@@ -51,7 +51,7 @@ std::string refusalText(Refusal refusal) {
         return "the number width runs from 0 to " + std::to_string(serial::kMaxNumberDigits) +
                " digits";
     case Refusal::PrintMarginRange:
-        return "a print margin is a number of inches, 0 or more";
+        return "a print margin is a number of inches from 0 to 100";
     case Refusal::ClipboardHasNoText:
         return "the clipboard holds no text";
     case Refusal::NothingToSave:
@@ -76,8 +76,10 @@ std::string refusalText(Refusal refusal) {
         return "there is no message before the first";
     case Refusal::SymbologyNotSelected:
         return "the symbology could not be selected";
-    case Refusal::CannotPrint:
-        return "this version cannot print yet";
+    case Refusal::NothingToPrint:
+        return "no symbol has been built to print";
+    case Refusal::PrintFailed:
+        return "the printer did not print it";
     case Refusal::OutOfMemory:
         return "there was not enough memory to carry it out";
     }

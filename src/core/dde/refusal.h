@@ -42,7 +42,8 @@ enum class Refusal {
     NoNextMessage,
     NoPreviousMessage,
     SymbologyNotSelected,
-    CannotPrint,
+    NothingToPrint,
+    PrintFailed,
     OutOfMemory,
 };
 

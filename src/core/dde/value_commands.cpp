@@ -3,6 +3,7 @@
 #include "core/app/named_color.h"
 #include "core/app/number_format.h"
 #include "core/app/numeric_text.h"
+#include "core/app/print_margins.h"
 #include "core/app/rounding.h"
 #include "core/app/save_bar_code.h"
 #include "core/app/units.h"
@@ -303,7 +304,7 @@ template <float RunState::*Margin> Outcome printMargin(CommandCall& call) {
     const auto value = numberValue(call);
     if (!value)
         return Refusal::NotANumber;
-    if (!(*value >= 0.0 && *value <= 1.0e6))
+    if (!(*value >= 0.0 && *value <= kLargestPrintMargin))
         return Refusal::PrintMarginRange;
     call.app.state().*Margin = static_cast<float>(*value);
     return kAccepted;

@@ -124,10 +124,12 @@ TEST(BuildCommand, DimensionAndPrinterWarnings) {
         std::string dimension, printer; // what each warning names; empty: not shown
         std::deque<MessageAnswer> answers = {ok, ok};
     } rows[] = {
-        // One dot at 300 dpi is 8.4667 thousandths of a cm; 10 mils (25.4) is rounded to 25 units.
+        // One dot at 300 dpi is 8.4667 thousandths of a cm; 10 mils (25.4) is exactly three dots,
+        // though it is drawn 25 units wide.
         // clang-format off
         {"Defaults", Code39, [](Job&) {}, no, no},
-        {"UpcATenMils", UpcA, [](Job& j) { j.NarrowBarWidth = 25.4f; }, bar, bar},
+        {"UpcATenMils", UpcA, [](Job& j) { j.NarrowBarWidth = 25.4f; }, bar, no},
+        {"Code128JustUnderThreeDots", Code128, [](Job& j) { j.NarrowBarWidth = 25.3f; }, no, bar},
         {"UpcATenPointFourMils", UpcA, [](Job& j) { j.NarrowBarWidth = 26.416f; }, no, no},
         {"Code39SevenPointFive", Code39, [](Job& j) { j.NarrowBarWidth = 19.05f; }, no, bar},
         {"Code39SevenPointFour", Code39, [](Job& j) { j.NarrowBarWidth = 18.796f; }, bar, bar},

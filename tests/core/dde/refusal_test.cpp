@@ -27,8 +27,9 @@ TEST(RefusalTest, ReportNamesEachRefusedCommandAndWhy) {
         {"", "[RASTERIMAGERESOLUTION=19][JPEGQUALITY=0][INCWIDTH=-1]", {{"[RASTERIMAGERESOLUTION=19]", R::RasterResolutionRange}, {"[JPEGQUALITY=0]", R::JpegQualityRange}, {"[INCWIDTH=-1]", R::NumberWidthRange}}},
         {"", "[PASTE][PASTECOMMENT][PASTEDATA]", {{"[PASTE]", R::ClipboardHasNoText}, {"[PASTECOMMENT]", R::ClipboardHasNoText}, {"[PASTEDATA]", R::ClipboardHasNoText}}},
         {"", "[SAVEBARCODE][CLOSEMSGFILE][NEXT][PREV]", {{"[SAVEBARCODE]", R::NothingToSave}, {"[CLOSEMSGFILE]", R::NoMessageFileOpen}, {"[NEXT]", R::NoNavigation}, {"[PREV]", R::NoNavigation}}},
-        {"", "[print][PRINTNOEJECT][EjectPage]", {{"[print]", R::CannotPrint}, {"[PRINTNOEJECT]", R::CannotPrint}, {"[EjectPage]", R::CannotPrint}}},
-        {"", "[LEFTPRINTMARGIN=-0.1][TOPPRINTMARGIN=one]", {{"[LEFTPRINTMARGIN=-0.1]", R::PrintMarginRange}, {"[TOPPRINTMARGIN=one]", R::NotANumber}}},
+        {"", "[print][PRINTNOEJECT][EjectPage]", {{"[print]", R::NothingToPrint}, {"[PRINTNOEJECT]", R::NothingToPrint}}},
+        {"[CODE39][MESSAGE='A'][BUILD/COPY]", "[print]", {{"[print]", R::PrintFailed}}},
+        {"", "[LEFTPRINTMARGIN=-0.1][TOPPRINTMARGIN=one][TOPPRINTMARGIN=100.5]", {{"[LEFTPRINTMARGIN=-0.1]", R::PrintMarginRange}, {"[TOPPRINTMARGIN=one]", R::NotANumber}, {"[TOPPRINTMARGIN=100.5]", R::PrintMarginRange}}},
         {"", "[APPNORMAL][APPMINIMIZE][LEFTPRINTMARGIN=1][TOPPRINTMARGIN=0.5]", {}},
     };
     // clang-format on
@@ -71,7 +72,7 @@ TEST(RefusalTest, LineShowsTheKeywordInCapitalsAndTheValueAsSent) {
     // clang-format off
     const struct { RefusedCommand refused; std::string line; } rows[] = {
         {{"[supplement='12a']", Refusal::SupplementNotDigits}, "refused [SUPPLEMENT='12a']: the supplement takes digits only"},
-        {{"[print]", Refusal::CannotPrint}, "refused [PRINT]: this version cannot print yet"},
+        {{"[print]", Refusal::PrintFailed}, "refused [PRINT]: the printer did not print it"},
         {{"[savebarcode(/Tmp/A=b.wmf)]", Refusal::NothingToSave}, "refused [SAVEBARCODE(/Tmp/A=b.wmf)]: no symbol has been built to save"},
         {{"[readmsgfile(x)]", Refusal::MessageFileNotRead}, "refused [READMSGFILE(x)]: the message file could not be read"},
         {{"[jpegquality=0]", Refusal::JpegQualityRange}, "refused [JPEGQUALITY=0]: the JPEG quality runs from 1 to 100"},
