@@ -7,6 +7,7 @@ namespace vornik::cli {
 namespace {
 
 constexpr std::string_view kExec = "--exec";
+constexpr std::string_view kPrinter = "--printer";
 
 struct Parser {
     explicit Parser(const std::vector<std::string>& words) : arguments(words) {}
@@ -20,6 +21,8 @@ struct Parser {
     std::optional<std::string> take();
     std::optional<std::string> takeOption(const std::string& argument);
     std::optional<std::string> takeExecValue();
+    std::optional<std::string> takePrinterValue();
+    std::optional<std::string> setPrinter(const std::string& name);
     std::optional<std::string> takePositional(const std::string& argument);
     bool* flagNamed(std::string_view name);
 };
@@ -56,6 +59,10 @@ std::optional<std::string> Parser::takeOption(const std::string& argument) {
         result.execStrings.push_back(argument.substr(kExec.size() + 1));
         return std::nullopt;
     }
+    if (argument == kPrinter)
+        return takePrinterValue();
+    if (argument.starts_with(std::string(kPrinter) + "="))
+        return setPrinter(argument.substr(kPrinter.size() + 1));
     const auto equals = argument.find('=');
     const auto name = argument.substr(0, equals);
     bool* flag = flagNamed(name);
@@ -73,6 +80,23 @@ std::optional<std::string> Parser::takeExecValue() {
     if (next == arguments.size() || arguments[next].starts_with("--"))
         return "option --exec needs the commands to run, as in --exec '[code39]'";
     result.execStrings.push_back(arguments[next++]);
+    return std::nullopt;
+}
+
+// The printer's name follows as the next word; no queue name starts with "-".
+std::optional<std::string> Parser::takePrinterValue() {
+    if (next == arguments.size() || looksLikeOption(arguments[next]))
+        return setPrinter("");
+    return setPrinter(arguments[next++]);
+}
+
+std::optional<std::string> Parser::setPrinter(const std::string& name) {
+    if (name.empty())
+        return "option --printer needs the name of a print queue, as in --printer office-laser";
+    if (result.printer)
+        return "only one printer can be named, but both " + *result.printer + " and " + name +
+               " were";
+    result.printer = name;
     return std::nullopt;
 }
 
@@ -109,7 +133,7 @@ reports on standard error. Headless, it needs no display.
 
 Usage:
   vornik [FILE.vkf]
-  vornik [--yes] [FILE.vkf] --exec COMMANDS [--exec COMMANDS ...]
+  vornik [--yes] [--printer NAME] [FILE.vkf] --exec COMMANDS [--exec COMMANDS ...]
   vornik --yes FILE.vkf     (headless, also on a display)
   vornik --help
   vornik --version
@@ -121,6 +145,9 @@ Options:
               [APPEXIT], which ends the program, no further string runs.
   --yes       Answer every question as a user who goes ahead would: OK, Yes
               or Retry. Without --yes, questions are answered Cancel or No.
+  --printer NAME, --printer=NAME
+              Print on the print queue NAME (as lpstat -p lists them) rather
+              than on the default printer.
   -h, --help  Show this help and exit.
   --version   Show the version and exit.
   FILE.vkf    A configuration file (a whole job, saved with [saveconfig(FILE)])
@@ -148,8 +175,22 @@ Symbols:
   resolution; .eps, .svg and .pdf a vector picture at true size; .wmf, and
   any other name, a placeable Windows metafile. This version draws the
   linear and postal symbologies, PDF417, Data Matrix, Aztec Code and the
-  RSS-14 family with composites ([composite=(10)ABC123]). It cannot print
-  yet: [print], [printnoeject] and [ejectpage] are refused.
+  RSS-14 family with composites ([composite=(10)ABC123]).
+
+Printing:
+  [print] puts the last symbol built on a page at true size and sends the
+  page to the printer; [printnoeject] puts it on the page and keeps the page
+  open for more symbols, and [ejectpage] sends the open page. The symbol's
+  top-left corner lands [leftprintmargin=INCHES] and [topprintmargin=INCHES]
+  from the paper's edges. Pages go to the print service (CUPS): to the
+  default printer, or to the queue named with --printer, drawn for the
+  queue's own paper and resolution. For example, to print on the queue
+  office-laser a Code 128 symbol one inch from the left edge and half an
+  inch from the top:
+    vornik --printer office-laser --exec "[code128][message='VORNIK'][leftprintmargin=1][topprintmargin=0.5][build/copy][print]"
+  A printer that is not there, a stopped queue and a page the queue turns
+  away are each told on standard error in a sentence, and the exit status
+  is 2. No display is needed.
 
 Messages and questions:
   What the desktop program shows in a message box is written to standard

@@ -21,6 +21,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     std::optional<std::string> configurationFile;
+    std::optional<std::string> printer; // --printer: a print queue instead of the default
 
     bool operator==(const CommandLine&) const = default;
 };

@@ -56,8 +56,10 @@ std::string_view buttonName(MessageAnswer answer) {
 
 } // namespace
 
-HeadlessHost::HeadlessHost(std::ostream& errors, SettingsFile settings, HeadlessPolicy policy)
-    : errors_(errors), settings_(std::move(settings)), policy_(policy) {}
+HeadlessHost::HeadlessHost(std::ostream& errors, SettingsFile settings, HeadlessPolicy policy,
+                           HeadlessPrinter printer)
+    : errors_(errors), settings_(std::move(settings)), policy_(policy),
+      printer_(std::move(printer)) {}
 
 MessageAnswer HeadlessHost::showMessage(const MessageBox& box) {
     errors_ << box.title << ": " << box.text << '\n';

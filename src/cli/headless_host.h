@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/headless_printer.h"
 #include "cli/settings_file.h"
 #include "core/app/host.h"
 
@@ -18,10 +19,13 @@ struct HeadlessPolicy {
 
 // The host of the program run without a window: message boxes become lines on
 // the error stream, questions are answered by the policy, the clipboard is a
-// buffer inside the process, and there is no printer.
+// buffer inside the process, and the printer is a queue of the print service.
 class HeadlessHost : public Host {
 public:
-    HeadlessHost(std::ostream& errors, SettingsFile settings, HeadlessPolicy policy);
+    // Without a printer of its own the host prints on the default printer,
+    // drawing pages with the converter module found on the library path.
+    HeadlessHost(std::ostream& errors, SettingsFile settings, HeadlessPolicy policy,
+                 HeadlessPrinter printer = HeadlessPrinter(std::nullopt, {}));
 
     MessageAnswer showMessage(const MessageBox& box) override;
     PasteAdviceAnswer showPasteAdvice(std::string_view text) override;
@@ -49,15 +53,22 @@ public:
     std::optional<std::string> readSetting(std::string_view key) override;
     void writeSetting(std::string_view key, std::string_view value) override;
 
-    std::optional<PrinterResolution> defaultPrinterResolution() override { return std::nullopt; }
-    std::string printerName() override { return {}; }
-    std::optional<std::string> printerProblem() override { return "There is no printer."; }
-    std::optional<std::string> printPage(const PrinterPage&) override { return printerProblem(); }
+    // The printer named by --printer, or the default printer; there is no
+    // print setup dialog to choose another.
+    std::optional<PrinterResolution> defaultPrinterResolution() override {
+        return printer_.resolution();
+    }
+    std::string printerName() override { return printer_.name(); }
+    std::optional<std::string> printerProblem() override { return printer_.problem(); }
+    std::optional<std::string> printPage(const PrinterPage& page) override {
+        return printer_.print(page);
+    }
 
 private:
     std::ostream& errors_;
     SettingsFile settings_;
     HeadlessPolicy policy_;
+    HeadlessPrinter printer_;
     std::optional<std::string> clipboard_;
 };
 

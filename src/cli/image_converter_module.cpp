@@ -1,10 +1,10 @@
 #include "cli/image_converter_module.h"
 
+#include "cli/module_entry.h"
 #include "export/module/wmfconv.h"
 #include "export/vector/picture_file.h"
 
 #include <array>
-#include <dlfcn.h>
 #include <memory>
 
 namespace vornik::cli {
@@ -43,17 +43,12 @@ public:
 
 private:
     bool load() {
-        void* handle = ::dlopen(file_.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (handle == nullptr) {
-            loadError_ = ::dlerror();
+        auto entry = moduleEntry(file_, kConverterEntryPoint);
+        if (const auto* failure = std::get_if<std::string>(&entry)) {
+            loadError_ = *failure;
             return false;
         }
-        entry_ = reinterpret_cast<EntryPoint>(::dlsym(handle, kConverterEntryPoint));
-        if (entry_ == nullptr) {
-            loadError_ = "it has no entry point " + std::string(kConverterEntryPoint);
-            ::dlclose(handle);
-            return false;
-        }
+        entry_ = reinterpret_cast<EntryPoint>(std::get<void*>(entry));
         return true;
     }
 

@@ -96,9 +96,10 @@ int startWindow(const CommandLine& commandLine, const char* invokedAs) {
 int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
     const vornik::cli::HeadlessPolicy policy{.answerYes = commandLine.answerYes,
                                              .audibleBeep = ::isatty(STDERR_FILENO) == 1};
-    vornik::cli::HeadlessHost host(
-        std::cerr, vornik::cli::SettingsFile(vornik::cli::SettingsFile::defaultPath()), policy);
     const std::filesystem::path directory = programDirectory(invokedAs);
+    vornik::cli::HeadlessHost host(
+        std::cerr, vornik::cli::SettingsFile(vornik::cli::SettingsFile::defaultPath()), policy,
+        vornik::cli::HeadlessPrinter(commandLine.printer, directory));
     vornik::Application app(host, {directory, commandLine.configurationFile});
     app.convertImage = vornik::cli::imageConverter(directory);
     app.startUp();

@@ -6,45 +6,15 @@
 
 #include "core/app/ascii_case.h"
 #include "core/app/image_format.h"
-#include "export/allocator_tuning.h"
 #include "export/image_converter.h"
+#include "export/module/module_support.h"
 
-#include <QGuiApplication>
-#include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 namespace {
 
-// Fonts need a GUI application. One made here lives until the process ends:
-// destroying it while static objects are torn down is unsafe. The offscreen
-// platform needs no display.
-void ensureGuiApplication() {
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    static int argc = 3;
-    static char name[] = "vornik";
-    static char option[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* argv[] = {name, option, platform, nullptr};
-    // Qt's notices about the session (no runtime folder and the like) are
-    // not the headless program's to report.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "vornik: %s\n", qPrintable(text));
-    });
-    new QGuiApplication(argc, argv);
-    vornik::exporting::keepLargeBuffersInHeap();
-}
-
-void copyError(const std::string& text, char* error, std::size_t errorSize) {
-    if (error == nullptr || errorSize == 0)
-        return;
-    const std::size_t length = std::min(text.size(), errorSize - 1);
-    std::memcpy(error, text.data(), length);
-    error[length] = '\0';
-}
+using vornik::exporting::copyError;
+using vornik::exporting::ensureGuiApplication;
 
 std::string upperExtension(const char* path) {
     const std::string name = std::filesystem::path(path).filename().string();

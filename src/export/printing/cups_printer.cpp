@@ -1,0 +1,141 @@
+#include "export/printing/cups_printer.h"
+
+#include "core/app/rounding.h"
+
+#include <cups/cups.h>
+#include <memory>
+#include <string_view>
+
+namespace vornik::printing {
+namespace {
+
+struct DestinationRelease {
+    void operator()(cups_dest_t* destination) const { cupsFreeDests(1, destination); }
+};
+struct InfoRelease {
+    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+};
+using Destination = std::unique_ptr<cups_dest_t, DestinationRelease>;
+using DestinationInfo = std::unique_ptr<cups_dinfo_t, InfoRelease>;
+
+// The IPP value of printer-state for a queue that holds its jobs.
+constexpr std::string_view kStateStopped = "5";
+
+std::string lastErrorText() {
+    const char* text = cupsLastErrorString();
+    return text != nullptr && *text != '\0' ? text : "no reason given";
+}
+
+// Why the service gave no printer of that name: it was out of reach, or it
+// has no such printer.
+std::string notFoundText(const std::string& printer) {
+    const ipp_status_t status = cupsLastError();
+    if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || status == IPP_STATUS_ERROR_INTERNAL)
+        return "The printer " + printer + " cannot be used: the print service (CUPS) cannot be " +
+               "reached (" + lastErrorText() + ").";
+    return "There is no printer " + printer + ": the print service (CUPS) does not know it.";
+}
+
+std::variant<Destination, std::string> findPrinter(const std::string& printer) {
+    Destination destination(cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.c_str(), nullptr));
+    if (destination == nullptr)
+        return notFoundText(printer);
+    return destination;
+}
+
+std::string optionOf(const cups_dest_t& destination, const char* name) {
+    const char* value = cupsGetOption(name, destination.num_options, destination.options);
+    return value != nullptr ? value : "";
+}
+
+// The printer's own words on its state, when it gives any, to add to ours.
+std::string stateMessage(const cups_dest_t& destination) {
+    const std::string message = optionOf(destination, "printer-state-message");
+    return message.empty() ? "" : " (it says: " + message + ")";
+}
+
+std::optional<std::string> problemOf(const std::string& printer, const cups_dest_t& destination) {
+    if (optionOf(destination, "printer-state") == kStateStopped)
+        return "The printer " + printer + " is stopped" + stateMessage(destination) +
+               ": it prints nothing until its queue is started again.";
+    if (optionOf(destination, "printer-is-accepting-jobs") == "false")
+        return "The printer " + printer + " is not accepting jobs" + stateMessage(destination) +
+               ": a page sent to it now would be turned away.";
+    return std::nullopt;
+}
+
+// The number of whole dots per inch for a resolution given per centimetre.
+int dotsPerInch(int value, ipp_res_t units) {
+    return units == IPP_RES_PER_CM ? nearest(value * 2.54) : value;
+}
+
+} // namespace
+
+std::string defaultPrinterName() {
+    const Destination destination(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
+    return destination != nullptr && destination->name != nullptr ? destination->name : "";
+}
+
+std::optional<std::string> printerProblem(const std::string& printer) {
+    auto found = findPrinter(printer);
+    if (const auto* failure = std::get_if<std::string>(&found))
+        return *failure;
+    return problemOf(printer, *std::get<Destination>(found));
+}
+
+std::variant<PrinterResolution, std::string> printerResolution(const std::string& printer) {
+    auto found = findPrinter(printer);
+    if (const auto* failure = std::get_if<std::string>(&found))
+        return *failure;
+    cups_dest_t* destination = std::get<Destination>(found).get();
+    const DestinationInfo info(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, destination));
+    ipp_attribute_t* resolution =
+        info == nullptr
+            ? nullptr
+            : cupsFindDestDefault(CUPS_HTTP_DEFAULT, destination, info.get(), "printer-resolution");
+    if (resolution == nullptr || ippGetValueTag(resolution) != IPP_TAG_RESOLUTION)
+        return "The printer " + printer +
+               " does not tell its resolution, so the bar code cannot be fitted to its dots.";
+    int down = 0;
+    ipp_res_t units = IPP_RES_PER_INCH;
+    const int across = ippGetResolution(resolution, 0, &down, &units);
+    const PrinterResolution dots{dotsPerInch(across, units), dotsPerInch(down, units)};
+    if (dots.dotsPerInchX <= 0 || dots.dotsPerInchY <= 0)
+        return "The printer " + printer + " gives a resolution of no dots, which cannot be " +
+               "printed at.";
+    return dots;
+}
+
+std::variant<PaperSize, std::string> printerPaper(const std::string& printer) {
+    auto found = findPrinter(printer);
+    if (const auto* failure = std::get_if<std::string>(&found))
+        return *failure;
+    cups_dest_t* destination = std::get<Destination>(found).get();
+    const DestinationInfo info(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, destination));
+    cups_size_t size{};
+    if (info == nullptr ||
+        cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, destination, info.get(),
+                                CUPS_MEDIA_FLAGS_DEFAULT, &size) == 0 ||
+        size.width <= 0 || size.length <= 0)
+        return "The printer " + printer +
+               " does not tell which paper it holds, so the bar code cannot be placed on it.";
+    return PaperSize{size.width, size.length};
+}
+
+// Qt's own printing to CUPS would be shorter, but its engine drops the answer
+// to the submission, so a job the printer turns away would pass for printed.
+// The page goes as a PDF file submitted here, where the answer is read.
+std::optional<std::string> submitPdf(const std::string& printer, const std::filesystem::path& pdf) {
+    // The page is the printer's paper, drawn from its edge: shrinking it to
+    // the printable area would put every symbol off its size and place.
+    cups_option_t* options = nullptr;
+    const int optionCount = cupsAddOption("print-scaling", "none", 0, &options);
+    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, printer.c_str(), pdf.c_str(), kJobTitle,
+                                   optionCount, options);
+    cupsFreeOptions(optionCount, options);
+    if (job > 0)
+        return std::nullopt;
+    return "The printer " + printer + " did not take the page: " + lastErrorText() + ".";
+}
+
+} // namespace vornik::printing
