@@ -27,13 +27,24 @@ std::string lastErrorText() {
     return text != nullptr && *text != '\0' ? text : "no reason given";
 }
 
+// Whether anything answers where the print service is expected.
+bool serviceAnswers() {
+    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                5000, nullptr);
+    if (http == nullptr)
+        return false;
+    httpClose(http);
+    return true;
+}
+
 // Why the service gave no printer of that name: it was out of reach, or it
-// has no such printer.
+// has no such printer. A service out of reach is asked about separately:
+// libcups then looks for the printer on the network, and what it last
+// reports is that search's failure.
 std::string notFoundText(const std::string& printer) {
-    const ipp_status_t status = cupsLastError();
-    if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || status == IPP_STATUS_ERROR_INTERNAL)
-        return "The printer " + printer + " cannot be used: the print service (CUPS) cannot be " +
-               "reached (" + lastErrorText() + ").";
+    if (!serviceAnswers())
+        return "The printer " + printer +
+               " cannot be used: the print service (CUPS) does not answer at " + cupsServer() + ".";
     return "There is no printer " + printer + ": the print service (CUPS) does not know it.";
 }
 
