@@ -3,6 +3,7 @@
 #include "core/app/rounding.h"
 
 #include <cups/cups.h>
+#include <cups/pwg.h>
 #include <memory>
 #include <string_view>
 
@@ -26,13 +27,24 @@ std::string lastErrorText() {
     return text != nullptr && *text != '\0' ? text : "no reason given";
 }
 
+// Whether anything answers where the print service is expected.
+bool serviceAnswers() {
+    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                5000, nullptr);
+    if (http == nullptr)
+        return false;
+    httpClose(http);
+    return true;
+}
+
 // Why the service gave no printer of that name: it was out of reach, or it
-// has no such printer.
+// has no such printer. A service out of reach is asked about separately:
+// libcups then looks for the printer on the network, and what it last
+// reports is that search's failure.
 std::string notFoundText(const std::string& printer) {
-    const ipp_status_t status = cupsLastError();
-    if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || status == IPP_STATUS_ERROR_INTERNAL)
-        return "The printer " + printer + " cannot be used: the print service (CUPS) cannot be " +
-               "reached (" + lastErrorText() + ").";
+    if (!serviceAnswers())
+        return "The printer " + printer +
+               " cannot be used: the print service (CUPS) does not answer at " + cupsServer() + ".";
     return "There is no printer " + printer + ": the print service (CUPS) does not know it.";
 }
 
@@ -67,6 +79,57 @@ std::optional<std::string> problemOf(const std::string& printer, const cups_dest
 // The number of whole dots per inch for a resolution given per centimetre.
 int dotsPerInch(int value, ipp_res_t units) {
     return units == IPP_RES_PER_CM ? nearest(value * 2.54) : value;
+}
+
+// The size a media name stands for: a standard name (iso_a4_210x297mm), a
+// legacy one (A4, Letter) or a printer description's (Letter.Fullbleed).
+std::optional<PaperSize> paperNamed(const char* name) {
+    if (name == nullptr || *name == '\0')
+        return std::nullopt;
+    const pwg_media_t* media = pwgMediaForPWG(name);
+    if (media == nullptr)
+        media = pwgMediaForLegacy(name);
+    if (media == nullptr)
+        media = pwgMediaForPPD(name);
+    if (media == nullptr)
+        return std::nullopt;
+    return PaperSize{media->width, media->length};
+}
+
+// The size in a media-col collection's media-size.
+std::optional<PaperSize> paperOfCollection(ipp_attribute_t* mediaCol) {
+    ipp_t* collection = mediaCol == nullptr ? nullptr : ippGetCollection(mediaCol, 0);
+    ipp_attribute_t* size = collection == nullptr ? nullptr
+                                                  : ippFindAttribute(collection, "media-size",
+                                                                     IPP_TAG_BEGIN_COLLECTION);
+    ipp_t* dimensions = size == nullptr ? nullptr : ippGetCollection(size, 0);
+    if (dimensions == nullptr)
+        return std::nullopt;
+    ipp_attribute_t* x = ippFindAttribute(dimensions, "x-dimension", IPP_TAG_INTEGER);
+    ipp_attribute_t* y = ippFindAttribute(dimensions, "y-dimension", IPP_TAG_INTEGER);
+    if (x == nullptr || y == nullptr)
+        return std::nullopt;
+    return PaperSize{ippGetInteger(x, 0), ippGetInteger(y, 0)};
+}
+
+// The paper a job gets when it asks for none: the user's own default
+// (lpoptions), else the printer's media-default, else the size of its
+// media-col-default (CUPS leaves media-default empty for some sizes, such as
+// a Letter without margins). cupsGetDestMediaDefault is not asked: it
+// answered Letter for a queue whose media-default is A4.
+std::optional<PaperSize> defaultPaper(cups_dest_t& destination) {
+    if (auto chosen =
+            paperNamed(cupsGetOption("media", destination.num_options, destination.options)))
+        return chosen;
+    const DestinationInfo info(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, &destination));
+    if (info == nullptr)
+        return std::nullopt;
+    ipp_attribute_t* media =
+        cupsFindDestDefault(CUPS_HTTP_DEFAULT, &destination, info.get(), "media");
+    if (auto named = paperNamed(media == nullptr ? nullptr : ippGetString(media, 0, nullptr)))
+        return named;
+    return paperOfCollection(
+        cupsFindDestDefault(CUPS_HTTP_DEFAULT, &destination, info.get(), "media-col"));
 }
 
 } // namespace
@@ -110,16 +173,11 @@ std::variant<PaperSize, std::string> printerPaper(const std::string& printer) {
     auto found = findPrinter(printer);
     if (const auto* failure = std::get_if<std::string>(&found))
         return *failure;
-    cups_dest_t* destination = std::get<Destination>(found).get();
-    const DestinationInfo info(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, destination));
-    cups_size_t size{};
-    if (info == nullptr ||
-        cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, destination, info.get(),
-                                CUPS_MEDIA_FLAGS_DEFAULT, &size) == 0 ||
-        size.width <= 0 || size.length <= 0)
+    const auto paper = defaultPaper(*std::get<Destination>(found));
+    if (!paper || paper->widthUnits <= 0 || paper->heightUnits <= 0)
         return "The printer " + printer +
                " does not tell which paper it holds, so the bar code cannot be placed on it.";
-    return PaperSize{size.width, size.length};
+    return *paper;
 }
 
 // Qt's own printing to CUPS would be shorter, but its engine drops the answer

@@ -6,6 +6,7 @@
 
 #include "core/app/printer_page.h"
 #include "export/export_support.h"
+#include "export/player.h"
 
 #include <QImage>
 #include <QRect>
@@ -73,6 +74,18 @@ inline QImage renderPdfCorner(const std::filesystem::path& pdf, const std::files
 // What ZXing reads in the part of the page in BOX, with light space around.
 inline std::string decodeArea(const QImage& page, const QRect& box, ZXing::BarcodeFormat format) {
     return exporting::decodeImage(page.copy(box), ZXing::DecodeHints().setFormats(format));
+}
+
+// Where the dark pixels of PICTURE must be on a page that has it at LEFT,
+// TOP inches from the paper's corner, in pixels at DPI: the picture drawn
+// alone at DPI says where its first bar and its last dark pixels lie.
+inline QRect expectedDarkBox(const render::CurrentPicture& picture, double left, double top,
+                             int dpi) {
+    if (picture.metafile == nullptr)
+        return {};
+    const QImage alone =
+        exporting::renderToImage(*picture.metafile, picture.xExtent, picture.yExtent, dpi);
+    return darkBox(alone).translated(qRound(left * dpi), qRound(top * dpi));
 }
 
 // Inches at DPI as pixels, and 0.1 mm as pixels: the tolerance of a print.
