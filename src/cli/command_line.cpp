@@ -201,7 +201,7 @@ Exit status:
   0  every command string was accepted and every build drew its symbol
   1  some command string was refused
   2  a build ended without a symbol, a file could not be read or written,
-     or the command line was wrong
+     a page was not printed, or the command line was wrong
 
 Settings:
   Per-user settings live in $XDG_CONFIG_HOME/Vornik/Vornik.conf

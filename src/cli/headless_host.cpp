@@ -57,7 +57,7 @@ std::string_view buttonName(MessageAnswer answer) {
 } // namespace
 
 HeadlessHost::HeadlessHost(std::ostream& errors, SettingsFile settings, HeadlessPolicy policy,
-                           HeadlessPrinter printer)
+                           printing::QueuePrinter printer)
     : errors_(errors), settings_(std::move(settings)), policy_(policy),
       printer_(std::move(printer)) {}
 

@@ -25,7 +25,7 @@ public:
     // Without a printer of its own the host prints on the default printer,
     // drawing pages with the converter module found on the library path.
     HeadlessHost(std::ostream& errors, SettingsFile settings, HeadlessPolicy policy,
-                 HeadlessPrinter printer = HeadlessPrinter(std::nullopt, {}));
+                 printing::QueuePrinter printer = headlessPrinter(std::nullopt, {}));
 
     MessageAnswer showMessage(const MessageBox& box) override;
     PasteAdviceAnswer showPasteAdvice(std::string_view text) override;
@@ -68,7 +68,7 @@ private:
     std::ostream& errors_;
     SettingsFile settings_;
     HeadlessPolicy policy_;
-    HeadlessPrinter printer_;
+    printing::QueuePrinter printer_;
     std::optional<std::string> clipboard_;
 };
 

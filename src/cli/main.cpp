@@ -99,7 +99,7 @@ int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
     const std::filesystem::path directory = programDirectory(invokedAs);
     vornik::cli::HeadlessHost host(
         std::cerr, vornik::cli::SettingsFile(vornik::cli::SettingsFile::defaultPath()), policy,
-        vornik::cli::HeadlessPrinter(commandLine.printer, directory));
+        vornik::cli::headlessPrinter(commandLine.printer, directory));
     vornik::Application app(host, {directory, commandLine.configurationFile});
     app.convertImage = vornik::cli::imageConverter(directory);
     app.startUp();

@@ -1,6 +1,8 @@
 #include "gui/gui_host.h"
 
+#include "export/printing/page_pdf.h"
 #include "gui/clipboard_picture.h"
+#include "gui/printer_setup_dialog.h"
 #include "gui/qt_text.h"
 #include "gui/user_guide.h"
 
@@ -69,7 +71,16 @@ MessageAnswer answerOf(int button) {
 
 } // namespace
 
-GuiHost::GuiHost(cli::SettingsFile settings) : settings_(std::move(settings)) {}
+namespace {
+
+constexpr const char* kNoPrinter =
+    "There is no printer to print on: the print service (CUPS) has no default printer. Choose "
+    "one with File > Printer Setup.";
+
+} // namespace
+
+GuiHost::GuiHost(cli::SettingsFile settings)
+    : settings_(std::move(settings)), printer_(printing::writePrinterPagePdf, kNoPrinter) {}
 
 MessageAnswer GuiHost::showMessage(const MessageBox& box) {
     QMessageBox dialog(iconOf(box.icon), fromProgramText(box.title), fromProgramText(box.text),
@@ -201,8 +212,31 @@ void GuiHost::writeSetting(std::string_view key, std::string_view value) {
 }
 
 std::optional<PrinterResolution> GuiHost::defaultPrinterResolution() {
-    // Printing comes with its own part of the window; until then the printer
-    // resolution warning has no printer to measure against.
+    return printer_.resolution();
+}
+
+std::optional<std::string> GuiHost::printPage(const PrinterPage& page) {
+    setBusyPointer(true);
+    auto failure = printer_.print(page);
+    setBusyPointer(false);
+    return failure;
+}
+
+// The chosen printer becomes the one printed on; its resolution is the one
+// the print service gives, which speaks of unequal resolutions (300 x 600)
+// where Qt's printer information has one number.
+std::optional<PrinterResolution> GuiHost::choosePrinter() {
+    const auto name = choosePrinterName(parent_, printer_.name());
+    if (!name)
+        return std::nullopt;
+    printer_.choose(*name);
+    if (auto resolution = printer_.resolution())
+        return resolution;
+    showMessage({.title = "Vornik",
+                 .text = "The printer " + *name +
+                         " does not say its resolution; the target "
+                         "printer is left as it was.",
+                 .icon = MessageIcon::Exclamation});
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/settings_file.h"
 #include "core/app/host.h"
+#include "export/printing/queue_printer.h"
 #include "gui/window_memory.h"
 
 #include <filesystem>
@@ -46,12 +47,14 @@ public:
     std::optional<std::string> readSetting(std::string_view key) override;
     void writeSetting(std::string_view key, std::string_view value) override;
     std::optional<PrinterResolution> defaultPrinterResolution() override;
-    std::string printerName() override { return {}; }
-    std::optional<std::string> printerProblem() override { return "There is no printer."; }
-    std::optional<std::string> printPage(const PrinterPage&) override { return printerProblem(); }
+    std::string printerName() override { return printer_.name(); }
+    std::optional<std::string> printerProblem() override { return printer_.problem(); }
+    std::optional<std::string> printPage(const PrinterPage& page) override;
+    std::optional<PrinterResolution> choosePrinter() override;
 
 private:
     cli::SettingsFile settings_;
+    printing::QueuePrinter printer_;
     WindowMemory memory_;
     QWidget* parent_ = nullptr;
     std::filesystem::path programDirectory_;

@@ -48,7 +48,7 @@ public:
 private:
     void paint(QPrinter* printer) {
         QPainter painter(printer);
-        exporting::paintPage(pageWithSymbol(app_), painter);
+        printing::paintPrinterPage(pageWithSymbol(app_), painter);
     }
 
     Application& app_;

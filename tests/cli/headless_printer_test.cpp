@@ -17,7 +17,7 @@ TEST(HeadlessPrinter, AServiceOutOfReachIsToldNamingThePrinter) {
     // libcups reads the server once, on first use: nothing in this process
     // has asked it before.
     ::setenv("CUPS_SERVER", (folder.path() / "no-service.sock").c_str(), 1);
-    HeadlessPrinter printer("office-laser", folder.path());
+    auto printer = headlessPrinter("office-laser", folder.path());
     EXPECT_EQ(printer.name(), "office-laser");
     EXPECT_EQ(printer.resolution(), std::nullopt);
     const auto problem = printer.problem();

@@ -15,6 +15,10 @@ using vornik::testing::readFile;
 using vornik::testing::TempFolder;
 
 const std::string kBuilt = "[code39][message='ABC'][build/copy]";
+// What a print says with no print service to print on (the tests have none).
+const std::string kNoPrinter =
+    "Vornik: The bar code was not printed. There is no printer to print on: the print service "
+    "(CUPS) has no default printer. Name one with --printer NAME.\n";
 
 TEST(RefusalProgram, EachRefusalIsOneLineWithItsReason) {
     // clang-format off
@@ -26,12 +30,13 @@ TEST(RefusalProgram, EachRefusalIsOneLineWithItsReason) {
          "vornik: refused [PDFOVERHEAD=100]: the PDF417 overhead runs from 0 to 99 percent\n"
          "vornik: refused [DMECC=120]: the Data Matrix error correction is 0, 50, 80, 100, 140 or 200\n"},
         {"NotANumber", "[fontsize=big]", 1, "vornik: refused [FONTSIZE=big]: the value is not a number\n"},
-        {"Print", kBuilt + "[print]", 1, "vornik: refused [PRINT]: this version cannot print yet\n"},
-        {"PrintNoEject", kBuilt + "[PrintNoEject]", 1, "vornik: refused [PRINTNOEJECT]: this version cannot print yet\n"},
-        {"EjectPage", "[ejectpage]", 1, "vornik: refused [EJECTPAGE]: this version cannot print yet\n"},
+        {"Print", kBuilt + "[print]", 2, kNoPrinter + "vornik: refused [PRINT]: the printer did not print it\n"},
+        {"PrintNoEject", kBuilt + "[PrintNoEject]", 2, kNoPrinter + "vornik: refused [PRINTNOEJECT]: the printer did not print it\n"},
+        {"PrintNothingBuilt", "[print]", 1, "vornik: refused [PRINT]: no symbol has been built to print\n"},
+        {"EjectNoPage", "[ejectpage]", 0, ""},
         {"Margins", "[leftprintmargin=1.5][TOPPRINTMARGIN=0.25]", 0, ""},
         {"MarginNoNumber", "[leftprintmargin=wide]", 1, "vornik: refused [LEFTPRINTMARGIN=wide]: the value is not a number\n"},
-        {"MarginNegative", "[topprintmargin=-1]", 1, "vornik: refused [TOPPRINTMARGIN=-1]: a print margin is a number of inches, 0 or more\n"},
+        {"MarginNegative", "[topprintmargin=-1]", 1, "vornik: refused [TOPPRINTMARGIN=-1]: a print margin is a number of inches from 0 to 100\n"},
         {"PasteDataEmpty", "[pastedata]", 1, "vornik: refused [PASTEDATA]: the clipboard holds no text\n"},
         {"PasteDataText", "[msgtext=DEF][copymessage][msgtext=ABC][pastedata][build/copy][savebarcode(p.svg)]", 0, ""},
         {"AppNormal", "[appnormal]", 0, "vornik: there is no window to show: this program runs headless\n"},

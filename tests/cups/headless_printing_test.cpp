@@ -10,6 +10,7 @@
 #include "export/printing/printed_page.h"
 #include "support/temp_folder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -61,7 +62,7 @@ TEST(HeadlessPrinting, PageLandsAtItsMarginsOnEachQueue) {
     for (const char* suffix : {"600", "300X600"}) {
         SCOPED_TRACE(suffix);
         testing::clearOutput(cupsOutput(suffix));
-        HeadlessPrinter printer(cupsQueue(suffix), programDirectory());
+        auto printer = headlessPrinter(cupsQueue(suffix), programDirectory());
         EXPECT_EQ(printer.name(), cupsQueue(suffix));
         EXPECT_EQ(printer.problem(), std::nullopt);
         ASSERT_EQ(printer.print({{picture, 1.0, 0.5}}), std::nullopt);
@@ -81,7 +82,7 @@ TEST(HeadlessPrinting, APageNoQueueTakesIsToldAndLeavesNothing) {
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        HeadlessPrinter printer(row.queue, programDirectory());
+        auto printer = headlessPrinter(row.queue, programDirectory());
         const auto problem = printer.problem();
         ASSERT_TRUE(problem.has_value());
         EXPECT_TRUE(problem->starts_with(row.says)) << *problem;
@@ -95,7 +96,7 @@ TEST(HeadlessPrinting, APageNoQueueTakesIsToldAndLeavesNothing) {
 // says so plainly when there is none.
 TEST(HeadlessPrinting, WithoutANameTheDefaultPrinterPrints) {
     ASSERT_FALSE(cupsQueue("600").empty()) << testing::kNotStartedByScript;
-    HeadlessPrinter printer(std::nullopt, programDirectory());
+    auto printer = headlessPrinter(std::nullopt, programDirectory());
     EXPECT_EQ(printer.name(), "");
     EXPECT_EQ(printer.resolution(), std::nullopt);
     const std::string none = "There is no printer to print on: the print service (CUPS) has no "
@@ -135,6 +136,54 @@ TEST(ProgramPrinting, TheHelpsExamplePrintsAtItsMargins) {
         ASSERT_EQ(runIn(folder.path(), line), 0) << testing::readFile(folder.path() / "err");
         expectPrintedAt(suffix, picture, 1.0, 0.5, "VORNIK");
     }
+}
+
+// The README's printing examples (its "shell" blocks, which the examples
+// test leaves to this one), on a queue of the test's own.
+std::vector<std::string> readmePrintingExamples(const std::string& queue) {
+    std::ifstream readme(fs::path(VORNIK_SOURCE_DIRECTORY) / "README.md");
+    std::vector<std::string> examples;
+    bool inBlock = false;
+    for (std::string line; std::getline(readme, line);) {
+        if (line.starts_with("```"))
+            inBlock = line == "```shell";
+        else if (inBlock && line.starts_with("build/vornik --printer office-laser "))
+            examples.push_back(
+                shellWord(VORNIK_PROGRAM) +
+                std::regex_replace(line.substr(12), std::regex("office-laser"), shellWord(queue)));
+    }
+    return examples;
+}
+
+// One symbol at its margins; then two labels on one sheet, each read where
+// its margins put it.
+TEST(ProgramPrinting, TheReadmesExamplesPrint) {
+    ASSERT_FALSE(cupsQueue("600").empty()) << testing::kNotStartedByScript;
+    const auto examples = readmePrintingExamples(cupsQueue("600"));
+    ASSERT_EQ(examples.size(), 2u);
+    const testing::TempFolder folder;
+    testing::clearOutput(cupsOutput("600"));
+    ASSERT_EQ(runIn(folder.path(), examples[0]), 0) << testing::readFile(folder.path() / "err");
+    expectPrintedAt("600", printing::builtPicture("[code128][message='VORNIK']"), 1.0, 0.5,
+                    "VORNIK");
+
+    testing::clearOutput(cupsOutput("600"));
+    ASSERT_EQ(runIn(folder.path(), examples[1]), 0) << testing::readFile(folder.path() / "err");
+    const fs::path pdf = testing::printedPdf(cupsQueue("600"), cupsOutput("600"));
+    ASSERT_FALSE(pdf.empty());
+    EXPECT_EQ(testing::pdfFiles(cupsOutput("600")).size(), 1u);
+    const QImage page = printing::renderPdfCorner(pdf, folder.path() / "page", kDpi, 4, 4);
+    ASSERT_FALSE(page.isNull());
+    // Each label's band: from its top margin, an inch and a quarter down.
+    const auto band = [](double top) {
+        return QRect(0, static_cast<int>(top * kDpi), 4 * kDpi, static_cast<int>(1.25 * kDpi));
+    };
+    EXPECT_EQ(printing::decodeArea(page, printing::darkBox(page, band(1.0)),
+                                   ZXing::BarcodeFormat::Code128),
+              "LOT-1");
+    EXPECT_EQ(printing::decodeArea(page, printing::darkBox(page, band(2.5)),
+                                   ZXing::BarcodeFormat::Code128),
+              "LOT-2");
 }
 
 TEST(ProgramPrinting, FailuresAreToldWithExitStatusTwo) {

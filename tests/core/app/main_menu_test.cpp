@@ -68,7 +68,9 @@ constexpr std::string_view kFreshMenus = R"menu(MFile "&File"
   ---
   MPrinter "&Target Printer..."
   PSetup "Pr&inter Setup..."
+  POffset "Printer O&ffset..."
   PPrint "&Print..." Ctrl+P disabled
+  PPreview "Print Pre&view..." disabled
   ---
   MBSave "Save &Bar Code As..." Ctrl+S disabled
   mnuRaster "Raster Image Properties..."
@@ -143,6 +145,7 @@ MPreferences "&Preferences"
     [ ] Metric "&Metric"
     [ ] PrinterDots "&Printer Dots"
     CHairs "&Cross Hairs" hidden disabled
+  FitToDots "Fit &Widths to Printer Dots"
   MCharSet "Display / Input Character &Set"
     [x] ASCIISet "&ASCII"
     [ ] ANSISet "A&NSI"
@@ -510,6 +513,7 @@ TEST(MainMenu, ItemsThatNeedTheWindowSaySo) {
     const FrontEndRow rows[] = {
         {"MPrinter", -1, FrontEndAction::TargetPrinterDialog},
         {"PSetup", -1, FrontEndAction::PrinterSetupDialog},
+        {"POffset", -1, FrontEndAction::PrinterOffsetDialog},
         {"mnuRaster", -1, FrontEndAction::RasterPropertiesDialog},
         {"MExit", -1, FrontEndAction::Exit},
         {"MIncNum", -1, FrontEndAction::IncrementalNumbering},
@@ -540,6 +544,8 @@ TEST(MainMenu, PrintAndPasteNeedTheWindowWhenEnabled) {
     session.host.clipboard = "text";
     EXPECT_EQ(activateMenuItem(session.app, "PPrint"),
               (MenuOutcome{.status = MenuStatus::FrontEnd, .action = FrontEndAction::PrintDialog}));
+    EXPECT_EQ(activateMenuItem(session.app, "PPreview"),
+              (MenuOutcome{.status = MenuStatus::FrontEnd, .action = FrontEndAction::PrintPreview}));
     EXPECT_EQ(activateMenuItem(session.app, "MPaste"),
               (MenuOutcome{.status = MenuStatus::FrontEnd, .action = FrontEndAction::Paste}));
 }
@@ -610,7 +616,7 @@ TEST(MainMenu, EveryEnabledItemHasACommand) {
         CommandSession session;
         collectLeaves(mainMenuBar(session.app), leaves);
     }
-    ASSERT_EQ(leaves.size(), 105u);
+    ASSERT_EQ(leaves.size(), 108u);
     for (const MenuItemView& leaf : leaves) {
         SCOPED_TRACE(leaf.control + "(" + std::to_string(leaf.index) + ")");
         CommandSession session;
