@@ -186,6 +186,60 @@ TEST(ProgramPrinting, TheReadmesExamplesPrint) {
               "LOT-2");
 }
 
+// The widths of dark and light runs along the row Y of IMAGE, from its
+// first dark pixel to its last.
+std::vector<int> runsAlong(const QImage& image, int y) {
+    std::vector<int> runs;
+    bool dark = false;
+    int start = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        const bool here = qGray(image.pixel(x, y)) < 128;
+        if (start < 0 && !here)
+            continue;
+        if (start < 0 || here != dark) {
+            if (start >= 0)
+                runs.push_back(x - start);
+            start = x;
+            dark = here;
+        }
+    }
+    return runs;
+}
+
+// Fitted to a 300 dpi target, a 7-mil Code 128 prints on the 300 dpi queue
+// with every bar edge on a whole dot and its narrow bars and spaces three
+// dots wide. Symbols are kept in whole 0.01 mm, where three dots are 25.4,
+// so now and then an element comes out a dot narrower: at most one in ten.
+TEST(ProgramPrinting, FittedBarsAreWholeDots) {
+    ASSERT_FALSE(cupsQueue("300X600").empty()) << testing::kNotStartedByScript;
+    const testing::TempFolder folder;
+    testing::clearOutput(cupsOutput("300X600"));
+    const std::string line =
+        shellWord(VORNIK_PROGRAM) + " --printer " + shellWord(cupsQueue("300X600")) +
+        " --exec \"[horizontaldpi=300][verticaldpi=300]" + printing::kEdgeToEdgeSymbol +
+        "[barwidth=7][fittodots][leftprintmargin=1][topprintmargin=1][build/copy][print]\"";
+    ASSERT_EQ(runIn(folder.path(), line), 0) << testing::readFile(folder.path() / "err");
+    const fs::path pdf = testing::printedPdf(cupsQueue("300X600"), cupsOutput("300X600"));
+    ASSERT_FALSE(pdf.empty());
+    constexpr int kFine = 1200; // four pixels to a dot
+    const QImage page = printing::renderPdfCorner(pdf, folder.path() / "page", kFine, 4, 2);
+    ASSERT_FALSE(page.isNull());
+    const std::vector<int> runs = runsAlong(page, static_cast<int>(1.5 * kFine));
+    ASSERT_GT(runs.size(), 50u);
+    int narrow = 0;
+    int threeDots = 0;
+    for (const int run : runs) {
+        EXPECT_EQ(run % 4, 0) << run << " pixels is not a whole number of dots";
+        if (run <= 4 * 4) {
+            ++narrow;
+            threeDots += run == 3 * 4 ? 1 : 0;
+        }
+    }
+    EXPECT_GE(threeDots * 10, narrow * 9) << threeDots << " of " << narrow;
+    EXPECT_EQ(printing::decodeArea(page, printing::darkBox(page), ZXing::BarcodeFormat::Code128),
+              printing::kEdgeToEdgeMessage);
+}
+
 TEST(ProgramPrinting, FailuresAreToldWithExitStatusTwo) {
     ASSERT_FALSE(cupsQueue("600").empty()) << testing::kNotStartedByScript;
     // clang-format off
