@@ -7,6 +7,7 @@
 #include "cli/headless_printer.h"
 #include "cli/run_in.h"
 #include "cups_queues.h"
+#include "desktop/guide_pages.h"
 #include "export/printing/printed_page.h"
 #include "support/temp_folder.h"
 
@@ -138,9 +139,10 @@ TEST(ProgramPrinting, TheHelpsExamplePrintsAtItsMargins) {
     }
 }
 
-// The README's printing examples (its "shell" blocks, which the examples
-// test leaves to this one), on a queue of the test's own.
-std::vector<std::string> readmePrintingExamples(const std::string& queue) {
+// The printing examples of the README (its "shell" blocks, which the
+// examples test leaves to this one) and of the guide's printing page (which
+// its examples test leaves too), each on a queue of the test's own.
+std::vector<std::string> readmePrintingExamples() {
     std::ifstream readme(fs::path(VORNIK_SOURCE_DIRECTORY) / "README.md");
     std::vector<std::string> examples;
     bool inBlock = false;
@@ -148,42 +150,61 @@ std::vector<std::string> readmePrintingExamples(const std::string& queue) {
         if (line.starts_with("```"))
             inBlock = line == "```shell";
         else if (inBlock && line.starts_with("build/vornik --printer office-laser "))
-            examples.push_back(
-                shellWord(VORNIK_PROGRAM) +
-                std::regex_replace(line.substr(12), std::regex("office-laser"), shellWord(queue)));
+            examples.push_back(line.substr(std::string_view("build/").size()));
     }
     return examples;
 }
 
-// One symbol at its margins; then two labels on one sheet, each read where
-// its margins put it.
-TEST(ProgramPrinting, TheReadmesExamplesPrint) {
-    ASSERT_FALSE(cupsQueue("600").empty()) << testing::kNotStartedByScript;
-    const auto examples = readmePrintingExamples(cupsQueue("600"));
-    ASSERT_EQ(examples.size(), 2u);
-    const testing::TempFolder folder;
-    testing::clearOutput(cupsOutput("600"));
-    ASSERT_EQ(runIn(folder.path(), examples[0]), 0) << testing::readFile(folder.path() / "err");
-    expectPrintedAt("600", printing::builtPicture("[code128][message='VORNIK']"), 1.0, 0.5,
-                    "VORNIK");
+std::vector<std::string> guidePrintingExamples() {
+    std::vector<std::string> examples;
+    const auto page =
+        guide::commandExamples(testing::readFile(guide::guideFolder() / "printing.html"));
+    for (const guide::CommandExample& example : page.examples)
+        if (example.command.find(guide::kPrintingExampleQueue) != std::string::npos)
+            examples.push_back(example.command);
+    return examples;
+}
 
-    testing::clearOutput(cupsOutput("600"));
-    ASSERT_EQ(runIn(folder.path(), examples[1]), 0) << testing::readFile(folder.path() / "err");
-    const fs::path pdf = testing::printedPdf(cupsQueue("600"), cupsOutput("600"));
-    ASSERT_FALSE(pdf.empty());
-    EXPECT_EQ(testing::pdfFiles(cupsOutput("600")).size(), 1u);
-    const QImage page = printing::renderPdfCorner(pdf, folder.path() / "page", kDpi, 4, 4);
-    ASSERT_FALSE(page.isNull());
-    // Each label's band: from its top margin, an inch and a quarter down.
-    const auto band = [](double top) {
-        return QRect(0, static_cast<int>(top * kDpi), 4 * kDpi, static_cast<int>(1.25 * kDpi));
-    };
-    EXPECT_EQ(printing::decodeArea(page, printing::darkBox(page, band(1.0)),
-                                   ZXing::BarcodeFormat::Code128),
-              "LOT-1");
-    EXPECT_EQ(printing::decodeArea(page, printing::darkBox(page, band(2.5)),
-                                   ZXing::BarcodeFormat::Code128),
-              "LOT-2");
+// EXAMPLE ("vornik --printer office-laser ...") as run on QUEUE.
+std::string onQueue(const std::string& example, const std::string& queue) {
+    return shellWord(VORNIK_PROGRAM) +
+           std::regex_replace(example.substr(std::string_view("vornik").size()),
+                              std::regex("office-laser"), shellWord(queue));
+}
+
+// One symbol at its margins; then two labels on one sheet, each read where
+// its margins put it. The README and the guide show the same two.
+TEST(ProgramPrinting, TheReadmesAndGuidesExamplesPrint) {
+    ASSERT_FALSE(cupsQueue("600").empty()) << testing::kNotStartedByScript;
+    for (const auto& examples : {readmePrintingExamples(), guidePrintingExamples()}) {
+        ASSERT_EQ(examples.size(), 2u);
+        SCOPED_TRACE(examples[0]);
+        const testing::TempFolder folder;
+        testing::clearOutput(cupsOutput("600"));
+        ASSERT_EQ(runIn(folder.path(), onQueue(examples[0], cupsQueue("600"))), 0)
+            << testing::readFile(folder.path() / "err");
+        expectPrintedAt("600", printing::builtPicture("[code128][message='VORNIK']"), 1.0, 0.5,
+                        "VORNIK");
+
+        testing::clearOutput(cupsOutput("600"));
+        ASSERT_EQ(runIn(folder.path(), onQueue(examples[1], cupsQueue("600"))), 0)
+            << testing::readFile(folder.path() / "err");
+        const fs::path pdf = testing::printedPdf(cupsQueue("600"), cupsOutput("600"));
+        ASSERT_FALSE(pdf.empty());
+        EXPECT_EQ(testing::pdfFiles(cupsOutput("600")).size(), 1u);
+        const QImage page = printing::renderPdfCorner(pdf, folder.path() / "page", kDpi, 4, 4);
+        ASSERT_FALSE(page.isNull());
+        // Each label's band: from its top margin, an inch and a quarter down.
+        const auto band = [](double top) {
+            return QRect(0, static_cast<int>(top * kDpi), 4 * kDpi, static_cast<int>(1.25 * kDpi));
+        };
+        EXPECT_EQ(printing::decodeArea(page, printing::darkBox(page, band(1.0)),
+                                       ZXing::BarcodeFormat::Code128),
+                  "LOT-1");
+        EXPECT_EQ(printing::decodeArea(page, printing::darkBox(page, band(2.5)),
+                                       ZXing::BarcodeFormat::Code128),
+                  "LOT-2");
+    }
 }
 
 // The widths of dark and light runs along the row Y of IMAGE, from its

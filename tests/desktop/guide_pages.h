@@ -12,6 +12,10 @@
 
 namespace vornik::guide {
 
+// The print queue the guide's printing examples name; those examples run on
+// a queue the printing tests make, under that queue's name.
+inline constexpr std::string_view kPrintingExampleQueue = "--printer office-laser";
+
 // The guide's folder in the source tree.
 [[nodiscard]] std::filesystem::path guideFolder();
 
