@@ -1,3 +1,4 @@
+#include "core/app/main_menu.h"
 #include "core/app/print_command.h"
 #include "core/app/printer_offset.h"
 #include "core/dde/interpreter.h"
@@ -141,6 +142,20 @@ TEST(PrintCommandTest, ThePreviewPageIsTheOpenPageWithTheSymbol) {
     ASSERT_TRUE(session.run("[PRINTNOEJECT][LEFTPRINTMARGIN=2]"));
     EXPECT_EQ(cornersOf(pageWithSymbol(session.app)), (std::vector<Corner>{{0, 0}, {2, 0}}));
     EXPECT_EQ(session.state().OpenPrinterPage.size(), 1u);
+}
+
+// The preview is there while a symbol is on display or a page is open; Print
+// needs a symbol.
+TEST(PrintCommandTest, ThePreviewItemFollowsTheSymbolOrAnOpenPage) {
+    PrintingSession session;
+    ASSERT_TRUE(session.run("[PRINTNOEJECT][NEW]"));
+    ASSERT_FALSE(session.state().SymbolBuilt);
+    const auto menus = mainMenuBar(session.app);
+    EXPECT_TRUE(findMenuItem(menus, "PPreview")->enabled);
+    EXPECT_FALSE(findMenuItem(menus, "PPrint")->enabled);
+    EXPECT_EQ(pageWithSymbol(session.app).size(), 1u);
+    ASSERT_TRUE(session.run("[EJECTPAGE]"));
+    EXPECT_FALSE(findMenuItem(mainMenuBar(session.app), "PPreview")->enabled);
 }
 
 // The calibration page is a sheet of its own at the paper's corner, without
