@@ -34,7 +34,7 @@ public:
         layout->addRow(tr("Printer:"), new QLabel(QString::fromStdString(printer_), this));
         horizontal_ = offsetBox(texts.horizontal, "HorizontalOffset");
         vertical_ = offsetBox(texts.vertical, "VerticalOffset");
-        const QString unit = QStringLiteral(" (%1)").arg(fromProgramText(texts.unitCaption));
+        const QString unit = QStringLiteral(" (%1):").arg(fromProgramText(texts.unitCaption));
         layout->addRow(fromProgramText(kHorizontalOffsetLabel) + unit, horizontal_);
         layout->addRow(fromProgramText(kVerticalOffsetLabel) + unit, vertical_);
         auto* calibrate = new QPushButton(fromProgramText(kCalibrationButton), this);

@@ -42,8 +42,9 @@ inline constexpr std::string_view kPrinterOffsetIntro =
     "Every symbol printed on this printer is moved by its offset: right and down for positive "
     "numbers. To find the offset, print the calibration page and measure where its cross "
     "stands.";
-inline constexpr std::string_view kHorizontalOffsetLabel = "Horizontal Offset:";
-inline constexpr std::string_view kVerticalOffsetLabel = "Vertical Offset:";
+// The box labels, which the dialog follows with the unit: "Horizontal Offset (mm):".
+inline constexpr std::string_view kHorizontalOffsetLabel = "Horizontal Offset";
+inline constexpr std::string_view kVerticalOffsetLabel = "Vertical Offset";
 inline constexpr std::string_view kCalibrationButton = "Print &Calibration Page";
 struct PrinterOffsetTexts {
     std::string unitCaption; // "inches", "mm", "printer dots"
