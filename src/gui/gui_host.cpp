@@ -1,5 +1,6 @@
 #include "gui/gui_host.h"
 
+#include "core/app/program_texts.h"
 #include "export/printing/page_pdf.h"
 #include "gui/clipboard_picture.h"
 #include "gui/printer_setup_dialog.h"
@@ -232,7 +233,7 @@ std::optional<PrinterResolution> GuiHost::choosePrinter() {
     printer_.choose(*name);
     if (auto resolution = printer_.resolution())
         return resolution;
-    showMessage({.title = "Vornik",
+    showMessage({.title = std::string(kProgramTitle),
                  .text = "The printer " + *name +
                          " does not say its resolution; the target "
                          "printer is left as it was.",

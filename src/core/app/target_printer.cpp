@@ -5,7 +5,6 @@
 #include "core/app/rounding.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace vornik {
 
