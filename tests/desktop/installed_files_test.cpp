@@ -233,10 +233,11 @@ TEST(InstalledPrograms, RunFromTheirFolder) {
     EXPECT_EQ(fs::read_symlink(prefix / "bin" / "vornik"), "../libexec/vornik/vornik");
     EXPECT_TRUE(fs::is_regular_file(prefix / "share/doc/vornik/guide/index.html"));
     const Outcome made =
-        run(destination.path(), "env -u DISPLAY -u WAYLAND_DISPLAY " +
-                                    shellWord((prefix / "bin" / "vornik").string()) +
-                                    " --exec \"[pdf417][message='Installed'][build/copy]"
-                                    "[savebarcode(installed.png)]\"");
+        run(destination.path(),
+            "env -u DISPLAY -u WAYLAND_DISPLAY HOME=\"$PWD\" XDG_CONFIG_HOME=\"$PWD\" " +
+                shellWord((prefix / "bin" / "vornik").string()) +
+                " --exec \"[pdf417][message='Installed'][build/copy]"
+                "[savebarcode(installed.png)]\"");
     EXPECT_EQ(made.status, 0) << made.output;
     EXPECT_TRUE(fs::is_regular_file(destination.path() / "installed.png"));
 }

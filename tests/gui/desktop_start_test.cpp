@@ -69,11 +69,16 @@ void DesktopStartTest::opensTheWindow() {
     QFETCH(QString, caption);
     QTemporaryDir folder;
     if (!arguments.isEmpty()) {
-        QCOMPARE(QProcess::execute(
-                     kProgram, {QStringLiteral("--exec"), QStringLiteral("[code128][message='ABC']"
-                                                                         "[saveconfig(%1/%2)]")
-                                                              .arg(folder.path(), arguments)}),
-                 0);
+        // The run keeps its settings in the folder, away from the user's.
+        QProcess save;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
+        save.setProcessEnvironment(environment);
+        save.start(kProgram, {QStringLiteral("--exec"),
+                              QStringLiteral("[code128][message='ABC'][saveconfig(%1/%2)]")
+                                  .arg(folder.path(), arguments)});
+        QVERIFY(save.waitForFinished(30000));
+        QCOMPARE(save.exitCode(), 0);
     }
     const QString windows = windowsOf(arguments, folder.path());
     QVERIFY2(windows.contains(caption), qPrintable(windows));
