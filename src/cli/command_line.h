@@ -17,6 +17,8 @@ inline constexpr std::string_view kVersionText = "vornik 0.1.0";
 // What the program was asked to do.
 struct CommandLine {
     std::vector<std::string> execStrings; // every --exec, in the order given
+    std::vector<std::string> sendStrings; // every --send, in the order given
+    bool serve = false;                   // --serve: the job served on the session bus
     bool answerYes = false;
     bool help = false;
     bool version = false;
