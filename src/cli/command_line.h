@@ -17,13 +17,13 @@ inline constexpr std::string_view kVersionText = "vornik 0.1.0";
 // What the program was asked to do.
 struct CommandLine {
     std::vector<std::string> execStrings; // every --exec, in the order given
-    std::vector<std::string> sendStrings; // every --send, in the order given
-    bool serve = false;                   // --serve: the job served on the session bus
     bool answerYes = false;
     bool help = false;
     bool version = false;
     std::optional<std::string> configurationFile;
-    std::optional<std::string> printer; // --printer: a print queue instead of the default
+    std::optional<std::string> printer;   // --printer: a print queue instead of the default
+    bool serve = false;                   // --serve: the job served on the session bus
+    std::vector<std::string> sendStrings; // every --send, in the order given
 
     bool operator==(const CommandLine&) const = default;
 };
