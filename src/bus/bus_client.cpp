@@ -58,10 +58,8 @@ int sendOne(QDBusConnection& connection, const std::string& commands) {
     return reply.arguments().at(0).toInt();
 }
 
-} // namespace
-
-int runClient(const std::vector<std::string>& commandStrings) {
-    QDBusConnection connection = QDBusConnection::sessionBus();
+// The strings in order over CONNECTION; the exit status.
+int sendAll(QDBusConnection& connection, const std::vector<std::string>& commandStrings) {
     if (!connection.isConnected()) {
         std::cerr << "vornik: there is no session bus to send the commands over ("
                   << connection.lastError().message().toStdString() << ")\n";
@@ -74,6 +72,23 @@ int runClient(const std::vector<std::string>& commandStrings) {
             return kExitFailed;
         status = std::max(status, outcome);
     }
+    return status;
+}
+
+} // namespace
+
+int runClient(const std::vector<std::string>& commandStrings) {
+    // A connection of the client's own, closed before the program's end: the
+    // conversation ends then, and the bus library's thread has stopped
+    // before the program tears down what it uses.
+    const QString name = QStringLiteral("vornik-send");
+    int status = 0;
+    {
+        QDBusConnection connection =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
+        status = sendAll(connection, commandStrings);
+    }
+    QDBusConnection::disconnectFromBus(name);
     return status;
 }
 

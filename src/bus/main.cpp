@@ -22,6 +22,16 @@
 
 namespace {
 
+// Standard error carries the report, line for line as --exec writes it; the
+// bus library's own notes (Qt 6.4 warns of its types while the program ends
+// right after a quick failure) are not for the user. Its critical messages
+// still are.
+void reportOnlyCriticalQtMessages(QtMsgType type, const QMessageLogContext&,
+                                  const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "vornik: " << message.toStdString() << '\n';
+}
+
 int run(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     const auto parsed = vornik::cli::parseCommandLine(arguments);
@@ -46,6 +56,7 @@ int run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     vornik::files::installInterruptCleanup();
+    qInstallMessageHandler(reportOnlyCriticalQtMessages);
     try {
         return run(argc, argv);
     } catch (const std::bad_alloc&) {
