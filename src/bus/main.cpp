@@ -11,6 +11,7 @@
 #include "core/files/interrupt_cleanup.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <algorithm>
 #include <exception>
 #include <filesystem>
@@ -32,6 +33,20 @@ void reportOnlyCriticalQtMessages(QtMsgType type, const QMessageLogContext&,
         std::cerr << "vornik: " << message.toStdString() << '\n';
 }
 
+// The server saves raster images and PDF through the converter module, which
+// draws with Qt Gui: that needs the process's one application object to be a
+// Qt Gui application, so the server makes it one, on the offscreen platform,
+// as the module would in vornik --exec. (Qt Gui only: never Widgets.)
+int serve(const vornik::cli::CommandLine& commandLine, char* programName) {
+    static char option[] = "-platform";
+    static char platform[] = "offscreen";
+    int argc = 3;
+    char* argv[] = {programName, option, platform, nullptr};
+    QGuiApplication application(argc, argv);
+    return vornik::bus::runServer(commandLine,
+                                  QCoreApplication::applicationDirPath().toStdString());
+}
+
 int run(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     const auto parsed = vornik::cli::parseCommandLine(arguments);
@@ -41,10 +56,9 @@ int run(int argc, char** argv) {
         return 2;
     }
     const auto& commandLine = std::get<vornik::cli::CommandLine>(parsed);
-    QCoreApplication application(argc, argv);
     if (commandLine.serve)
-        return vornik::bus::runServer(commandLine,
-                                      QCoreApplication::applicationDirPath().toStdString());
+        return serve(commandLine, argv[0]);
+    QCoreApplication application(argc, argv);
     if (!commandLine.sendStrings.empty())
         return vornik::bus::runClient(commandLine.sendStrings);
     std::cerr << "vornik: this program serves the job (--serve) or sends commands (--send); "

@@ -10,6 +10,8 @@ TEST_F(ServedJob, SendReportsAndExitsAsExecDoes) {
     // clang-format off
     const struct { const char* name; std::vector<std::string> strings; int status; } rows[] = {
         {"Built", {"[code39][message='A'][build/copy][savebarcode(a.svg)]"}, 0},
+        // Raster images and PDF are drawn by the converter module in the server.
+        {"RasterAndPdf", {"[code128][message='A'][build/copy][savebarcode(a.png)][savebarcode(a.pdf)]"}, 0},
         {"OneStringRefused", {"[dmecc=120]", "[code39][message='A'][build/copy]"}, 1},
         {"BuildWithoutSymbol", {"[code39][message='ABC',13][build/copy]"}, 2},
         {"SaveFailedAfterRefusal", {"[pdfsecurity=9]", "[code39][message='A'][build/copy][savebarcode(/nonexistent/a.svg)]"}, 2},

@@ -48,6 +48,19 @@ protected:
             << readFile(folder_.path() / "server.err");
     }
 
+    // The desktop program as the server, its window on Qt's offscreen
+    // platform.
+    void startWindow() {
+        server_ = std::make_unique<BackgroundProgram>(
+            folder_.path(),
+            std::vector<std::string>{"env", "QT_QPA_PLATFORM=offscreen", VORNIK_DESKTOP_PROGRAM});
+        ASSERT_TRUE(waitForName("org.vornik.Vornik", 10s))
+            << readFile(folder_.path() / "server.err");
+    }
+
+    // Writes TEXT to NAME in the folder.
+    void writeFile(const std::string& name, const std::string& text) { folder_.write(name, text); }
+
     // The server's exit status once it has ended, within a few seconds.
     std::optional<int> serverExit() { return server_->waitForExit(10s); }
     // Whether the server has ended in the short while a wrongly ended one
