@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QTimer>
+#include <chrono>
 #include <iostream>
 #include <unistd.h>
 
@@ -24,6 +26,14 @@ int runServer(const cli::CommandLine& commandLine, const std::filesystem::path& 
         return 2;
     }
     program.ended = [] { QCoreApplication::quit(); };
+    // A server whose session has ended (its bus gone) has nobody left to
+    // serve: it ends as if the last conversation had asked it to.
+    QTimer busWatch;
+    QObject::connect(&busWatch, &QTimer::timeout, [&program] {
+        if (!QDBusConnection::sessionBus().isConnected())
+            program.end();
+    });
+    busWatch.start(std::chrono::seconds(1));
     QCoreApplication::exec();
     return program.exitStatus();
 }

@@ -61,6 +61,8 @@ CommandReply HeadlessProgram::open(const std::string& path) {
 }
 
 void HeadlessProgram::end() {
+    if (shutDown_)
+        return;
     app_.state().Dirty = false;
     shutDown_ = true;
     (void)app_.shutDown(false);

@@ -59,6 +59,21 @@ TEST_F(ServedJob, TwoClientsInterleavedShareTheJobAndOnlyTheExitingOneEndsIt) {
     EXPECT_EQ(serverExit(), std::optional<int>(1));
 }
 
+// gdbus leaves right after its one call: the conversation that asked to end
+// has closed by the time the program looks, and the program ends.
+TEST_F(ServedJob, AppExitFromGdbusEndsTheServer) {
+    startServer();
+    EXPECT_EQ(gdbus("org.vornik.Vornik1.Execute", {"[message='UNSAVED'][appexit]"}).out, "(true,)");
+    EXPECT_EQ(serverExit(), std::optional<int>(0));
+}
+
+// When the session ends, its bus goes, and a server left on it ends too.
+TEST_F(ServedJob, TheServerEndsWithItsSession) {
+    startServer();
+    endBus();
+    EXPECT_EQ(serverExit(), std::optional<int>(0));
+}
+
 // A string over 16 MB is turned away whole, with a sentence, and the job
 // keeps what it had.
 TEST_F(ServedJob, StringsOver16MegabytesAreRefusedAndLoseNothing) {

@@ -113,6 +113,7 @@ protected:
 
     const std::filesystem::path& folder() const { return folder_.path(); }
     const std::string& busAddress() const { return bus_.address(); }
+    void endBus() { bus_.end(); }
 
 private:
     SessionBus bus_;

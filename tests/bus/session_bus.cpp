@@ -71,11 +71,16 @@ SessionBus::SessionBus(const std::optional<std::filesystem::path>& configuration
 
 SessionBus::~SessionBus() {
     ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    end();
+}
+
+void SessionBus::end() {
     if (group_ <= 0)
         return;
     ::kill(-group_, SIGTERM);
     int status = 0;
     ::waitpid(group_, &status, 0);
+    group_ = -1;
 }
 
 BackgroundProgram::BackgroundProgram(const std::filesystem::path& folder,

@@ -25,6 +25,9 @@ public:
     SessionBus(const SessionBus&) = delete;
     SessionBus& operator=(const SessionBus&) = delete;
 
+    // Ends the bus, as the end of the desktop session does.
+    void end();
+
     // Why there is no bus; empty when there is one.
     const std::string& failure() const { return failure_; }
     const std::string& address() const { return address_; }
