@@ -47,6 +47,7 @@ private Q_SLOTS:
     void aSecondClientWaitsForTheFirstsBox();
     void clipboardCommandsUseTheSystemClipboard();
     void aSecondInstanceHandsItsFileToTheFirst();
+    void openAsksAboutUnsavedChangesFirst();
 
 private:
     std::unique_ptr<SessionBus> bus_;
@@ -198,6 +199,46 @@ void WindowServiceTest::aSecondInstanceHandsItsFileToTheFirst() {
     QCOMPARE(second.exitCode(), 0);
     QCOMPARE(session_->app().job().Message, std::string("HANDED OVER"));
     QCOMPARE(QString::fromStdString(session_->app().state().ConfigPath), file);
+}
+
+// Open through org.freedesktop.Application as the desktop calls it: the
+// window asks about its unsaved changes first, and the call returns once the
+// file is open.
+void WindowServiceTest::openAsksAboutUnsavedChangesFirst() {
+    const QString file = settings_->path() + QStringLiteral("/opened.vkf");
+    QProcess save;
+    save.start(
+        QStringLiteral(VORNIK_PROGRAM),
+        {QStringLiteral("--exec"), QStringLiteral("[message='OPENED'][saveconfig(%1)]").arg(file)});
+    QVERIFY(save.waitForFinished(10000));
+    auto edit = startSend({QStringLiteral("[message='UNSAVED']")});
+    QTRY_COMPARE(edit->state(), QProcess::NotRunning);
+    QVERIFY(session_->app().state().Dirty);
+
+    QString question;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        question = box->text();
+        answerer.stop();
+        box->button(QMessageBox::No)->click();
+    });
+    answerer.start(20);
+    QProcess open;
+    open.start(QStringLiteral("gdbus"),
+               {QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"),
+                QStringLiteral("org.vornik.Vornik"), QStringLiteral("--object-path"),
+                QStringLiteral("/org/vornik/Vornik"), QStringLiteral("--method"),
+                QStringLiteral("org.freedesktop.Application.Open"),
+                QStringLiteral("['file://%1']").arg(file), QStringLiteral("{}")});
+    QVERIFY2(open.waitForStarted(), "This test needs GLib's gdbus: install the Debian package "
+                                    "libglib2.0-bin.");
+    QTRY_COMPARE_WITH_TIMEOUT(open.state(), QProcess::NotRunning, 20000);
+    QCOMPARE(QString::fromUtf8(open.readAllStandardOutput()), QStringLiteral("()\n"));
+    QCOMPARE(question, QStringLiteral("Save current configuration?"));
+    QCOMPARE(session_->app().job().Message, std::string("OPENED"));
 }
 
 } // namespace vornik::gui
