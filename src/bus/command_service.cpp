@@ -162,6 +162,9 @@ void CommandService::queue(const QDBusMessage& message, std::function<QDBusMessa
         } catch (const std::exception& error) {
             reply = message.createErrorReply(
                 QDBusError::Failed, QStringLiteral("Internal error: %1").arg(error.what()));
+        } catch (...) {
+            // Nothing may leave a request: the queue would stay busy.
+            reply = message.createErrorReply(QDBusError::Failed, QStringLiteral("Internal error."));
         }
         if (!exitAskedBefore && program_.exitRequested())
             watchExitConversation(message.service());
