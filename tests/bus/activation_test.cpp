@@ -78,9 +78,11 @@ TEST(BusActivation, TheServiceFileStartsTheDesktopProgramWhenAClientCalls) {
     environment.set("XDG_CONFIG_HOME", (folder.path() / "config").string());
     const SessionBus bus(configuration);
     ASSERT_EQ(bus.failure(), "");
+    // The installed client: bin/vornik hands --send to vornik-bus beside the
+    // program it links to.
     const fs::path symbol = folder.path() / "activated.svg";
     const int sent = cli::runIn(
-        folder.path(), std::string(VORNIK_PROGRAM) +
+        folder.path(), cli::shellWord((prefix / "bin/vornik").string()) +
                            " --send \"[code128][message='ACTIVATED'][build/copy][savebarcode(" +
                            symbol.string() + ")]\" --send '[appexit]'");
     EXPECT_EQ(sent, 0) << readFile(folder.path() / "err");
