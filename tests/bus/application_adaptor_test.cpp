@@ -24,6 +24,18 @@ TEST_F(ServedJob, OpenLoadsAConfigurationFile) {
     EXPECT_NE(readFile(folder() / "g.vkf").find("FROMFILE"), std::string::npos);
 }
 
+// vornik --serve FILE.vkf serves the job the file holds, as --exec runs on it.
+TEST_F(ServedJob, TheServerStartsWithItsConfigurationFile) {
+    ASSERT_EQ(
+        exec({"[code128][message='AT START'][saveconfig(" + (folder() / "s.vkf").string() + ")]"})
+            .status,
+        0);
+    startServer({"s.vkf"});
+    EXPECT_EQ(gdbus("org.vornik.Vornik1.Execute", {"[saveconfig(t.vkf)]"}).out, "(true,)");
+    EXPECT_NE(readFile(folder() / "t.vkf").find("AT START"), std::string::npos);
+    EXPECT_EQ(serverErrors(), "");
+}
+
 TEST_F(ServedJob, OpenTellsWhyAFileWasNotOpenedAndKeepsTheJob) {
     const std::string notConfiguration = (folder() / "notes.vkf").string();
     std::ofstream(notConfiguration) << "shopping list\n";
