@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::string_view kExec = "--exec";
 constexpr std::string_view kPrinter = "--printer";
+constexpr std::string_view kSend = "--send";
 
 struct Parser {
     explicit Parser(const std::vector<std::string>& words) : arguments(words) {}
@@ -21,6 +22,7 @@ struct Parser {
     std::optional<std::string> take();
     std::optional<std::string> takeOption(const std::string& argument);
     std::optional<std::string> takeExecValue();
+    std::optional<std::string> takeSendValue();
     std::optional<std::string> takePrinterValue();
     std::optional<std::string> setPrinter(const std::string& name);
     std::optional<std::string> takePositional(const std::string& argument);
@@ -34,6 +36,8 @@ bool looksLikeOption(std::string_view argument) {
 bool* Parser::flagNamed(std::string_view name) {
     if (name == "--yes")
         return &result.answerYes;
+    if (name == "--serve")
+        return &result.serve;
     if (name == "--help" || name == "-h")
         return &result.help;
     if (name == "--version")
@@ -59,6 +63,12 @@ std::optional<std::string> Parser::takeOption(const std::string& argument) {
         result.execStrings.push_back(argument.substr(kExec.size() + 1));
         return std::nullopt;
     }
+    if (argument == kSend)
+        return takeSendValue();
+    if (argument.starts_with(std::string(kSend) + "=")) {
+        result.sendStrings.push_back(argument.substr(kSend.size() + 1));
+        return std::nullopt;
+    }
     if (argument == kPrinter)
         return takePrinterValue();
     if (argument.starts_with(std::string(kPrinter) + "="))
@@ -80,6 +90,13 @@ std::optional<std::string> Parser::takeExecValue() {
     if (next == arguments.size() || arguments[next].starts_with("--"))
         return "option --exec needs the commands to run, as in --exec '[code39]'";
     result.execStrings.push_back(arguments[next++]);
+    return std::nullopt;
+}
+
+std::optional<std::string> Parser::takeSendValue() {
+    if (next == arguments.size() || arguments[next].starts_with("--"))
+        return "option --send needs the commands to send, as in --send '[code39]'";
+    result.sendStrings.push_back(arguments[next++]);
     return std::nullopt;
 }
 
@@ -110,12 +127,43 @@ std::optional<std::string> Parser::takePositional(const std::string& argument) {
 
 } // namespace
 
+namespace {
+
+// The ways of running exclude one another: the job is here (--exec), served
+// here (--serve) or in another program (--send).
+std::optional<std::string> conflict(const CommandLine& line) {
+    const bool executes = !line.execStrings.empty();
+    const bool sends = !line.sendStrings.empty();
+    if (line.serve && executes)
+        return "--serve and --exec cannot be given together: send the commands to the server "
+               "with vornik --send";
+    if (line.serve && sends)
+        return "--serve and --send cannot be given together: run the server and the client "
+               "as two programs";
+    if (sends && executes)
+        return "--send and --exec cannot be given together: the commands run either in a "
+               "running program (--send) or in this one (--exec)";
+    if (!sends)
+        return std::nullopt;
+    if (line.configurationFile)
+        return "--send takes no configuration file: send [openconfig(" + *line.configurationFile +
+               ")] to open it in the running program";
+    if (line.answerYes || line.printer)
+        return "--yes and --printer belong to the program that runs the commands: give them to "
+               "vornik --serve";
+    return std::nullopt;
+}
+
+} // namespace
+
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     Parser parser{arguments};
     while (parser.next < arguments.size()) {
         if (auto error = parser.take())
             return CommandLineError{std::move(*error)};
     }
+    if (auto error = conflict(parser.result))
+        return CommandLineError{std::move(*error)};
     return parser.result;
 }
 
@@ -135,6 +183,8 @@ Usage:
   vornik [FILE.vkf]
   vornik [--yes] [--printer NAME] [FILE.vkf] --exec COMMANDS [--exec COMMANDS ...]
   vornik --yes FILE.vkf     (headless, also on a display)
+  vornik --serve [--yes] [--printer NAME] [FILE.vkf]
+  vornik --send COMMANDS [--send COMMANDS ...]
   vornik --help
   vornik --version
 
@@ -148,6 +198,15 @@ Options:
   --printer NAME, --printer=NAME
               Print on the print queue NAME (as lpstat -p lists them) rather
               than on the default printer.
+  --serve     Serve the job on the session bus (D-Bus name org.vornik.Vornik)
+              without a window, until a client that sent [APPEXIT] closes
+              its connection. Message boxes are answered as --yes says and
+              told to the client that sent the commands.
+  --send COMMANDS, --send=COMMANDS
+              Send COMMANDS to the running program (the window or a
+              --serve) over one connection, in the order given; what the
+              program reports is written on standard error, and the exit
+              status is as it would be for --exec.
   -h, --help  Show this help and exit.
   --version   Show the version and exit.
   FILE.vkf    A configuration file (a whole job, saved with [saveconfig(FILE)])

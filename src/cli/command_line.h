@@ -21,7 +21,9 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     std::optional<std::string> configurationFile;
-    std::optional<std::string> printer; // --printer: a print queue instead of the default
+    std::optional<std::string> printer;   // --printer: a print queue instead of the default
+    bool serve = false;                   // --serve: the job served on the session bus
+    std::vector<std::string> sendStrings; // every --send, in the order given
 
     bool operator==(const CommandLine&) const = default;
 };

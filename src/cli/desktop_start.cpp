@@ -19,9 +19,8 @@ bool displayAvailable() {
     return environmentSet("DISPLAY") || environmentSet("WAYLAND_DISPLAY");
 }
 
-std::string startDesktopProgram(const std::filesystem::path& programDirectory,
-                                const std::vector<std::string>& arguments) {
-    const std::filesystem::path program = programDirectory / kDesktopProgramFile;
+std::string replaceProcess(const std::filesystem::path& program,
+                           const std::vector<std::string>& arguments, std::string_view what) {
     std::vector<std::string> words{program.string()};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -29,8 +28,13 @@ std::string startDesktopProgram(const std::filesystem::path& programDirectory,
         argv.push_back(word.data());
     argv.push_back(nullptr);
     ::execv(program.c_str(), argv.data());
-    return "the desktop program " + program.string() + " could not be started (" +
+    return std::string(what) + " " + program.string() + " could not be started (" +
            std::strerror(errno) + ")";
+}
+
+std::string startDesktopProgram(const std::filesystem::path& programDirectory,
+                                const std::vector<std::string>& arguments) {
+    return replaceProcess(programDirectory / kDesktopProgramFile, arguments, "the desktop program");
 }
 
 } // namespace vornik::cli

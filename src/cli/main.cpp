@@ -82,6 +82,15 @@ bool wantsWindow(const CommandLine& commandLine) {
            vornik::cli::displayAvailable();
 }
 
+// Serving and sending over the session bus happen in the program beside this
+// one, which is handed the same words.
+int startBusProgram(const std::vector<std::string>& arguments, const char* invokedAs) {
+    const std::string failure = vornik::cli::replaceProcess(
+        programDirectory(invokedAs) / vornik::cli::kBusProgramFile, arguments, "the D-Bus program");
+    std::cerr << "vornik: " << failure << '\n';
+    return kExitFailed;
+}
+
 int startWindow(const CommandLine& commandLine, const char* invokedAs) {
     std::vector<std::string> arguments;
     if (commandLine.configurationFile)
@@ -138,6 +147,8 @@ int run(int argc, char** argv) {
         std::cout << vornik::cli::kVersionText << '\n';
         return kExitSuccess;
     }
+    if (commandLine.serve || !commandLine.sendStrings.empty())
+        return startBusProgram(arguments, argc > 0 ? argv[0] : "");
     if (wantsWindow(commandLine))
         return startWindow(commandLine, argc > 0 ? argv[0] : "");
     // A configuration file alone is loaded (and built, when its numbering or

@@ -2,8 +2,11 @@
 
 #include "cli/settings_file.h"
 #include "gui/desktop_session.h"
+#include "gui/running_instance.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <iostream>
 #include <optional>
 #include <string>
 
@@ -23,10 +26,16 @@ std::optional<std::string> configurationArgument(const QStringList& arguments) {
 } // namespace
 
 int runDesktopProgram(const QStringList& arguments) {
+    const std::optional<std::string> configuration = configurationArgument(arguments);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (handOverToRunningInstance(bus, configuration))
+        return 0;
     DesktopSession session(cli::SettingsFile::defaultPath(),
-                           QCoreApplication::applicationDirPath().toStdString(),
-                           configurationArgument(arguments));
+                           QCoreApplication::applicationDirPath().toStdString(), configuration);
     session.start();
+    if (const auto failure = session.serveOn(bus))
+        std::cerr << "vornik: " << *failure
+                  << "; the window runs on, but scripts cannot reach it\n";
     return QApplication::exec();
 }
 

@@ -1,6 +1,7 @@
 #include "gui/desktop_session.h"
 
 #include "export/image_converter.h"
+#include "gui/window_program.h"
 
 namespace vornik::gui {
 
@@ -14,6 +15,12 @@ DesktopSession::DesktopSession(const std::filesystem::path& settingsFile,
     host_.setProgramDirectory(programDirectory);
     host_.viewRefreshed = [this] { window_.refresh(); };
     host_.pictureShown = [this](const render::CurrentPicture&) { window_.showPicture(); };
+}
+
+std::optional<std::string> DesktopSession::serveOn(QDBusConnection connection) {
+    program_ = std::make_unique<WindowProgram>(app_, host_, window_);
+    service_ = std::make_unique<bus::CommandService>(*program_, std::move(connection));
+    return service_->publish();
 }
 
 void DesktopSession::start() {

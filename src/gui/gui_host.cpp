@@ -84,6 +84,8 @@ GuiHost::GuiHost(cli::SettingsFile settings)
     : settings_(std::move(settings)), printer_(printing::writePrinterPagePdf, kNoPrinter) {}
 
 MessageAnswer GuiHost::showMessage(const MessageBox& box) {
+    if (messageShown)
+        messageShown(box);
     QMessageBox dialog(iconOf(box.icon), fromProgramText(box.title), fromProgramText(box.text),
                        buttonsOf(box.buttons), parent_);
     return answerOf(dialog.exec());

@@ -30,6 +30,9 @@ public:
     }
     std::function<void(const render::CurrentPicture&)> pictureShown;
     std::function<void()> viewRefreshed;
+    // Told of each message box as it is shown: a command sent over the bus
+    // reports the boxes of its build to the client.
+    std::function<void(const MessageBox&)> messageShown;
 
     MessageAnswer showMessage(const MessageBox& box) override;
     PasteAdviceAnswer showPasteAdvice(std::string_view text) override;
