@@ -221,14 +221,18 @@ TEST(SafeSavingProgram, ConcurrentRunsWithoutATemporaryDirectoryKeepTheirOwnSymb
 TEST(SafeSavingProgram, TheTemporaryMetafileIsPrivateAndGoesWithTheRun) {
     const TempFolder folder;
     fs::create_directory(folder.path() / "tmp");
-    std::string arguments = "--exec \"[pdf417][message='" + std::string(800, 'x') + "']\"";
-    for (int n = 0; n < 4000; ++n)
-        arguments += " --exec [build/copy]";
+    // Many seconds of builds, even on a fast machine, made by the shell (a
+    // command line of that length could not be handed to it): the run is
+    // looked at as soon as its folder appears, and stopped then.
+    const std::string builds = "b=$(printf '[build/copy]%.0s' $(seq 10000)); ";
+    const std::string arguments = "--exec \"[pdf417][message='" + std::string(800, 'x') +
+                                  "']\" --exec \"$b\" --exec \"$b\" --exec \"$b\" --exec \"$b\"";
     const int status =
-        runIn(folder.path(), "true; " + kOwnSettings + "TMPDIR=\"$PWD/tmp\" " +
-                                 shellWord(VORNIK_PROGRAM) + " " + arguments +
-                                 " & sleep 1; cd tmp; stat -c '%A %n' * */* >../seen; cd ..;"
-                                 " kill -TERM $!; wait $!");
+        runIn(folder.path(),
+              "true; " + builds + kOwnSettings + "TMPDIR=\"$PWD/tmp\" " +
+                  shellWord(VORNIK_PROGRAM) + " " + arguments +
+                  " & for i in $(seq 200); do [ -n \"$(ls tmp)\" ] && break; sleep 0.05; done;"
+                  " cd tmp; stat -c '%A %n' * */* >../seen; cd ..; kill -TERM $!; wait $!");
     EXPECT_EQ(status, 128 + SIGTERM) << "the run ended before it was interrupted";
     const std::string seen = readFile(folder.path() / "seen");
     const std::regex privateFiles("drwx------ (VKT[A-Za-z0-9]{6})\n-rw------- \\1/\\1\\.WMF\n");

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -38,10 +40,22 @@ inline std::vector<std::filesystem::path> pdfFiles(const std::filesystem::path& 
     return files;
 }
 
-// Whether QUEUE still holds a job that is not finished.
+// Whether QUEUE still holds a job that is not finished. When lpstat cannot
+// tell (the service is too busy to answer), the job counts as unfinished.
 inline bool jobsPending(const std::string& queue) {
-    const std::string command = "test -z \"$(lpstat -o '" + queue + "' 2>/dev/null)\"";
-    return std::system(command.c_str()) != 0;
+    const std::string command = "jobs=$(lpstat -o 2>/dev/null) || exit 0; printf '%s\\n' "
+                                "\"$jobs\" | grep -q '^" + queue + "-'";
+    return std::system(command.c_str()) == 0;
+}
+
+// Whether FILE is a whole PDF file: the backend writes it in place, so it
+// may be seen before its last line.
+inline bool wholePdf(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    const std::string content((std::istreambuf_iterator<char>(stream)),
+                              std::istreambuf_iterator<char>());
+    return content.rfind("%%EOF") != std::string::npos &&
+           content.find_first_not_of(" \r\n", content.rfind("%%EOF") + 5) == std::string::npos;
 }
 
 // The PDF file the queue wrote for the one page sent to it, once its job is
@@ -50,7 +64,7 @@ inline std::filesystem::path printedPdf(const std::string& queue,
                                         const std::filesystem::path& folder) {
     for (int tenths = 0; tenths < 600; ++tenths) {
         const auto files = pdfFiles(folder);
-        if (files.size() == 1 && !jobsPending(queue))
+        if (files.size() == 1 && !jobsPending(queue) && wholePdf(files.front()))
             return files.front();
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }

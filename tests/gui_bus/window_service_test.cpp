@@ -21,6 +21,10 @@
 namespace vornik::gui {
 namespace {
 
+// How long a client program, started by the test, may take to do its part:
+// long enough for a loaded machine and for the sanitizer build.
+constexpr int kPatience = 20000;
+
 using bus::testing::SessionBus;
 
 // vornik --send with the strings, started and left running.
@@ -80,12 +84,12 @@ void WindowServiceTest::windowCommandsActOnTheWindow() {
     MainWindow& window = session_->window();
     QVERIFY(!window.isMinimized());
     auto minimise = startSend({QStringLiteral("[appminimize]")});
-    QTRY_VERIFY(window.isMinimized());
-    QTRY_COMPARE(minimise->state(), QProcess::NotRunning);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isMinimized(), kPatience);
+    QTRY_COMPARE_WITH_TIMEOUT(minimise->state(), QProcess::NotRunning, kPatience);
     QCOMPARE(minimise->exitCode(), 0);
     auto restore = startSend({QStringLiteral("[appnormal]")});
-    QTRY_VERIFY(!window.isMinimized());
-    QTRY_COMPARE(restore->state(), QProcess::NotRunning);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isMinimized(), kPatience);
+    QTRY_COMPARE_WITH_TIMEOUT(restore->state(), QProcess::NotRunning, kPatience);
     QCOMPARE(restore->exitCode(), 0);
 }
 
@@ -114,7 +118,7 @@ void WindowServiceTest::theReplyWaitsForTheMessageBox() {
     answerer.start(20);
     client =
         startSend({QStringLiteral("[messagewarnings=on][code39][message='ABC',13][build/copy]")});
-    QTRY_VERIFY_WITH_TIMEOUT(client->state() == QProcess::NotRunning, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(client->state() == QProcess::NotRunning, kPatience);
     QVERIFY(clientWaited);
     QVERIFY(shown.startsWith(QStringLiteral("Invalid Code 39 message!")));
     // The build ended without a symbol: --exec's status 2, the box reported.
@@ -126,10 +130,10 @@ void WindowServiceTest::theReplyWaitsForTheMessageBox() {
 void WindowServiceTest::appExitClosesTheWindowWithoutAsking() {
     MainWindow& window = session_->window();
     auto client = startSend({QStringLiteral("[code128][message='UNSAVED'][appexit]")});
-    QTRY_COMPARE(client->state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(client->state(), QProcess::NotRunning, kPatience);
     QCOMPARE(client->exitCode(), 0);
     // A question about the unsaved changes would be a modal box left open.
-    QTRY_VERIFY(!window.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kPatience);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -173,12 +177,12 @@ void WindowServiceTest::aSecondClientWaitsForTheFirstsBox() {
 
 void WindowServiceTest::clipboardCommandsUseTheSystemClipboard() {
     auto copy = startSend({QStringLiteral("[message='TO CLIPBOARD'][copymessage]")});
-    QTRY_COMPARE(copy->state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(copy->state(), QProcess::NotRunning, kPatience);
     QCOMPARE(copy->exitCode(), 0);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("TO CLIPBOARD"));
     QApplication::clipboard()->setText(QStringLiteral("FROM CLIPBOARD"));
     auto paste = startSend({QStringLiteral("[pastemessage]")});
-    QTRY_COMPARE(paste->state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(paste->state(), QProcess::NotRunning, kPatience);
     QCOMPARE(paste->exitCode(), 0);
     QCOMPARE(session_->app().job().Message, std::string("FROM CLIPBOARD"));
 }
@@ -195,7 +199,7 @@ void WindowServiceTest::aSecondInstanceHandsItsFileToTheFirst() {
     QCOMPARE(save.exitCode(), 0);
     QProcess second;
     second.start(QStringLiteral(VORNIK_PROGRAM_DIRECTORY "/vornik-desktop"), {file});
-    QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, kPatience);
     QCOMPARE(second.exitCode(), 0);
     QCOMPARE(session_->app().job().Message, std::string("HANDED OVER"));
     QCOMPARE(QString::fromStdString(session_->app().state().ConfigPath), file);
@@ -212,7 +216,7 @@ void WindowServiceTest::openAsksAboutUnsavedChangesFirst() {
         {QStringLiteral("--exec"), QStringLiteral("[message='OPENED'][saveconfig(%1)]").arg(file)});
     QVERIFY(save.waitForFinished(10000));
     auto edit = startSend({QStringLiteral("[message='UNSAVED']")});
-    QTRY_COMPARE(edit->state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(edit->state(), QProcess::NotRunning, kPatience);
     QVERIFY(session_->app().state().Dirty);
 
     QString question;
@@ -235,7 +239,7 @@ void WindowServiceTest::openAsksAboutUnsavedChangesFirst() {
                 QStringLiteral("['file://%1']").arg(file), QStringLiteral("{}")});
     QVERIFY2(open.waitForStarted(), "This test needs GLib's gdbus: install the Debian package "
                                     "libglib2.0-bin.");
-    QTRY_COMPARE_WITH_TIMEOUT(open.state(), QProcess::NotRunning, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(open.state(), QProcess::NotRunning, kPatience);
     QCOMPARE(QString::fromUtf8(open.readAllStandardOutput()), QStringLiteral("()\n"));
     QCOMPARE(question, QStringLiteral("Save current configuration?"));
     QCOMPARE(session_->app().job().Message, std::string("OPENED"));
