@@ -2,7 +2,10 @@
 // bus, vornik --serve on it, and a client calling Execute as a script would.
 // The bus must add next to nothing: an empty string's round trip is the
 // floor, and a Code 128 build saved as SVG through the bus is compared with
-// the same work done in-process by the same headless job.
+// the same work done in-process by the same headless job. Each call is made
+// twice over: through Qt's D-Bus module, as vornik --send calls, whose replies
+// reach the caller through a thread of the module's own, and through libdbus
+// on the caller's thread, the leanest client a script can have.
 
 #include "bus/headless_program.h"
 
@@ -13,6 +16,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <dbus/dbus.h>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -103,6 +107,91 @@ void roundTrips(benchmark::State& state, const std::string& commands) {
         }
     }
 }
+
+// A libdbus connection of the benchmark's own to the private bus.
+struct LibdbusClient {
+    DBusConnection* connection = nullptr;
+
+    LibdbusClient() {
+        DBusError error;
+        dbus_error_init(&error);
+        connection = dbus_connection_open_private(bus->address.c_str(), &error);
+        if (connection != nullptr && !dbus_bus_register(connection, &error)) {
+            dbus_connection_close(connection);
+            dbus_connection_unref(connection);
+            connection = nullptr;
+        }
+        dbus_error_free(&error);
+    }
+    ~LibdbusClient() {
+        if (connection != nullptr) {
+            dbus_connection_close(connection);
+            dbus_connection_unref(connection);
+        }
+    }
+    LibdbusClient(const LibdbusClient&) = delete;
+    LibdbusClient& operator=(const LibdbusClient&) = delete;
+
+    // Whether the call came back as a reply; with Execute, also whether its
+    // string was acknowledged.
+    bool call(DBusMessage* message) {
+        DBusError error;
+        dbus_error_init(&error);
+        DBusMessage* reply =
+            dbus_connection_send_with_reply_and_block(connection, message, -1, &error);
+        dbus_error_free(&error);
+        if (reply == nullptr)
+            return false;
+        dbus_bool_t acknowledged = TRUE;
+        if (dbus_message_get_signature(reply) == std::string_view("b"))
+            dbus_message_get_args(reply, nullptr, DBUS_TYPE_BOOLEAN, &acknowledged,
+                                  DBUS_TYPE_INVALID);
+        dbus_message_unref(reply);
+        return acknowledged != FALSE;
+    }
+};
+
+DBusMessage* libdbusCall(const char* interface, const char* method) {
+    return dbus_message_new_method_call("org.vornik.Vornik", "/org/vornik/Vornik", interface,
+                                        method);
+}
+
+void libdbusRoundTrips(benchmark::State& state, DBusMessage* message) {
+    LibdbusClient client;
+    if (client.connection == nullptr) {
+        state.SkipWithError("libdbus could not connect to the bus");
+    } else {
+        for (auto _ : state) {
+            if (!client.call(message)) {
+                state.SkipWithError("the server did not answer as it should");
+                break;
+            }
+        }
+    }
+    dbus_message_unref(message);
+}
+
+void libdbusExecute(benchmark::State& state, const std::string& commands) {
+    DBusMessage* message = libdbusCall("org.vornik.Vornik1", "Execute");
+    const char* text = commands.c_str();
+    dbus_message_append_args(message, DBUS_TYPE_STRING, &text, DBUS_TYPE_INVALID);
+    libdbusRoundTrips(state, message);
+}
+
+void BM_LibdbusRoundTripPing(benchmark::State& state) {
+    libdbusRoundTrips(state, libdbusCall("org.freedesktop.DBus.Peer", "Ping"));
+}
+BENCHMARK(BM_LibdbusRoundTripPing)->UseRealTime()->Repetitions(5);
+
+void BM_LibdbusRoundTripEmptyString(benchmark::State& state) {
+    libdbusExecute(state, "");
+}
+BENCHMARK(BM_LibdbusRoundTripEmptyString)->UseRealTime()->Repetitions(5);
+
+void BM_LibdbusRoundTripCode128SavedAsSvg(benchmark::State& state) {
+    libdbusExecute(state, kSymbolCommands);
+}
+BENCHMARK(BM_LibdbusRoundTripCode128SavedAsSvg)->UseRealTime()->Repetitions(5);
 
 // The floor of any call through this bus to the server: the bus library
 // answers Ping itself, without the program's service.
