@@ -16,6 +16,7 @@ inline constexpr const char* kApplicationInterface = "org.freedesktop.Applicatio
 inline constexpr const char* kTooLargeError = "org.vornik.Vornik1.Error.TooLarge";
 inline constexpr const char* kNotOpenedError = "org.vornik.Vornik1.Error.NotOpened";
 inline constexpr const char* kRefusedError = "org.vornik.Vornik1.Error.Refused";
+inline constexpr const char* kNoWindowError = "org.vornik.Vornik1.Error.NoWindow";
 
 // The longest command string taken: far more than any job needs (a message
 // file's worth of commands), and small enough that a runaway client cannot

@@ -115,14 +115,20 @@ void CommandService::open(const QStringList& uris, const QDBusMessage& message) 
                 return failureReply(message, kNotOpenedError, reply,
                                     QStringLiteral("%1 could not be opened.").arg(path));
         }
-        program_.activate();
+        (void)program_.activate();
         return message.createReply();
     });
 }
 
+// A server without a window says so, so that a desktop program started by
+// the user opens a window of its own rather than handing itself over.
 void CommandService::activate(const QDBusMessage& message) {
     queue(message, [this, message] {
-        program_.activate();
+        if (!program_.activate())
+            return message.createErrorReply(
+                QString::fromLatin1(kNoWindowError),
+                QStringLiteral("This program serves without a window (vornik --serve): there is "
+                               "no window to show."));
         return message.createReply();
     });
 }

@@ -27,7 +27,7 @@ public:
 
     CommandReply execute(std::string_view commands) override;
     CommandReply open(const std::string& path) override;
-    void activate() override {}
+    bool activate() override { return false; }
     [[nodiscard]] bool exitRequested() const override { return app_.state().ExitRequested; }
     void end() override;
 

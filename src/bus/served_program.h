@@ -27,8 +27,8 @@ public:
     virtual CommandReply execute(std::string_view commands) = 0;
     // Opens the configuration file PATH as the program's own Open does.
     virtual CommandReply open(const std::string& path) = 0;
-    // Brings the window to the user; a program without one does nothing.
-    virtual void activate() = 0;
+    // Brings the window to the user; false for a program without one.
+    virtual bool activate() = 0;
     // Whether [APPEXIT] has asked the program to end.
     [[nodiscard]] virtual bool exitRequested() const = 0;
     // The conversation that asked to end has closed: the program ends without

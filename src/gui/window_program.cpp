@@ -53,10 +53,11 @@ bus::CommandReply WindowProgram::open(const std::string& path) {
     return reply;
 }
 
-void WindowProgram::activate() {
+bool WindowProgram::activate() {
     window_.showNormal();
     window_.raise();
     window_.activateWindow();
+    return true;
 }
 
 bool WindowProgram::exitRequested() const {

@@ -25,7 +25,7 @@ public:
 
     bus::CommandReply execute(std::string_view commands) override;
     bus::CommandReply open(const std::string& path) override;
-    void activate() override;
+    bool activate() override;
     [[nodiscard]] bool exitRequested() const override;
     void end() override;
 

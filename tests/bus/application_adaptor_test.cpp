@@ -86,12 +86,38 @@ TEST_F(ServedJob, ActionsRunTheirCommands) {
         }
         EXPECT_TRUE(done.err.starts_with("Error: " + row.error)) << done.err;
     }
-    EXPECT_EQ(gdbus("org.freedesktop.Application.Activate", {"{}"}).out, "()");
     // [incdisable] leaves nothing to step through: next is refused with its reason.
     ASSERT_EQ(gdbus("org.vornik.Vornik1.Execute", {"[incdisable]"}).out, "(true,)");
     EXPECT_EQ(gdbus(kAction, {"next", "[]", "{}"}).err,
               "Error: GDBus.Error:org.vornik.Vornik1.Error.Refused: vornik: refused [NEXT]: there "
               "is no message file or numbering to step through\n");
+}
+
+// vornik --serve has no window to show; a desktop program the user starts
+// meanwhile opens a window of its own instead of handing itself over to a
+// server nobody sees.
+TEST_F(ServedJob, ActivateSaysThereIsNoWindowAndTheDesktopOpensItsOwn) {
+    startServer();
+    const Call shown = gdbus("org.freedesktop.Application.Activate", {"{}"});
+    EXPECT_NE(shown.status, 0);
+    EXPECT_EQ(shown.err, "Error: GDBus.Error:org.vornik.Vornik1.Error.NoWindow: This program "
+                         "serves without a window (vornik --serve): there is no window to show.\n");
+
+    BackgroundProgram desktop(
+        folder(), {"env", "QT_QPA_PLATFORM=offscreen", VORNIK_DESKTOP_PROGRAM}, "desktop.err");
+    const std::string ownWindow = "vornik: another program already serves org.vornik.Vornik on "
+                                  "this session bus; the window runs on, but scripts cannot "
+                                  "reach it\n";
+    std::optional<int> ended;
+    for (int tries = 0; tries < 200 && !ended; ++tries) {
+        if (readFile(folder() / "desktop.err").find(ownWindow) != std::string::npos)
+            break;
+        ended = desktop.waitForExit(std::chrono::milliseconds(50));
+    }
+    EXPECT_EQ(ended, std::nullopt) << "the desktop program handed itself over and ended";
+    EXPECT_NE(readFile(folder() / "desktop.err").find(ownWindow), std::string::npos)
+        << readFile(folder() / "desktop.err");
+    EXPECT_EQ(serverExitSoon(), std::nullopt) << serverErrors();
 }
 
 } // namespace
