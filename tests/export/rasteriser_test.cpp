@@ -1,3 +1,4 @@
+#include "core/render/placeable_wmf.h"
 #include "export/canvas_support.h"
 #include "export/player.h"
 #include "export/raster/pixel_access.h"
@@ -6,7 +7,9 @@
 
 #include <QImage>
 #include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 
 namespace vornik::exporting {
@@ -131,6 +134,25 @@ TEST(Rasterise, KeepsMoreThan256ColoursExactly) {
     for (int i = 0; i < 300; ++i) {
         EXPECT_EQ(colourAt(raster, i, 5), (Rgb{std::uint8_t(i % 256), std::uint8_t(i / 256), 0}))
             << "stripe " << i;
+    }
+}
+
+// A metafile may ask for any font width. This one, found by fuzzing, asks
+// for a one-dot font stretched over a thousand times, which made Qt's glyph
+// rasteriser read an image it could not make; it is drawn at the most the
+// rasteriser stretches, and the rest of the picture is drawn after it.
+TEST(Rasterise, AFontStretchedAThousandTimesLeavesThePictureWhole) {
+    std::ifstream file(VORNIK_EXPORT_TEST_DATA "/stretched-font.wmf", std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                          std::istreambuf_iterator<char>());
+    const auto read = readPlaceableWmf(bytes);
+    const auto* picture = std::get_if<PlaceablePicture>(&read);
+    ASSERT_NE(picture, nullptr);
+    for (const auto rendering : {TextRendering::Crisp, TextRendering::Smooth}) {
+        const PixelImage raster =
+            rasterise(picture->metafile, picture->xExtent, picture->yExtent, 220, rendering);
+        EXPECT_EQ(raster.width, 323);
+        EXPECT_EQ(raster.height, 251);
     }
 }
 
