@@ -3,6 +3,8 @@
 // configuration file it is given, takes its work from --exec command strings
 // and reports on standard error.
 
+#include "cli/batch/batch_runner.h"
+#include "cli/batch_command_line.h"
 #include "cli/command_line.h"
 #include "cli/desktop_start.h"
 #include "cli/headless_host.h"
@@ -132,8 +134,20 @@ int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
     return exitStatus(tally);
 }
 
+// vornik batch ...: one symbol per record of a list, headless.
+int runBatchCommand(const std::vector<std::string>& arguments, const char* invokedAs) {
+    const auto parsed = vornik::cli::parseBatchCommandLine(
+        std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+    if (const auto* error = std::get_if<std::string>(&parsed))
+        return usageError(*error);
+    return vornik::cli::runBatch(std::get<vornik::cli::BatchCommandLine>(parsed),
+                                 programDirectory(invokedAs));
+}
+
 int run(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    if (!arguments.empty() && arguments.front() == "batch")
+        return runBatchCommand(arguments, argc > 0 ? argv[0] : "");
     const auto parsed = vornik::cli::parseCommandLine(arguments);
     if (const auto* error = std::get_if<CommandLineError>(&parsed))
         return usageError(error->message);

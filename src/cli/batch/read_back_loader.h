@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace vornik::cli {
+
+// What reading a symbol back from a file gave.
+struct ReadBackResult {
+    enum class Status { Read, Nothing, Unreadable } status = Status::Nothing;
+    std::string text;  // what the symbol says, when read
+    std::string error; // why the file could not be read, when unreadable
+};
+
+// Reads the symbol of FORMAT in FILE; PURE for a lone symbol.
+using ReadBack =
+    std::function<ReadBackResult(const std::string& file, const std::string& format, bool pure)>;
+
+// The read-back module beside the program, loaded at the first call. A
+// module that cannot be loaded makes every call Unreadable, saying why.
+[[nodiscard]] ReadBack readBackModule(std::filesystem::path programDirectory);
+
+} // namespace vornik::cli
+
+namespace vornik::cli {
+
+// Why the read-back module beside the program cannot be loaded, or nothing.
+[[nodiscard]] std::optional<std::string> readBackProblem(const std::filesystem::path& programDirectory);
+
+} // namespace vornik::cli

@@ -1,0 +1,128 @@
+#include "cli/batch/record_maker.h"
+
+#include "core/app/save_bar_code.h"
+#include "core/batch/expected_reading.h"
+#include "core/files/interrupt_cleanup.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+namespace vornik::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+using Outcome = RecordResult::Outcome;
+using Check = RecordResult::Check;
+
+// The temporary name: hidden, in the same folder (so that the rename is one
+// step on one file system), unique to the process, and with the output's
+// extension, which chooses the format.
+std::string temporaryName(const std::string& output) {
+    const fs::path path(output);
+    const std::string extension = path.extension().string();
+    const std::string stem = path.filename().string();
+    return (path.parent_path() / ("." + stem + ".part-" + std::to_string(::getpid()) + extension))
+        .string();
+}
+
+RecordResult failed(std::size_t index, std::string reason) {
+    return {Outcome::Failed, Check::None, index, std::move(reason)};
+}
+
+std::string quotedText(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// Reads the file back and compares; the reason when it is not right.
+std::optional<std::string> readsRight(const std::string& file,
+                                      const batch::ExpectedReading& expected,
+                                      const ReadBack& readBack) {
+    const ReadBackResult read = readBack(file, expected.format, expected.pure);
+    switch (read.status) {
+    case ReadBackResult::Status::Read:
+        if (read.text == expected.text)
+            return std::nullopt;
+        return "the symbol reads back as " + quotedText(read.text) + ", not " +
+               quotedText(expected.text);
+    case ReadBackResult::Status::Nothing:
+        return "no " + expected.format + " symbol could be read back from the file";
+    case ReadBackResult::Status::Unreadable:
+        return "the file could not be read back: " + read.error;
+    }
+    return std::nullopt;
+}
+
+// What the verification of a written file says: Verified, NotVerifiable
+// with its reason, or the reason it failed.
+std::variant<RecordResult, std::string> verify(const Job& job, const std::string& output,
+                                               const std::string& file, std::size_t index,
+                                               const ReadBack& readBack) {
+    const auto expectation = batch::expectedReading(job);
+    if (const auto* refused = std::get_if<batch::NotVerifiable>(&expectation))
+        return RecordResult{Outcome::Written, Check::NotVerifiable, index,
+                            refused->reason + " cannot be read back"};
+    if (auto format = batch::formatVerifiable(imageFormatFor(extensionOf(output))))
+        return RecordResult{Outcome::Written, Check::NotVerifiable, index,
+                            format->reason + " cannot be read back yet"};
+    const auto& expected = std::get<batch::ExpectedReading>(expectation);
+    if (auto wrong = readsRight(file, expected, readBack))
+        return *wrong;
+    if (expected.partial)
+        return RecordResult{Outcome::Written, Check::NotVerifiable, index,
+                            "the 2D part of a composite cannot be read back"};
+    return RecordResult{Outcome::Written, Check::Verified, index, {}};
+}
+
+std::optional<std::string> buildAndSave(BatchSession& session, const std::string& file) {
+    Application& app = session.app();
+    if (app.Build() != BuildOutcome::Built || !app.state().SymbolBuilt) {
+        const std::string said = session.takeMessages();
+        return said.empty() ? std::string("the build ended without a symbol") : said;
+    }
+    app.state().BarcodeSavePath = file;
+    if (saveBarCode(app) != SaveOutcome::Saved)
+        return session.takeMessages();
+    (void)session.takeMessages();
+    return std::nullopt;
+}
+
+} // namespace
+
+RecordResult makeRecord(BatchSession& session, const batch::BatchRecord& record,
+                        const std::string& output, const RecordOptions& options,
+                        const ReadBack& readBack) {
+    const std::size_t index = record.number - 1;
+    std::error_code error;
+    if (options.skipExisting && fs::exists(fs::symlink_status(output, error)))
+        return {Outcome::Skipped, Check::None, index, {}};
+    Job& job = session.app().job();
+    batch::applyRecord(record, job);
+    const Job recorded = job;
+    const std::string file = temporaryName(output);
+    files::RemovalOnInterrupt cleanup(file);
+    if (auto reason = buildAndSave(session, file)) {
+        std::remove(file.c_str());
+        return failed(index, *reason);
+    }
+    RecordResult result{Outcome::Written, Check::None, index, {}};
+    if (options.verify) {
+        auto checked = verify(recorded, output, file, index, readBack);
+        if (auto* wrong = std::get_if<std::string>(&checked)) {
+            std::remove(file.c_str());
+            return failed(index, *wrong);
+        }
+        result = std::get<RecordResult>(checked);
+    }
+    if (std::rename(file.c_str(), output.c_str()) != 0) {
+        const std::string reason = std::strerror(errno);
+        std::remove(file.c_str());
+        return failed(index, "the file " + output + " could not take its name: " + reason);
+    }
+    return result;
+}
+
+} // namespace vornik::cli

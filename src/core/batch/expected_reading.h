@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/app/image_format.h"
+#include "core/app/job.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace vornik::batch {
+
+// What a reader must find in a symbol of the job: the reader's name of the
+// symbology and the text it reads, UTF-8, with the check characters the
+// symbology adds and a UPC/EAN add-on after a space.
+struct ExpectedReading {
+    std::string format; // "Code39", "Code39FullAscii", "UPC-A", "DataBar", ...
+    std::string text;
+    bool pure = false;    // read only as a lone symbol (the stacked RSS-14 forms)
+    bool partial = false; // a part of the symbol (a composite's 2D part) goes unread
+    bool operator==(const ExpectedReading&) const = default;
+};
+
+// Why a symbol cannot be read back.
+struct NotVerifiable {
+    std::string reason;
+    bool operator==(const NotVerifiable&) const = default;
+};
+
+using Expectation = std::variant<ExpectedReading, NotVerifiable>;
+
+// What the job's symbol must read as, computed by encoding its message as a
+// build does. A message the encoder refuses gives NotVerifiable: the build
+// fails on its own.
+[[nodiscard]] Expectation expectedReading(const Job& job);
+
+// Whether files of the format can be read back: raster ones can; vector
+// ones and metafiles need a rasteriser the read-back does not have yet.
+[[nodiscard]] std::optional<NotVerifiable> formatVerifiable(std::optional<ImageFormat> format);
+
+// ISO 8859-1 bytes as UTF-8, as readers give the text of byte-mode symbols.
+[[nodiscard]] std::string latin1ToUtf8(std::string_view bytes);
+
+} // namespace vornik::batch
