@@ -33,6 +33,28 @@ void failAll(const BatchPlan& plan, std::size_t first, std::size_t step, int fd,
             return;
 }
 
+// The signals that stop a batch. A worker holds them back while it makes a
+// record and takes them between records: the image converter is a module of
+// its own, whose unfinished files the program's clean-up does not know, so a
+// record is always finished (or wholly removed) before the worker ends.
+sigset_t stoppingSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGHUP);
+    return set;
+}
+
+bool stopRequested(const sigset_t& stopping) {
+    sigset_t pending;
+    sigpending(&pending);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        if (sigismember(&stopping, signal) && sigismember(&pending, signal))
+            return true;
+    return false;
+}
+
 void work(const BatchCommandLine& line, const BatchPlan& plan,
           const std::filesystem::path& programDirectory, std::size_t first, std::size_t step,
           int fd) {
@@ -43,7 +65,10 @@ void work(const BatchCommandLine& line, const BatchPlan& plan,
     }
     const ReadBack readBack = readBackModule(programDirectory);
     const RecordOptions options{.verify = line.verify, .skipExisting = line.skipExisting};
+    const sigset_t stopping = stoppingSignals();
     for (std::size_t i = first; i < plan.records.size(); i += step) {
+        if (stopRequested(stopping))
+            return;
         const RecordResult result =
             makeRecord(session, plan.records[i], plan.outputs[i], options, readBack);
         if (!writeAll(fd, resultLine(result)))
@@ -58,6 +83,8 @@ void work(const BatchCommandLine& line, const BatchPlan& plan,
 [[noreturn]] void runWorker(const BatchCommandLine& line, const BatchPlan& plan,
                             const std::filesystem::path& programDirectory, std::size_t first,
                             std::size_t step, int fd, pid_t parent) {
+    const sigset_t stopping = stoppingSignals();
+    ::sigprocmask(SIG_BLOCK, &stopping, nullptr);
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (::getppid() != parent)
         ::_exit(1);

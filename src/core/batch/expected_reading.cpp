@@ -74,8 +74,10 @@ std::variant<std::string, NotVerifiable> linearText(Symbology symbology,
     switch (symbology) {
     case Symbology::Code39:
     case Symbology::Code39FullAscii:
+    case Symbology::Code93:
+        // Framed by the start and stop stars, or by blanks for Code 93.
         if (shown.size() >= 2)
-            shown = shown.substr(1, shown.size() - 2); // the start and stop stars
+            shown = shown.substr(1, shown.size() - 2);
         return std::string(shown);
     case Symbology::Code128:
     case Symbology::EanUcc128: return code128Text(shown);

@@ -49,12 +49,14 @@ std::variant<GreyImage, std::string> readGreyImage(const std::string& path) {
         return readTiff(path);
     if (extension == "gif")
         return readGif(path);
-    if (extension != "bmp" && extension != "tga")
+    if (extension != "bmp" && extension != "tga" && extension != "pcx")
         return std::string("files of this kind cannot be read back yet");
     auto bytes = wholeFile(path);
     if (bytes.index() == 1)
         return std::get<1>(bytes);
-    return extension == "bmp" ? readBmp(std::get<0>(bytes)) : readTga(std::get<0>(bytes));
+    if (extension == "bmp")
+        return readBmp(std::get<0>(bytes));
+    return extension == "tga" ? readTga(std::get<0>(bytes)) : readPcx(std::get<0>(bytes));
 }
 
 } // namespace vornik::exporting

@@ -21,7 +21,7 @@ struct GreyImage {
 }
 
 // Reads an image file of one of the raster formats the program writes (PNG,
-// JPEG, TIFF, GIF, BMP, TGA), chosen by the file's extension; or why not.
+// JPEG, TIFF, GIF, BMP, TGA, PCX), chosen by the file's extension; or why not.
 [[nodiscard]] std::variant<GreyImage, std::string> readGreyImage(const std::string& path);
 
 } // namespace vornik::exporting

@@ -13,5 +13,6 @@ namespace vornik::exporting {
 // Readers of our own for the simple formats, from the file's bytes.
 [[nodiscard]] std::variant<GreyImage, std::string> readBmp(const std::string& bytes);
 [[nodiscard]] std::variant<GreyImage, std::string> readTga(const std::string& bytes);
+[[nodiscard]] std::variant<GreyImage, std::string> readPcx(const std::string& bytes);
 
 } // namespace vornik::exporting

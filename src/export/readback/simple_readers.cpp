@@ -1,6 +1,7 @@
 // Readers for the simple formats the program writes with its own code: BMP
-// (uncompressed at 1, 4, 8, 24 and 32 bits, and 8-bit run-length coded) and
-// TGA (colour-mapped or true colour, raw or run-length coded).
+// (uncompressed at 1, 4, 8, 24 and 32 bits, and 8-bit run-length coded), TGA
+// (colour-mapped or true colour, raw or run-length coded) and PCX (1 bit, 8
+// bits with the palette at the end, 24 bits in three planes).
 
 #include "export/readback/library_readers.h"
 
@@ -222,6 +223,78 @@ std::variant<GreyImage, std::string> readTga(const std::string& bytes) {
         }
         if (run)
             at += h.pixelBytes;
+    }
+    return image;
+}
+
+namespace {
+
+constexpr std::size_t kPcxHeaderSize = 128;
+constexpr std::size_t kPcxPaletteSize = 769; // the marker and 256 colours
+
+// The run-length coded bytes of every plane line, one after another.
+std::vector<std::uint8_t> pcxLines(const Bytes& in, std::size_t size) {
+    std::vector<std::uint8_t> lines;
+    lines.reserve(size);
+    std::size_t at = kPcxHeaderSize;
+    while (lines.size() < size && in.has(at, 1)) {
+        const unsigned byte = in.u8(at++);
+        std::size_t count = 1;
+        unsigned value = byte;
+        if ((byte & 0xC0) == 0xC0) {
+            count = byte & 0x3F;
+            value = in.u8(at++);
+        }
+        lines.insert(lines.end(), std::min(count, size - lines.size()),
+                     static_cast<std::uint8_t>(value));
+    }
+    lines.resize(size, 0);
+    return lines;
+}
+
+Palette pcxPalette(const Bytes& in, const std::string& bytes, unsigned bits) {
+    Palette palette;
+    const bool atEnd = bits == 8 && bytes.size() >= kPcxHeaderSize + kPcxPaletteSize;
+    const std::size_t start = atEnd ? bytes.size() - kPcxPaletteSize + 1 : 16;
+    for (std::size_t i = 0; i < (atEnd ? 256u : 16u); ++i)
+        palette.push_back(lightness(in.u8(start + i * 3), in.u8(start + i * 3 + 1),
+                                    in.u8(start + i * 3 + 2)));
+    return palette;
+}
+
+} // namespace
+
+std::variant<GreyImage, std::string> readPcx(const std::string& bytes) {
+    const Bytes in(bytes);
+    if (!in.has(0, kPcxHeaderSize) || in.u8(0) != 0x0A || in.u8(2) != 1)
+        return std::string("it is no PCX image");
+    const unsigned bits = in.u8(3);
+    const int width = static_cast<int>(in.u16(8)) - static_cast<int>(in.u16(4)) + 1;
+    const int height = static_cast<int>(in.u16(10)) - static_cast<int>(in.u16(6)) + 1;
+    const unsigned planes = in.u8(65);
+    const std::size_t lineBytes = in.u16(66);
+    const bool kind = (bits == 1 && planes == 1) || (bits == 8 && (planes == 1 || planes == 3));
+    const std::size_t needed = bits == 1 ? (static_cast<std::size_t>(width) + 7) / 8
+                                         : static_cast<std::size_t>(width);
+    if (!kind || width <= 0 || height <= 0 ||
+        static_cast<std::int64_t>(width) * height > kMostPixels || lineBytes < needed)
+        return std::string("it is a PCX image of a kind that cannot be read back");
+    const auto lines = pcxLines(in, static_cast<std::size_t>(height) * planes * lineBytes);
+    const Palette palette = pcxPalette(in, bytes, bits);
+    GreyImage image = blank(width, height);
+    for (int y = 0; y < height; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * planes * lineBytes;
+        for (int x = 0; x < width; ++x) {
+            const auto ux = static_cast<std::size_t>(x);
+            std::uint8_t& pixel = image.pixels[static_cast<std::size_t>(y) * width + ux];
+            if (planes == 3)
+                pixel = lightness(lines[row + ux], lines[row + lineBytes + ux],
+                                  lines[row + 2 * lineBytes + ux]);
+            else if (bits == 8)
+                pixel = palette[lines[row + ux]];
+            else
+                pixel = palette[(lines[row + ux / 8] >> (7 - ux % 8)) & 1];
+        }
     }
     return image;
 }
