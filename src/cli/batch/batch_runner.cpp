@@ -26,7 +26,7 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 
 int refuse(const std::string& message) {
-    std::cerr << "vornik: batch: " << message << ".\n";
+    std::cerr << "vornik: batch: " << message << (message.ends_with('.') ? "\n" : ".\n");
     return kBatchRefused;
 }
 
@@ -45,6 +45,8 @@ std::optional<std::string> makeFolders(const BatchPlan& plan) {
         if (folder.empty() || !seen.insert(folder.string()).second)
             continue;
         std::error_code error;
+        if (fs::exists(folder, error) && !fs::is_directory(folder, error))
+            return "the folder " + folder.string() + " cannot be made: a file of that name is in the way";
         fs::create_directories(folder, error);
         if (error || !fs::is_directory(folder))
             return "the folder " + folder.string() + " cannot be made: " +
