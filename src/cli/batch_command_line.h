@@ -16,11 +16,11 @@ struct BatchCommandLine {
     std::optional<std::string> jobFile;
     std::vector<std::string> execStrings;
     BatchSource source = BatchSource::Messages;
-    std::string sourceFile;       // --messages FILE or --csv FILE
-    std::size_t count = 0;        // --count N
+    std::string sourceFile; // --messages FILE or --csv FILE
+    std::size_t count = 0;  // --count N
     std::optional<std::string> messageColumn, commentColumn, supplementColumn;
     std::string outputTemplate;
-    std::size_t jobs = 0;         // 0: one worker per processor
+    std::size_t jobs = 0; // 0: one worker per processor
     bool verify = false;
     bool skipExisting = false;
     bool stopOnError = false;

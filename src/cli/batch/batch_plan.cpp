@@ -17,9 +17,10 @@ using Planned = std::variant<BatchPlan, std::string>;
 std::variant<std::string, std::string> sourceBytes(const std::string& path) {
     files::FileBytes file = files::readWholeFile(path, kLargestSource);
     if (file.tooLarge)
-        return std::variant<std::string, std::string>(
-            std::in_place_index<1>, "the file " + path + " is larger than 256 MB, too large for a "
-                                                         "list of labels: split it");
+        return std::variant<std::string, std::string>(std::in_place_index<1>,
+                                                      "the file " + path +
+                                                          " is larger than 256 MB, too large for a "
+                                                          "list of labels: split it");
     if (!file.error.empty())
         return std::variant<std::string, std::string>(
             std::in_place_index<1>, "the file " + path + " cannot be read: " + file.error);
@@ -124,8 +125,7 @@ Planned planBatch(const BatchCommandLine& line, const Job& job) {
                " holds no records";
     if (plan.records.size() > kMostRecords)
         return "the file " + line.sourceFile + " holds " + std::to_string(plan.records.size()) +
-               " records, more than a batch takes (" + std::to_string(kMostRecords) +
-               "): split it";
+               " records, more than a batch takes (" + std::to_string(kMostRecords) + "): split it";
     auto output = batch::OutputTemplate::parse(line.outputTemplate, header);
     if (auto* error = std::get_if<std::string>(&output))
         return *error;

@@ -46,7 +46,8 @@ std::optional<std::string> makeFolders(const BatchPlan& plan) {
             continue;
         std::error_code error;
         if (fs::exists(folder, error) && !fs::is_directory(folder, error))
-            return "the folder " + folder.string() + " cannot be made: a file of that name is in the way";
+            return "the folder " + folder.string() +
+                   " cannot be made: a file of that name is in the way";
         fs::create_directories(folder, error);
         if (error || !fs::is_directory(folder))
             return "the folder " + folder.string() + " cannot be made: " +
@@ -66,8 +67,8 @@ std::size_t workerCount(const BatchCommandLine& line, std::size_t records) {
 class BatchWatch {
 public:
     BatchWatch(const BatchCommandLine& line, const BatchPlan& plan, std::vector<Worker> workers)
-        : line_(line), plan_(plan), workers_(std::move(workers)),
-          buffers_(workers_.size()), terminal_(::isatty(STDERR_FILENO) == 1) {
+        : line_(line), plan_(plan), workers_(std::move(workers)), buffers_(workers_.size()),
+          terminal_(::isatty(STDERR_FILENO) == 1) {
         tally_.total = plan.records.size();
     }
 

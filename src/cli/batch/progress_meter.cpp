@@ -27,8 +27,8 @@ std::string fixed(double value) {
 std::string progressLine(const BatchTally& tally, double seconds) {
     const std::size_t done = tally.done();
     const std::size_t filled = tally.total == 0 ? kBarWidth : done * kBarWidth / tally.total;
-    std::string line = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, ' ') + "] " +
-                       std::to_string(done) + "/" + std::to_string(tally.total);
+    std::string line = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, ' ') +
+                       "] " + std::to_string(done) + "/" + std::to_string(tally.total);
     if (seconds <= 0 || done == 0)
         return line;
     const double rate = static_cast<double>(done) / seconds;
@@ -39,9 +39,9 @@ std::string progressLine(const BatchTally& tally, double seconds) {
 
 std::string summaryLine(const BatchTally& tally, double seconds, bool verifying) {
     std::string line = "batch: " + std::to_string(tally.written) + " written, " +
-                       std::to_string(tally.failed) + " failed, " +
-                       std::to_string(tally.skipped) + " skipped of " +
-                       std::to_string(tally.total) + " in " + fixed(seconds) + " s";
+                       std::to_string(tally.failed) + " failed, " + std::to_string(tally.skipped) +
+                       " skipped of " + std::to_string(tally.total) + " in " + fixed(seconds) +
+                       " s";
     if (verifying)
         line += "; " + std::to_string(tally.verified) + " verified, " +
                 std::to_string(tally.notVerifiable) + " not verifiable";

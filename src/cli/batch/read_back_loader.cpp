@@ -21,7 +21,8 @@ public:
 
     ReadBackResult read(const std::string& path, const std::string& format, bool pure) {
         if (entry_ == nullptr && !load())
-            return {ReadBackResult::Status::Unreadable, {},
+            return {ReadBackResult::Status::Unreadable,
+                    {},
                     "the read-back module " + file_.string() + " could not be loaded (" +
                         loadError_ + ")"};
         std::string text(kLongestText, '\0');

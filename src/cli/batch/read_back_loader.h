@@ -27,6 +27,7 @@ using ReadBack =
 namespace vornik::cli {
 
 // Why the read-back module beside the program cannot be loaded, or nothing.
-[[nodiscard]] std::optional<std::string> readBackProblem(const std::filesystem::path& programDirectory);
+[[nodiscard]] std::optional<std::string>
+readBackProblem(const std::filesystem::path& programDirectory);
 
 } // namespace vornik::cli

@@ -9,9 +9,8 @@ std::string resultLine(const RecordResult& result) {
     for (char& c : reason)
         if (c == '\n' || c == '\r')
             c = ' ';
-    return std::to_string(result.index) + ' ' +
-           std::to_string(static_cast<int>(result.outcome)) + ' ' +
-           std::to_string(static_cast<int>(result.check)) + ' ' + reason + '\n';
+    return std::to_string(result.index) + ' ' + std::to_string(static_cast<int>(result.outcome)) +
+           ' ' + std::to_string(static_cast<int>(result.check)) + ' ' + reason + '\n';
 }
 
 std::optional<RecordResult> parseResultLine(std::string_view line) {

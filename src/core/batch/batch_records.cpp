@@ -33,8 +33,7 @@ void applyRecord(const BatchRecord& record, Job& job) {
         job.Supplement = *record.supplement;
 }
 
-std::vector<BatchRecord> messageFileRecords(const files::MessageLines& lines,
-                                            Symbology symbology) {
+std::vector<BatchRecord> messageFileRecords(const files::MessageLines& lines, Symbology symbology) {
     std::vector<BatchRecord> records;
     records.reserve(lines.size());
     const bool split = isUpcEanFamily(symbology);

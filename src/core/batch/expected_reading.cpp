@@ -22,25 +22,36 @@ constexpr unsigned char kShownFnc4 = 128;
 
 std::string digitsOf(std::string_view text) {
     std::string digits;
-    std::ranges::copy_if(text, std::back_inserter(digits), [](char c) { return c >= '0' && c <= '9'; });
+    std::ranges::copy_if(text, std::back_inserter(digits),
+                         [](char c) { return c >= '0' && c <= '9'; });
     return digits;
 }
 
 const char* linearFormat(Symbology symbology) {
     switch (symbology) {
-    case Symbology::Code39: return "Code39";
-    case Symbology::Code39FullAscii: return "Code39FullAscii";
-    case Symbology::UpcA: return "UPC-A";
+    case Symbology::Code39:
+        return "Code39";
+    case Symbology::Code39FullAscii:
+        return "Code39FullAscii";
+    case Symbology::UpcA:
+        return "UPC-A";
     case Symbology::UpcE:
-    case Symbology::UpcE1: return "UPC-E";
-    case Symbology::Ean8: return "EAN-8";
+    case Symbology::UpcE1:
+        return "UPC-E";
+    case Symbology::Ean8:
+        return "EAN-8";
     case Symbology::Ean13:
-    case Symbology::BookLand: return "EAN-13";
-    case Symbology::Interleaved2of5: return "ITF";
-    case Symbology::Codabar: return "Codabar";
-    case Symbology::Code93: return "Code93";
+    case Symbology::BookLand:
+        return "EAN-13";
+    case Symbology::Interleaved2of5:
+        return "ITF";
+    case Symbology::Codabar:
+        return "Codabar";
+    case Symbology::Code93:
+        return "Code93";
     case Symbology::Code128:
-    case Symbology::EanUcc128: return "Code128";
+    case Symbology::EanUcc128:
+        return "Code128";
     case Symbology::Discrete2of5:
     case Symbology::MsiPlessey:
     case Symbology::Postnet:
@@ -51,7 +62,8 @@ const char* linearFormat(Symbology symbology) {
     case Symbology::Rss14:
     case Symbology::Rss14Stacked:
     case Symbology::Rss14StackedOmni:
-    case Symbology::RssLimited: return nullptr;
+    case Symbology::RssLimited:
+        return nullptr;
     }
     return nullptr;
 }
@@ -71,28 +83,21 @@ std::variant<std::string, NotVerifiable> code128Text(std::string_view shown) {
 std::variant<std::string, NotVerifiable> linearText(Symbology symbology,
                                                     const linear::LinearSymbol& symbol) {
     std::string_view shown = symbol.text;
-    switch (symbology) {
-    case Symbology::Code39:
-    case Symbology::Code39FullAscii:
-    case Symbology::Code93:
-        // Framed by the start and stop stars, or by blanks for Code 93.
-        if (shown.size() >= 2)
-            shown = shown.substr(1, shown.size() - 2);
-        return std::string(shown);
-    case Symbology::Code128:
-    case Symbology::EanUcc128: return code128Text(shown);
-    case Symbology::UpcA:
-    case Symbology::UpcE:
-    case Symbology::UpcE1:
-    case Symbology::Ean8:
-    case Symbology::Ean13:
-    case Symbology::BookLand:
+    if (isUpcEanFamily(symbology))
         return digitsOf(shown) + (symbol.supplement.empty() ? "" : " " + symbol.supplement);
-    default: return std::string(shown);
-    }
+    if (symbology == Symbology::Code128 || symbology == Symbology::EanUcc128)
+        return code128Text(shown);
+    // Code 39 is shown framed by its start and stop stars, Code 93 by blanks.
+    const bool framed = symbology == Symbology::Code39 || symbology == Symbology::Code39FullAscii ||
+                        symbology == Symbology::Code93;
+    if (framed && shown.size() >= 2)
+        shown = shown.substr(1, shown.size() - 2);
+    return std::string(shown);
 }
 
 Expectation linearReading(const Job& job, const char* format) {
+    if (format == nullptr)
+        return NotVerifiable{"this symbology"};
     Job tableJob = job;
     linear::PatternTables tables;
     linear::BuildPatternTables(tableJob, tables);
@@ -143,23 +148,41 @@ std::string latin1ToUtf8(std::string_view bytes) {
 
 Expectation expectedReading(const Job& job) {
     switch (job.Symbology) {
-    case Symbology::Pdf417: return ExpectedReading{"PDF417", latin1ToUtf8(job.Message)};
-    case Symbology::DataMatrix: return ExpectedReading{"DataMatrix", latin1ToUtf8(job.Message)};
-    case Symbology::Aztec: return ExpectedReading{"Aztec", latin1ToUtf8(job.Message)};
+    case Symbology::Pdf417:
+        return ExpectedReading{"PDF417", latin1ToUtf8(job.Message)};
+    case Symbology::DataMatrix:
+        return ExpectedReading{"DataMatrix", latin1ToUtf8(job.Message)};
+    case Symbology::Aztec:
+        return ExpectedReading{"Aztec", latin1ToUtf8(job.Message)};
     case Symbology::Rss14:
     case Symbology::Rss14Stacked:
     case Symbology::Rss14StackedOmni:
-    case Symbology::RssLimited: return rssReading(job);
-    case Symbology::Discrete2of5: return NotVerifiable{"Discrete 2 of 5"};
-    case Symbology::MsiPlessey: return NotVerifiable{"MSI"};
-    case Symbology::Postnet: return NotVerifiable{"POSTNET"};
-    case Symbology::Bpo4State: return NotVerifiable{"BPO 4 State"};
-    default: break;
+    case Symbology::RssLimited:
+        return rssReading(job);
+    case Symbology::Discrete2of5:
+        return NotVerifiable{"Discrete 2 of 5"};
+    case Symbology::MsiPlessey:
+        return NotVerifiable{"MSI"};
+    case Symbology::Postnet:
+        return NotVerifiable{"POSTNET"};
+    case Symbology::Bpo4State:
+        return NotVerifiable{"BPO 4 State"};
+    case Symbology::Code39:
+    case Symbology::Code39FullAscii:
+    case Symbology::UpcA:
+    case Symbology::UpcE:
+    case Symbology::UpcE1:
+    case Symbology::Ean8:
+    case Symbology::Ean13:
+    case Symbology::BookLand:
+    case Symbology::Interleaved2of5:
+    case Symbology::Codabar:
+    case Symbology::Code93:
+    case Symbology::Code128:
+    case Symbology::EanUcc128:
+        return linearReading(job, linearFormat(job.Symbology));
     }
-    const char* format = linearFormat(job.Symbology);
-    if (format == nullptr)
-        return NotVerifiable{"this symbology"};
-    return linearReading(job, format);
+    return NotVerifiable{"this symbology"};
 }
 
 std::optional<NotVerifiable> formatVerifiable(std::optional<ImageFormat> format) {

@@ -19,8 +19,8 @@ std::variant<Piece, std::string> parseField(std::string_view inside,
     if (name.empty())
         return std::string("the output name has an empty field {}: write {n} for the record "
                            "number");
-    const bool known = name == "n" || name == "message" || std::ranges::find(columns, name) !=
-                                                                  columns.end();
+    const bool known =
+        name == "n" || name == "message" || std::ranges::find(columns, name) != columns.end();
     if (!known)
         return "the output name has the field {" + std::string(name) +
                "}, but there is no such field: use {n}, {message}" +
@@ -30,10 +30,10 @@ std::variant<Piece, std::string> parseField(std::string_view inside,
     const std::string_view format = inside.substr(colon + 1);
     const bool zeroWidth = name == "n" && format.size() >= 2 && format.front() == '0';
     int width = 0;
-    const auto [end, error] = std::from_chars(format.data() + (zeroWidth ? 1 : 0),
-                                              format.data() + format.size(), width);
-    if (!zeroWidth || error != std::errc() || end != format.data() + format.size() ||
-        width < 1 || width > kWidestNumber)
+    const auto [end, error] =
+        std::from_chars(format.data() + (zeroWidth ? 1 : 0), format.data() + format.size(), width);
+    if (!zeroWidth || error != std::errc() || end != format.data() + format.size() || width < 1 ||
+        width > kWidestNumber)
         return "the output name's field {" + std::string(inside) +
                "} has a format there is none of: only {n} takes one, as {n:05} for five "
                "digits with leading zeros";

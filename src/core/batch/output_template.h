@@ -19,9 +19,9 @@ inline constexpr std::size_t kLongestNameValue = 64;
 class OutputTemplate {
 public:
     struct Piece {
-        std::string text;  // literal text, or the field's name
+        std::string text; // literal text, or the field's name
         bool field = false;
-        int width = 0;     // {n:0W}: at least W digits
+        int width = 0; // {n:0W}: at least W digits
         bool operator==(const Piece&) const = default;
     };
 

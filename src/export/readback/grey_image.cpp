@@ -27,7 +27,8 @@ std::string lowerExtension(const std::string& path) {
 std::variant<std::string, std::string> wholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
-        return std::variant<std::string, std::string>(std::in_place_index<1>, "it cannot be opened");
+        return std::variant<std::string, std::string>(std::in_place_index<1>,
+                                                      "it cannot be opened");
     const std::streamsize size = in.tellg();
     if (size < 0 || size > kLargestSimpleFile)
         return std::variant<std::string, std::string>(std::in_place_index<1>, "it is too large");

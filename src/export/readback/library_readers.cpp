@@ -56,7 +56,8 @@ bool decodeJpeg(std::FILE* file, GreyImage& image) {
     }
     image.width = static_cast<int>(info.output_width);
     image.height = static_cast<int>(info.output_height);
-    image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    image.pixels.resize(static_cast<std::size_t>(image.width) *
+                        static_cast<std::size_t>(image.height));
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.pixels.data() + static_cast<std::size_t>(info.output_scanline) *
                                                  static_cast<std::size_t>(image.width);
@@ -87,7 +88,7 @@ std::variant<GreyImage, std::string> readPng(const std::string& path) {
 
 std::variant<GreyImage, std::string> readJpeg(const std::string& path) {
     std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "rb"),
-                                                           &std::fclose);
+                                                            &std::fclose);
     if (!file)
         return std::string("it cannot be opened");
     GreyImage image;

@@ -51,10 +51,9 @@ GreyImage onLightPage(const GreyImage& image) {
     page.pixels.assign(static_cast<std::size_t>(page.width) * static_cast<std::size_t>(page.height),
                        255);
     for (int y = 0; y < image.height; ++y)
-        std::copy_n(image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width,
-                    image.width,
-                    page.pixels.begin() +
-                        static_cast<std::ptrdiff_t>(y + kMargin) * page.width + kMargin);
+        std::copy_n(
+            image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width, image.width,
+            page.pixels.begin() + static_cast<std::ptrdiff_t>(y + kMargin) * page.width + kMargin);
     return page;
 }
 

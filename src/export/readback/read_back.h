@@ -16,9 +16,9 @@ extern "C" {
 
 // How a read-back ended.
 enum VornikReadBackStatus {
-    VORNIK_READ_BACK_READ = 0,        // TEXT holds what the symbol says, UTF-8
-    VORNIK_READ_BACK_NOTHING = 1,     // the image holds no symbol of FORMAT that reads
-    VORNIK_READ_BACK_UNREADABLE = 2,  // the file is no image; ERROR says why
+    VORNIK_READ_BACK_READ = 0,       // TEXT holds what the symbol says, UTF-8
+    VORNIK_READ_BACK_NOTHING = 1,    // the image holds no symbol of FORMAT that reads
+    VORNIK_READ_BACK_UNREADABLE = 2, // the file is no image; ERROR says why
 };
 
 // Reads the symbol of FORMAT ("Code128", "UPC-A", ...) in the image FILE,

@@ -36,9 +36,8 @@ using Palette = std::vector<std::uint8_t>; // the lightness of each entry
 
 GreyImage blank(int width, int height) {
     return GreyImage{width, height,
-                     std::vector<std::uint8_t>(static_cast<std::size_t>(width) *
-                                                   static_cast<std::size_t>(height),
-                                               255)};
+                     std::vector<std::uint8_t>(
+                         static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 255)};
 }
 
 struct BmpHeader {
@@ -129,7 +128,8 @@ std::variant<BmpHeader, std::string> bmpHeader(const Bytes& in, const std::strin
         h.palette.push_back(lightness(in.u8(at + 2), in.u8(at + 1), in.u8(at)));
     }
     const std::int64_t rows = h.height < 0 ? -h.height : h.height;
-    const bool bitsKnown = h.bits == 1 || h.bits == 4 || h.bits == 8 || h.bits == 24 || h.bits == 32;
+    const bool bitsKnown =
+        h.bits == 1 || h.bits == 4 || h.bits == 8 || h.bits == 24 || h.bits == 32;
     const bool coding = h.compression == 0 || (h.compression == 1 && h.bits == 8);
     if (h.width <= 0 || rows <= 0 || h.width * rows > kMostPixels || !bitsKnown || !coding)
         return std::string("it is a BMP image of a kind that cannot be read back");
@@ -144,8 +144,8 @@ std::variant<GreyImage, std::string> readBmp(const std::string& bytes) {
     if (auto* error = std::get_if<std::string>(&header))
         return *error;
     const BmpHeader& h = std::get<BmpHeader>(header);
-    GreyImage image = blank(static_cast<int>(h.width),
-                            static_cast<int>(h.height < 0 ? -h.height : h.height));
+    GreyImage image =
+        blank(static_cast<int>(h.width), static_cast<int>(h.height < 0 ? -h.height : h.height));
     if (h.compression == 1)
         bmpRle8(in, h, image);
     else
@@ -178,8 +178,8 @@ std::variant<TgaHeader, std::string> tgaHeader(const Bytes& in) {
     h.topFirst = (in.u8(17) & 0x20) != 0;
     const bool mapped = (h.type & 7) == 1;
     const bool kind = (h.type & 7) == 1 || (h.type & 7) == 2;
-    const bool depth = mapped ? h.pixelBytes == 1 && mapBits == 24
-                              : h.pixelBytes == 3 || h.pixelBytes == 4;
+    const bool depth =
+        mapped ? h.pixelBytes == 1 && mapBits == 24 : h.pixelBytes == 3 || h.pixelBytes == 4;
     if (!kind || !depth || h.width <= 0 || h.height <= 0)
         return std::string("it is a TGA image of a kind that cannot be read back");
     std::size_t at = 18 + in.u8(0);
@@ -257,8 +257,8 @@ Palette pcxPalette(const Bytes& in, const std::string& bytes, unsigned bits) {
     const bool atEnd = bits == 8 && bytes.size() >= kPcxHeaderSize + kPcxPaletteSize;
     const std::size_t start = atEnd ? bytes.size() - kPcxPaletteSize + 1 : 16;
     for (std::size_t i = 0; i < (atEnd ? 256u : 16u); ++i)
-        palette.push_back(lightness(in.u8(start + i * 3), in.u8(start + i * 3 + 1),
-                                    in.u8(start + i * 3 + 2)));
+        palette.push_back(
+            lightness(in.u8(start + i * 3), in.u8(start + i * 3 + 1), in.u8(start + i * 3 + 2)));
     return palette;
 }
 
@@ -274,8 +274,8 @@ std::variant<GreyImage, std::string> readPcx(const std::string& bytes) {
     const unsigned planes = in.u8(65);
     const std::size_t lineBytes = in.u16(66);
     const bool kind = (bits == 1 && planes == 1) || (bits == 8 && (planes == 1 || planes == 3));
-    const std::size_t needed = bits == 1 ? (static_cast<std::size_t>(width) + 7) / 8
-                                         : static_cast<std::size_t>(width);
+    const std::size_t needed =
+        bits == 1 ? (static_cast<std::size_t>(width) + 7) / 8 : static_cast<std::size_t>(width);
     if (!kind || width <= 0 || height <= 0 ||
         static_cast<std::int64_t>(width) * height > kMostPixels || lineBytes < needed)
         return std::string("it is a PCX image of a kind that cannot be read back");

@@ -89,10 +89,11 @@ TEST(BatchProgramTest, ATableOfThreeColumnsFillsMessageCommentAndAddOn) {
                               "03600029145,\"Tea, green\",52495\r\n"
                               "01234567890,\"Say \"\"hi\"\"\",12\r\n"
                               "04210000526,\"two\nlines\",00\r\n");
-    ASSERT_EQ(batch(folder, "--exec '[upca]" + kQuiet +
-                                "' --csv items.csv --column message=Code --column comment=Note "
-                                "--column supplement=Price --output 'labels/{Code}-{n}.png' --verify"),
-              0)
+    ASSERT_EQ(
+        batch(folder, "--exec '[upca]" + kQuiet +
+                          "' --csv items.csv --column message=Code --column comment=Note "
+                          "--column supplement=Price --output 'labels/{Code}-{n}.png' --verify"),
+        0)
         << err(folder);
     EXPECT_EQ(summaryWithoutTime(err(folder)),
               "vornik: batch: 3 written, 0 failed, 0 skipped of 3; 3 verified, 0 not verifiable\n");
@@ -103,19 +104,22 @@ TEST(BatchProgramTest, ATableOfThreeColumnsFillsMessageCommentAndAddOn) {
                     {"01234567890-2.png", "012345678905 12"},
                     {"04210000526-3.png", "042100005264 00"}};
     for (const auto& row : expected)
-        EXPECT_EQ(readPngSymbol(folder.path() / "labels" / row.file, F::UPCA), row.reads) << row.file;
+        EXPECT_EQ(readPngSymbol(folder.path() / "labels" / row.file, F::UPCA), row.reads)
+            << row.file;
 }
 
 TEST(BatchProgramTest, ASerialRangeStepsTheJobsNumbering) {
     TempFolder folder;
     const std::string numbering =
-        "[code39]" + kQuiet + "[incstart=98][incvalue=5][incwidth=4][incpreamble='SN'][incpostamble='X']";
+        "[code39]" + kQuiet +
+        "[incstart=98][incvalue=5][incwidth=4][incpreamble='SN'][incpostamble='X']";
     ASSERT_EQ(batch(folder, "--exec " + shellWord(numbering) +
                                 " --count 25 --output 'serial/{message}.png' --verify --jobs 3"),
               0)
         << err(folder);
-    EXPECT_EQ(summaryWithoutTime(err(folder)),
-              "vornik: batch: 25 written, 0 failed, 0 skipped of 25; 25 verified, 0 not verifiable\n");
+    EXPECT_EQ(
+        summaryWithoutTime(err(folder)),
+        "vornik: batch: 25 written, 0 failed, 0 skipped of 25; 25 verified, 0 not verifiable\n");
     for (int i = 0; i < 25; ++i) {
         const std::string text = numbered("SN%04dX", 98 + 5 * i);
         EXPECT_EQ(readPngSymbol(folder.path() / "serial" / (text + ".png"), F::Code39), text);
@@ -139,9 +143,10 @@ TEST(BatchProgramTest, AFailingRecordIsToldByLineAndTheBatchGoesOn) {
 TEST(BatchProgramTest, StopOnErrorStopsAtTheFirstFailure) {
     TempFolder folder;
     folder.write("list.txt", "1\n2\nX\n4\n5\n6\n");
-    EXPECT_EQ(batch(folder, "--exec '[i2of5]" + kQuiet +
-                                "' --messages list.txt --output 'o/{n}.png' --jobs 1 --stop-on-error"),
-              1);
+    EXPECT_EQ(
+        batch(folder, "--exec '[i2of5]" + kQuiet +
+                          "' --messages list.txt --output 'o/{n}.png' --jobs 1 --stop-on-error"),
+        1);
     EXPECT_EQ(namesIn(folder.path() / "o"), (std::set<std::string>{"1.png", "2.png"}));
     EXPECT_NE(err(folder).find("3 not made"), std::string::npos) << err(folder);
 }
@@ -199,7 +204,8 @@ TEST(BatchProgramTest, EveryFileKindAndSymbologyIsCountedAsItCanBeChecked) {
                                     "' --verify"),
                   0)
             << err(folder);
-        EXPECT_EQ(summaryWithoutTime(err(folder)), std::string("vornik: batch: ") + row.summary + "\n");
+        EXPECT_EQ(summaryWithoutTime(err(folder)),
+                  std::string("vornik: batch: ") + row.summary + "\n");
     }
 }
 
@@ -229,8 +235,8 @@ TEST(BatchProgramTest, AKilledBatchLeavesNoPartialFileAndSkipExistingFinishesIt)
     for (int n = 1; n <= 3000; ++n)
         lines += numbered("K%05d\n", n);
     folder.write("list.txt", lines);
-    const std::string arguments = "--exec '[code128]" + kQuiet +
-                                  "' --messages list.txt --output 'k/{n:05}.png' --jobs 2";
+    const std::string arguments =
+        "--exec '[code128]" + kQuiet + "' --messages list.txt --output 'k/{n:05}.png' --jobs 2";
     const std::string script = shellWord(VORNIK_PROGRAM) + " batch " + arguments +
                                " & p=$!; while [ ! -e k/00200.png ]; do sleep 0.01; done; "
                                "kill -KILL $p; wait $p; sleep 0.5";

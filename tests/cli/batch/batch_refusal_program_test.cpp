@@ -103,9 +103,7 @@ TEST(BatchRefusalProgramTest, BadInputIsToldAndNothingIsWritten) {
         std::set<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder.path()))
             names.insert(entry.path().filename().string());
-        EXPECT_EQ(runIn(folder.path(),
-                        shellWord(VORNIK_PROGRAM) + " batch " + row.arguments),
-                  2);
+        EXPECT_EQ(runIn(folder.path(), shellWord(VORNIK_PROGRAM) + " batch " + row.arguments), 2);
         std::string expected = row.error;
         if (!expected.starts_with("vornik: batch: "))
             expected += kTry;

@@ -27,10 +27,8 @@ inline std::string readPngSymbol(const std::filesystem::path& file, ZXing::Barco
     if (!png_image_finish_read(&png, nullptr, page.data() + start, width, nullptr))
         return "(no image)";
     const ZXing::ImageView view(page.data(), width, height, ZXing::ImageFormat::Lum);
-    const auto hints = ZXing::DecodeHints()
-                           .setFormats(format)
-                           .setTryRotate(true)
-                           .setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
+    const auto hints = ZXing::DecodeHints().setFormats(format).setTryRotate(true).setEanAddOnSymbol(
+        ZXing::EanAddOnSymbol::Read);
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
     return result.isValid() ? result.text() : "(nothing read)";
 }

@@ -21,13 +21,14 @@ TEST(ProgressMeterTest, TheBarShowsDoneRateAndTimeLeft) {
 }
 
 TEST(ProgressMeterTest, TheSummarySaysWhatBecameOfEveryRecord) {
-    BatchTally tally{.total = 10, .written = 6, .skipped = 1, .failed = 1, .verified = 5,
-                     .notVerifiable = 1};
+    BatchTally tally{
+        .total = 10, .written = 6, .skipped = 1, .failed = 1, .verified = 5, .notVerifiable = 1};
     EXPECT_EQ(summaryLine(tally, 1.25, true),
               "batch: 6 written, 1 failed, 1 skipped of 10 in 1.2 s; 5 verified, 1 not "
               "verifiable; 2 not made");
     tally.written = 8;
-    EXPECT_EQ(summaryLine(tally, 0.04, false), "batch: 8 written, 1 failed, 1 skipped of 10 in 0.0 s");
+    EXPECT_EQ(summaryLine(tally, 0.04, false),
+              "batch: 8 written, 1 failed, 1 skipped of 10 in 0.0 s");
 }
 
 TEST(RecordResultTest, AResultCrossesThePipeWhole) {

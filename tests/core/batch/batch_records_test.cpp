@@ -6,7 +6,9 @@ namespace vornik::batch {
 
 // Failures show a record as its fields.
 void PrintTo(const BatchRecord& r, std::ostream* out) {
-    const auto field = [](const std::optional<std::string>& f) { return f ? "\"" + *f + "\"" : "-"; };
+    const auto field = [](const std::optional<std::string>& f) {
+        return f ? "\"" + *f + "\"" : "-";
+    };
     *out << "{" << r.number << " line " << r.line << " " << field(r.message) << " "
          << field(r.comment) << " " << field(r.supplement) << "}";
 }
@@ -29,8 +31,9 @@ BatchRecord record(std::size_t number, std::size_t line, std::optional<std::stri
 
 TEST(BatchRecordsTest, MessageFileLinesAreMessagesAndUpcEntriesAreSplit) {
     const files::MessageLines lines(std::string("A1\r\n\nB 2\n"));
-    EXPECT_EQ(messageFileRecords(lines, Symbology::Code128),
-              (std::vector<BatchRecord>{record(1, 1, "A1"), record(2, 2, ""), record(3, 3, "B 2")}));
+    EXPECT_EQ(
+        messageFileRecords(lines, Symbology::Code128),
+        (std::vector<BatchRecord>{record(1, 1, "A1"), record(2, 2, ""), record(3, 3, "B 2")}));
     const files::MessageLines upc(std::string("03600029145-34\n0360002914552495\n03600029145\n"));
     EXPECT_EQ(messageFileRecords(upc, Symbology::UpcA),
               (std::vector<BatchRecord>{record(1, 1, "03600029145", std::nullopt, "34"),
@@ -40,14 +43,14 @@ TEST(BatchRecordsTest, MessageFileLinesAreMessagesAndUpcEntriesAreSplit) {
 
 TEST(BatchRecordsTest, TableColumnsFillTheMappedFieldsOnly) {
     CsvTable table{{"sku", "note", "price"}, {{2, {"111", "n1", "12"}}, {5, {"222", "n2", "34"}}}};
-    EXPECT_EQ(tableRecords(table, {.message = 0, .comment = 1, .supplement = -1}),
-              (std::vector<BatchRecord>{
-                  record(1, 2, "111", "n1", std::nullopt, {"111", "n1", "12"}),
-                  record(2, 5, "222", "n2", std::nullopt, {"222", "n2", "34"})}));
-    EXPECT_EQ(tableRecords(table, {.message = 2, .comment = -1, .supplement = 0}),
-              (std::vector<BatchRecord>{
-                  record(1, 2, "12", std::nullopt, "111", {"111", "n1", "12"}),
-                  record(2, 5, "34", std::nullopt, "222", {"222", "n2", "34"})}));
+    EXPECT_EQ(
+        tableRecords(table, {.message = 0, .comment = 1, .supplement = -1}),
+        (std::vector<BatchRecord>{record(1, 2, "111", "n1", std::nullopt, {"111", "n1", "12"}),
+                                  record(2, 5, "222", "n2", std::nullopt, {"222", "n2", "34"})}));
+    EXPECT_EQ(
+        tableRecords(table, {.message = 2, .comment = -1, .supplement = 0}),
+        (std::vector<BatchRecord>{record(1, 2, "12", std::nullopt, "111", {"111", "n1", "12"}),
+                                  record(2, 5, "34", std::nullopt, "222", {"222", "n2", "34"})}));
 }
 
 TEST(BatchRecordsTest, ACountStepsTheJobsNumberingFromItsCurrentNumber) {
@@ -57,9 +60,9 @@ TEST(BatchRecordsTest, ACountStepsTheJobsNumberingFromItsCurrentNumber) {
     job.IncWidth = 3;
     job.IncPreamble = "A-";
     job.IncPostamble = "/Z";
-    EXPECT_EQ(countRecords(job, 3), (std::vector<BatchRecord>{record(1, 1, "A-998/Z"),
-                                                             record(2, 2, "A-999/Z"),
-                                                             record(3, 3, "A-000/Z")}));
+    EXPECT_EQ(countRecords(job, 3),
+              (std::vector<BatchRecord>{record(1, 1, "A-998/Z"), record(2, 2, "A-999/Z"),
+                                        record(3, 3, "A-000/Z")}));
     job.IncStart = 10;
     job.IncValue = -4;
     job.IncWidth = 0;

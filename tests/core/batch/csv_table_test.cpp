@@ -74,8 +74,8 @@ TEST(CsvTableTest, TheSeparatorComesFromTheNameOrTheFirstLine) {
         const char* bytes;
         Separator expected;
     } cases[] = {
-        {"list.tsv", "a,b\n", Separator::Tab},    {"list.tab", "a\n", Separator::Tab},
-        {"list.csv", "a\tb\n1\t2\n", Separator::Tab}, {"list.csv", "a\tb,c\n", Separator::Comma},
+        {"list.tsv", "a,b\n", Separator::Tab},         {"list.tab", "a\n", Separator::Tab},
+        {"list.csv", "a\tb\n1\t2\n", Separator::Tab},  {"list.csv", "a\tb,c\n", Separator::Comma},
         {"list.txt", "a,b\n1\t2\n", Separator::Comma}, {"list", "single\n", Separator::Comma},
     };
     for (const auto& row : cases)
