@@ -36,6 +36,8 @@ bool looksLikeOption(std::string_view argument) {
 bool* Parser::flagNamed(std::string_view name) {
     if (name == "--yes")
         return &result.answerYes;
+    if (name == "--verify")
+        return &result.verify;
     if (name == "--serve")
         return &result.serve;
     if (name == "--help" || name == "-h")
@@ -143,6 +145,8 @@ std::optional<std::string> conflict(const CommandLine& line) {
     if (sends && executes)
         return "--send and --exec cannot be given together: the commands run either in a "
                "running program (--send) or in this one (--exec)";
+    if ((line.serve || sends) && line.verify)
+        return "--verify goes with --exec: it reads back the files this program saves";
     if (!sends)
         return std::nullopt;
     if (line.configurationFile)
@@ -181,7 +185,7 @@ reports on standard error. Headless, it needs no display.
 
 Usage:
   vornik [FILE.vkf]
-  vornik [--yes] [--printer NAME] [FILE.vkf] --exec COMMANDS [--exec COMMANDS ...]
+  vornik [--yes] [--verify] [--printer NAME] [FILE.vkf] --exec COMMANDS ...
   vornik --yes FILE.vkf     (headless, also on a display)
   vornik --serve [--yes] [--printer NAME] [FILE.vkf]
   vornik --send COMMANDS [--send COMMANDS ...]
@@ -198,6 +202,12 @@ Options:
               [APPEXIT], which ends the program, no further string runs.
   --yes       Answer every question as a user who goes ahead would: OK, Yes
               or Retry. Without --yes, questions are answered Cancel or No.
+  --verify    Read every image file saved back with ZXing and compare it
+              with what the symbol must carry (the message, the check
+              characters the symbology adds, the add-on): one line on
+              standard error for each, and exit status 2 when one does not
+              read back right. Vector files, metafiles and symbologies ZXing
+              does not read are told "not verifiable".
   --printer NAME, --printer=NAME
               Print on the print queue NAME (as lpstat -p lists them) rather
               than on the default printer.

@@ -10,6 +10,7 @@
 #include "cli/headless_host.h"
 #include "cli/image_converter_module.h"
 #include "cli/settings_file.h"
+#include "cli/verifying_converter.h"
 #include "core/app/application.h"
 #include "core/dde/interpreter.h"
 #include "core/files/interrupt_cleanup.h"
@@ -113,6 +114,9 @@ int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
         vornik::cli::headlessPrinter(commandLine.printer, directory));
     vornik::Application app(host, {directory, commandLine.configurationFile});
     app.convertImage = vornik::cli::imageConverter(directory);
+    if (commandLine.verify)
+        app.convertImage = vornik::cli::verifyingConverter(
+            std::move(app.convertImage), app, vornik::cli::readBackModule(directory), std::cerr);
     app.startUp();
 
     vornik::dde::Interpreter interpreter(app);

@@ -1,7 +1,7 @@
 #include "cli/batch/record_maker.h"
 
+#include "cli/batch/read_back_check.h"
 #include "core/app/save_bar_code.h"
-#include "core/batch/expected_reading.h"
 #include "core/files/interrupt_cleanup.h"
 
 #include <cerrno>
@@ -33,48 +33,21 @@ RecordResult failed(std::size_t index, std::string reason) {
     return {Outcome::Failed, Check::None, index, std::move(reason)};
 }
 
-std::string quotedText(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
-// Reads the file back and compares; the reason when it is not right.
-std::optional<std::string> readsRight(const std::string& file,
-                                      const batch::ExpectedReading& expected,
-                                      const ReadBack& readBack) {
-    const ReadBackResult read = readBack(file, expected.format, expected.pure);
-    switch (read.status) {
-    case ReadBackResult::Status::Read:
-        if (read.text == expected.text)
-            return std::nullopt;
-        return "the symbol reads back as " + quotedText(read.text) + ", not " +
-               quotedText(expected.text);
-    case ReadBackResult::Status::Nothing:
-        return "no " + expected.format + " symbol could be read back from the file";
-    case ReadBackResult::Status::Unreadable:
-        return "the file could not be read back: " + read.error;
-    }
-    return std::nullopt;
-}
-
 // What the verification of a written file says: Verified, NotVerifiable
 // with its reason, or the reason it failed.
 std::variant<RecordResult, std::string> verify(const Job& job, const std::string& output,
                                                const std::string& file, std::size_t index,
                                                const ReadBack& readBack) {
-    const auto expectation = batch::expectedReading(job);
-    if (const auto* refused = std::get_if<batch::NotVerifiable>(&expectation))
-        return RecordResult{Outcome::Written, Check::NotVerifiable, index,
-                            refused->reason + " cannot be read back"};
-    if (auto format = batch::formatVerifiable(imageFormatFor(extensionOf(output))))
-        return RecordResult{Outcome::Written, Check::NotVerifiable, index,
-                            format->reason + " cannot be read back yet"};
-    const auto& expected = std::get<batch::ExpectedReading>(expectation);
-    if (auto wrong = readsRight(file, expected, readBack))
-        return *wrong;
-    if (expected.partial)
-        return RecordResult{Outcome::Written, Check::NotVerifiable, index,
-                            "the 2D part of a composite cannot be read back"};
-    return RecordResult{Outcome::Written, Check::Verified, index, {}};
+    const ReadBackCheck check = checkReadBack(job, output, file, readBack);
+    switch (check.kind) {
+    case ReadBackCheck::Kind::Verified:
+        return RecordResult{Outcome::Written, Check::Verified, index, {}};
+    case ReadBackCheck::Kind::NotVerifiable:
+        return RecordResult{Outcome::Written, Check::NotVerifiable, index, check.text};
+    case ReadBackCheck::Kind::Wrong:
+        return check.text;
+    }
+    return check.text;
 }
 
 std::optional<std::string> buildAndSave(BatchSession& session, const std::string& file) {
