@@ -206,8 +206,10 @@ Options:
               with what the symbol must carry (the message, the check
               characters the symbology adds, the add-on): one line on
               standard error for each, and exit status 2 when one does not
-              read back right. Vector files, metafiles and symbologies ZXing
-              does not read are told "not verifiable".
+              read back right. EPS and PDF files are drawn for reading by
+              Ghostscript, SVG by rsvg-convert; symbologies ZXing does not
+              read, and files whose drawing program is missing, are told
+              "not verifiable".
   --printer NAME, --printer=NAME
               Print on the print queue NAME (as lpstat -p lists them) rather
               than on the default printer.
@@ -306,9 +308,10 @@ Batches:
                     extension chooses the format, as in [savebarcode(FILE)]
   --jobs N          worker processes (1 to 256; one per processor by
                     default); the files are the same whatever the number
-  --verify          read every raster file back with ZXing and compare it
-                    with what the symbol must carry; vector files and
-                    symbologies ZXing does not read count "not verifiable"
+  --verify          read every file back with ZXing (vector files drawn by
+                    Ghostscript, rsvg-convert or wmf2gd) and compare it with
+                    what the symbol must carry; symbologies ZXing does not
+                    read count "not verifiable"
   --skip-existing   leave the files already there, to finish a batch
   --stop-on-error   stop at the first record that fails
   Each file is written under a temporary name and renamed when whole. A

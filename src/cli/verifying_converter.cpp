@@ -10,8 +10,7 @@ ImageConverter verifyingConverter(ImageConverter convert, Application& app, Read
             &errors](const ImageConversion& request) -> std::optional<std::string> {
         if (auto failure = convert(request))
             return failure;
-        const ReadBackCheck check =
-            checkReadBack(app.job(), request.destination, request.destination, readBack);
+        const ReadBackCheck check = checkReadBack(app.job(), request.destination, readBack);
         switch (check.kind) {
         case ReadBackCheck::Kind::Verified:
             errors << "vornik: " << request.destination << " reads back as \"" << check.text

@@ -18,6 +18,7 @@ struct VerifyCase {
     const char* commands;
     int exitStatus;
     const char* err;
+    const char* environment = "";
 };
 
 // clang-format off
@@ -26,8 +27,11 @@ const VerifyCase kCases[] = {
      "vornik: a.png reads back as \"ABC-1\"\n"},
     {"CheckDigitAndAddOn", "[upca][message='03600029145'][supplement=12][build/copy][savebarcode(u.bmp)]", 0,
      "vornik: u.bmp reads back as \"036000291452 12\"\n"},
-    {"Vector", "[code128][message='ABC'][build/copy][savebarcode(a.svg)]", 0,
-     "vornik: a.svg is not verifiable: a vector file cannot be read back yet\n"},
+    {"Vectors", "[code128][message='ABC'][build/copy][savebarcode(a.svg)][savebarcode(a.eps)][savebarcode(a.pdf)]", 0,
+     "vornik: a.svg reads back as \"ABC\"\nvornik: a.eps reads back as \"ABC\"\nvornik: a.pdf reads back as \"ABC\"\n"},
+    {"VectorWithoutDrawer", "[code128][message='ABC'][build/copy][savebarcode(a.eps)]", 0,
+     "vornik: a.eps is not verifiable: the file cannot be read back here: it needs gs (Debian package ghostscript) to be drawn for reading\n",
+     "env PATH=/nonexistent "},
     {"Postnet", "[postnet][message='12345'][build/copy][savebarcode(p.png)]", 0,
      "vornik: p.png is not verifiable: POSTNET cannot be read back\n"},
     {"TooCoarse", "[code128][message='ABCDEFGHIJKLMNOP'][rasterimageresolution=20][jpegquality=1][build/copy][savebarcode(c.jpg)]", 2,
@@ -39,10 +43,10 @@ TEST(VerifyProgramTest, EverySavedImageIsReadBackAndTold) {
     for (const VerifyCase& row : kCases) {
         SCOPED_TRACE(row.name);
         TempFolder folder;
-        EXPECT_EQ(
-            runIn(folder.path(), shellWord(VORNIK_PROGRAM) + " --verify --exec " +
-                                     shellWord(std::string("[printwarnings=off]") + row.commands)),
-            row.exitStatus);
+        const std::string commands = std::string("[printwarnings=off]") + row.commands;
+        EXPECT_EQ(runIn(folder.path(), row.environment + shellWord(VORNIK_PROGRAM) +
+                                           " --verify --exec " + shellWord(commands)),
+                  row.exitStatus);
         EXPECT_EQ(readFile(folder.path() / "err"), row.err);
     }
 }

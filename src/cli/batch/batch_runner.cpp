@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <iostream>
+#include <map>
 #include <poll.h>
 #include <sys/wait.h>
 #include <thread>
@@ -91,6 +92,7 @@ private:
     bool terminal_;
     bool stopping_ = false;
     BatchTally tally_;
+    std::map<std::string, std::size_t> unverifiable_; // why, and how many records
     Clock::time_point started_ = Clock::now();
     Clock::time_point drawn_{};
 };
@@ -123,7 +125,10 @@ void BatchWatch::take(const RecordResult& result) {
     else if (result.outcome == Outcome::Skipped)
         ++tally_.skipped;
     tally_.verified += result.check == RecordResult::Check::Verified ? 1 : 0;
-    tally_.notVerifiable += result.check == RecordResult::Check::NotVerifiable ? 1 : 0;
+    if (result.check == RecordResult::Check::NotVerifiable) {
+        ++tally_.notVerifiable;
+        ++unverifiable_[result.reason];
+    }
     if (result.outcome != Outcome::Failed)
         return;
     ++tally_.failed;
@@ -176,6 +181,9 @@ int BatchWatch::run() {
     for (const Worker& worker : workers_)
         ::waitpid(worker.pid, nullptr, 0);
     clearProgress();
+    for (const auto& [reason, count] : unverifiable_)
+        std::cerr << "vornik: batch: " << count << (count == 1 ? " label is" : " labels are")
+                  << " not verifiable: " << reason << '\n';
     std::cerr << "vornik: " << summaryLine(tally_, elapsed(), line_.verify) << '\n';
     const bool whole = tally_.failed == 0 && tally_.done() == tally_.total;
     return whole ? kBatchSucceeded : kBatchSomeFailed;

@@ -1,6 +1,5 @@
 #include "cli/batch/read_back_check.h"
 
-#include "core/app/save_bar_code.h"
 #include "core/batch/expected_reading.h"
 
 namespace vornik::cli {
@@ -26,19 +25,18 @@ ReadBackCheck compare(const ReadBackResult& read, const batch::ExpectedReading& 
         return {Kind::Wrong, "no " + expected.format + " symbol could be read back from the file"};
     case ReadBackResult::Status::Unreadable:
         return {Kind::Wrong, "the file could not be read back: " + read.error};
+    case ReadBackResult::Status::NoReader:
+        return {Kind::NotVerifiable, "the file cannot be read back here: " + read.error};
     }
     return {Kind::Wrong, "the read-back gave no answer"};
 }
 
 } // namespace
 
-ReadBackCheck checkReadBack(const Job& job, const std::string& output, const std::string& file,
-                            const ReadBack& readBack) {
+ReadBackCheck checkReadBack(const Job& job, const std::string& file, const ReadBack& readBack) {
     const auto expectation = batch::expectedReading(job);
     if (const auto* refused = std::get_if<batch::NotVerifiable>(&expectation))
         return {Kind::NotVerifiable, refused->reason + " cannot be read back"};
-    if (auto format = batch::formatVerifiable(imageFormatFor(extensionOf(output))))
-        return {Kind::NotVerifiable, format->reason + " cannot be read back yet"};
     const auto& expected = std::get<batch::ExpectedReading>(expectation);
     return compare(readBack(file, expected.format, expected.pure), expected);
 }

@@ -13,9 +13,9 @@ struct ReadBackCheck {
     std::string text; // what was read when verified; the reason otherwise
 };
 
-// Reads FILE, written for OUTPUT (whose extension names its format), back
-// and compares it with what the job's symbol must carry.
-[[nodiscard]] ReadBackCheck checkReadBack(const Job& job, const std::string& output,
-                                          const std::string& file, const ReadBack& readBack);
+// Reads FILE (whose extension names its format) back and compares it with
+// what the job's symbol must carry.
+[[nodiscard]] ReadBackCheck checkReadBack(const Job& job, const std::string& file,
+                                          const ReadBack& readBack);
 
 } // namespace vornik::cli

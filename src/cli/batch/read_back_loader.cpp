@@ -1,10 +1,16 @@
 #include "cli/batch/read_back_loader.h"
 
+#include "cli/batch/vector_rasteriser.h"
 #include "cli/module_entry.h"
+#include "core/files/interrupt_cleanup.h"
 #include "export/readback/read_back.h"
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <unistd.h>
 
 namespace vornik::cli {
 
@@ -20,6 +26,37 @@ public:
     explicit ReadBackModule(std::filesystem::path file) : file_(std::move(file)) {}
 
     ReadBackResult read(const std::string& path, const std::string& format, bool pure) {
+        if (isVectorFile(path))
+            return readDrawn(path, format, pure);
+        return readRaster(path, format, pure);
+    }
+
+private:
+    // A vector file, drawn as a PNG in a private folder, then read.
+    ReadBackResult readDrawn(const std::string& path, const std::string& format, bool pure) {
+        std::string folder =
+            (std::filesystem::temp_directory_path() / "vornik-readback-XXXXXX").string();
+        if (::mkdtemp(folder.data()) == nullptr)
+            return {ReadBackResult::Status::Unreadable,
+                    {},
+                    "no private folder could be made to draw it in"};
+        files::RemovalOnInterrupt folderCleanup(folder);
+        const std::string png = folder + "/drawn.png";
+        files::RemovalOnInterrupt pngCleanup(png);
+        auto drawn = rasteriseVector(path, png);
+        ReadBackResult result;
+        if (!drawn)
+            result = readRaster(png, format, pure);
+        else if (const auto* missing = std::get_if<NoRasteriser>(&*drawn))
+            result = {ReadBackResult::Status::NoReader, {}, missing->reason};
+        else
+            result = {ReadBackResult::Status::Unreadable, {}, std::get<std::string>(*drawn)};
+        std::remove(png.c_str());
+        ::rmdir(folder.c_str());
+        return result;
+    }
+
+    ReadBackResult readRaster(const std::string& path, const std::string& format, bool pure) {
         if (entry_ == nullptr && !load())
             return {ReadBackResult::Status::Unreadable,
                     {},
@@ -37,7 +74,6 @@ public:
         return {ReadBackResult::Status::Unreadable, {}, error.data()};
     }
 
-private:
     bool load() {
         auto entry = moduleEntry(file_, exporting::kReadBackEntryPoint);
         if (const auto* failure = std::get_if<std::string>(&entry)) {

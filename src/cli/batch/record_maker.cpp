@@ -35,10 +35,9 @@ RecordResult failed(std::size_t index, std::string reason) {
 
 // What the verification of a written file says: Verified, NotVerifiable
 // with its reason, or the reason it failed.
-std::variant<RecordResult, std::string> verify(const Job& job, const std::string& output,
-                                               const std::string& file, std::size_t index,
-                                               const ReadBack& readBack) {
-    const ReadBackCheck check = checkReadBack(job, output, file, readBack);
+std::variant<RecordResult, std::string> verify(const Job& job, const std::string& file,
+                                               std::size_t index, const ReadBack& readBack) {
+    const ReadBackCheck check = checkReadBack(job, file, readBack);
     switch (check.kind) {
     case ReadBackCheck::Kind::Verified:
         return RecordResult{Outcome::Written, Check::Verified, index, {}};
@@ -83,7 +82,7 @@ RecordResult makeRecord(BatchSession& session, const batch::BatchRecord& record,
     }
     RecordResult result{Outcome::Written, Check::None, index, {}};
     if (options.verify) {
-        auto checked = verify(recorded, output, file, index, readBack);
+        auto checked = verify(recorded, file, index, readBack);
         if (auto* wrong = std::get_if<std::string>(&checked)) {
             std::remove(file.c_str());
             return failed(index, *wrong);

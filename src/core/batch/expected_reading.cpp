@@ -185,12 +185,4 @@ Expectation expectedReading(const Job& job) {
     return NotVerifiable{"this symbology"};
 }
 
-std::optional<NotVerifiable> formatVerifiable(std::optional<ImageFormat> format) {
-    if (!format)
-        return NotVerifiable{"a metafile"};
-    if (isVectorFormat(*format) || *format == ImageFormat::Pdf)
-        return NotVerifiable{"a vector file"};
-    return std::nullopt;
-}
-
 } // namespace vornik::batch

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/app/image_format.h"
 #include "core/app/job.h"
 
 #include <optional>
@@ -32,10 +31,6 @@ using Expectation = std::variant<ExpectedReading, NotVerifiable>;
 // build does. A message the encoder refuses gives NotVerifiable: the build
 // fails on its own.
 [[nodiscard]] Expectation expectedReading(const Job& job);
-
-// Whether files of the format can be read back: raster ones can; vector
-// ones and metafiles need a rasteriser the read-back does not have yet.
-[[nodiscard]] std::optional<NotVerifiable> formatVerifiable(std::optional<ImageFormat> format);
 
 // ISO 8859-1 bytes as UTF-8, as readers give the text of byte-mode symbols.
 [[nodiscard]] std::string latin1ToUtf8(std::string_view bytes);

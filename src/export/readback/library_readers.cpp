@@ -81,7 +81,9 @@ std::variant<GreyImage, std::string> readPng(const std::string& path) {
         return std::string("the image is too large to read");
     }
     GreyImage image = blankImage(static_cast<int>(png.width), static_cast<int>(png.height));
-    if (!png_image_finish_read(&png, nullptr, image.pixels.data(), 0, nullptr))
+    // Transparent parts (a metafile drawn by another program) are light.
+    const png_color white{255, 255, 255};
+    if (!png_image_finish_read(&png, &white, image.pixels.data(), 0, nullptr))
         return std::string("its PNG data is damaged (") + png.message + ")";
     return image;
 }

@@ -82,15 +82,5 @@ TEST(ExpectedReadingTest, TheTextAReaderMustFindCarriesTheAddedCharacters) {
     }
 }
 
-TEST(ExpectedReadingTest, OnlyRasterFilesCanBeReadBack) {
-    for (const ImageFormat format :
-         {ImageFormat::Png, ImageFormat::Jpeg, ImageFormat::Tiff, ImageFormat::Gif,
-          ImageFormat::Bmp, ImageFormat::Tga, ImageFormat::Pcx})
-        EXPECT_EQ(formatVerifiable(format), std::nullopt);
-    for (const ImageFormat format : {ImageFormat::Eps, ImageFormat::Svg, ImageFormat::Pdf})
-        EXPECT_EQ(formatVerifiable(format), NotVerifiable{"a vector file"});
-    EXPECT_EQ(formatVerifiable(std::nullopt), NotVerifiable{"a metafile"});
-}
-
 } // namespace
 } // namespace vornik::batch
