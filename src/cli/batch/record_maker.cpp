@@ -19,13 +19,14 @@ using Outcome = RecordResult::Outcome;
 using Check = RecordResult::Check;
 
 // The temporary name: hidden, in the same folder (so that the rename is one
-// step on one file system), unique to the process, and with the output's
-// extension, which chooses the format.
+// step on one file system), unique to the process, which makes one record
+// at a time, and with the output's extension, which chooses the format. It
+// is short, so that any name the file system takes for the output also
+// serves for it.
 std::string temporaryName(const std::string& output) {
     const fs::path path(output);
-    const std::string extension = path.extension().string();
-    const std::string stem = path.filename().string();
-    return (path.parent_path() / ("." + stem + ".part-" + std::to_string(::getpid()) + extension))
+    return (path.parent_path() /
+            (".vornik-part-" + std::to_string(::getpid()) + path.extension().string()))
         .string();
 }
 

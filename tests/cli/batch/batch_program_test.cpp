@@ -140,6 +140,24 @@ TEST(BatchProgramTest, AFailingRecordIsToldByLineAndTheBatchGoesOn) {
     EXPECT_EQ(readPngSymbol(folder.path() / "4.png", F::ITF), "00123459");
 }
 
+// A name the file system refuses fails its record only.
+TEST(BatchProgramTest, AnUnwritableFileFailsItsRecordOnly) {
+    TempFolder folder;
+    folder.write("list.txt", "A\n" + std::string(64, 'B') + "\nC\n");
+    EXPECT_EQ(batch(folder, "--exec '[code128]" + kQuiet + "' --messages list.txt --output '" +
+                                std::string(200, 'L') + "{message}.png'"),
+              1);
+    const std::string text = err(folder);
+    const std::string name = std::string(200, 'L') + std::string(64, 'B') + ".png";
+    EXPECT_NE(text.find("vornik: batch: line 2 (" + name + ") failed: "), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("File name too long"), std::string::npos) << text;
+    EXPECT_EQ(summaryWithoutTime(text), "vornik: batch: 2 written, 1 failed, 0 skipped of 3\n");
+    EXPECT_TRUE(fs::exists(folder.path() / (std::string(200, 'L') + "C.png")));
+    for (const std::string& left : namesIn(folder.path()))
+        EXPECT_FALSE(left.starts_with(".")) << left << " was left behind";
+}
+
 TEST(BatchProgramTest, StopOnErrorStopsAtTheFirstFailure) {
     TempFolder folder;
     folder.write("list.txt", "1\n2\nX\n4\n5\n6\n");

@@ -29,6 +29,8 @@ const RefusalCase kCases[] = {
      "vornik: batch: the file absent.txt cannot be read: No such file or directory.\n"},
     {"FolderAsMessageFile", "--messages sub --output 'o/{n}.png'",
      "vornik: batch: the file sub cannot be read: it is a folder.\n"},
+    {"HugeMessageFile", "--messages huge.txt --output 'o/{n}.png'",
+     "vornik: batch: the file huge.txt is larger than 256 MB, too large for a list of labels: split it.\n"},
     {"EmptyMessageFile", "--messages empty.txt --output 'o/{n}.png'",
      "vornik: batch: the file empty.txt holds no records.\n"},
     {"UnclosedQuote", "--csv unclosed.csv --output 'o/{n}.png'",
@@ -99,6 +101,8 @@ TEST(BatchRefusalProgramTest, BadInputIsToldAndNothingIsWritten) {
         folder.write("twice.csv", "sku,sku\n1,2\n");
         folder.write("header.csv", "sku,note\r\n");
         folder.write("items.csv", "sku,note\n1,x\n");
+        // Sparse: it costs no disk, but is as large as a file gets read.
+        fs::resize_file(folder.write("huge.txt", "A\n"), (256u << 20) + 1);
         const auto before = vornik::testing::readFile(folder.path() / "list.txt");
         std::set<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder.path()))
