@@ -28,7 +28,7 @@ struct BatchCommandLine {
     bool operator==(const BatchCommandLine&) const = default;
 };
 
-inline constexpr std::size_t kMostRecords = 10'000'000;
+inline constexpr std::size_t kMostRecords = 1'000'000;
 inline constexpr std::size_t kMostWorkers = 256;
 
 // ARGUMENTS are the words after "batch"; an error sentence when they cannot

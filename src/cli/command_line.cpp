@@ -300,7 +300,7 @@ Batches:
                     the column that fills FIELD: message, comment or
                     supplement (by default the columns of those names; the
                     message falls back on the first column)
-  --count N         N serial numbers (1 to 10000000) from the job's
+  --count N         N serial numbers (1 to 1000000) from the job's
                     numbering, from its current number on
   --output TEMPLATE the name of each file: {n} the record number, {n:05}
                     with leading zeros to 5 digits, {message}, or {NAME} a

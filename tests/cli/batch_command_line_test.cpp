@@ -38,9 +38,9 @@ TEST(BatchCommandLineTest, EveryOptionIsTaken) {
 }
 
 TEST(BatchCommandLineTest, SourcesAndDefaults) {
-    const BatchCommandLine count = parsed({"--count", "10000000", "--output={n}.svg"});
+    const BatchCommandLine count = parsed({"--count", "1000000", "--output={n}.svg"});
     EXPECT_EQ(count.source, BatchSource::Count);
-    EXPECT_EQ(count.count, 10'000'000u);
+    EXPECT_EQ(count.count, 1'000'000u);
     EXPECT_EQ(count.jobs, 0u);
     EXPECT_FALSE(count.verify || count.skipExisting || count.stopOnError || count.jobFile);
     const BatchCommandLine messages = parsed({"--messages", "list.txt", "--output", "{n}.png"});
@@ -62,8 +62,8 @@ const ErrorCase kErrors[] = {
     {{"a.vkf", "b.vkf"}, "a batch takes one job file, but both a.vkf and b.vkf were named"},
     {{"--count"}, "option --count needs a value"},
     {{"--output="}, "option --output needs a value"},
-    {{"--count", "-1", "--output", "{n}"}, "--count -1 is out of range: give a number of labels from 1 to 10000000"},
-    {{"--count", "2x", "--output", "{n}"}, "--count 2x is out of range: give a number of labels from 1 to 10000000"},
+    {{"--count", "-1", "--output", "{n}"}, "--count -1 is out of range: give a number of labels from 1 to 1000000"},
+    {{"--count", "2x", "--output", "{n}"}, "--count 2x is out of range: give a number of labels from 1 to 1000000"},
     {{"--count", "2", "--jobs", "257", "--output", "{n}"}, "--jobs 257 is out of range: give a number of workers from 1 to 256"},
     {{"--verify=yes"}, "option --verify takes no value"},
     {{"--yes"}, "unknown option --yes for a batch"},

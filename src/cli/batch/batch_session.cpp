@@ -1,6 +1,7 @@
 #include "cli/batch/batch_session.h"
 
 #include "cli/image_converter_module.h"
+#include "core/app/program_texts.h"
 #include "core/dde/interpreter.h"
 
 namespace vornik::cli {
@@ -48,6 +49,13 @@ std::optional<std::string> BatchSession::setUp() {
 std::string BatchSession::takeMessages() {
     std::string text = said_.str();
     said_.str({});
+    // Every line is the program's own: its title in front says nothing.
+    const std::string title = std::string(kProgramTitle) + ": ";
+    if (text.starts_with(title))
+        text.erase(0, title.size());
+    for (auto at = text.find("\n" + title); at != std::string::npos;
+         at = text.find("\n" + title, at))
+        text.erase(at + 1, title.size());
     while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
         text.pop_back();
     for (char& c : text)
