@@ -5,6 +5,7 @@
 #include "cli/batch/batch_workers.h"
 #include "cli/batch/progress_meter.h"
 #include "cli/batch/read_back_loader.h"
+#include "cli/batch/record_maker.h"
 #include "cli/batch/record_result.h"
 
 #include <chrono>
@@ -69,7 +70,7 @@ class BatchWatch {
 public:
     BatchWatch(const BatchCommandLine& line, const BatchPlan& plan, std::vector<Worker> workers)
         : line_(line), plan_(plan), workers_(std::move(workers)), buffers_(workers_.size()),
-          terminal_(::isatty(STDERR_FILENO) == 1) {
+          reported_(workers_.size(), 0), terminal_(::isatty(STDERR_FILENO) == 1) {
         tally_.total = plan.records.size();
     }
 
@@ -81,6 +82,7 @@ private:
     void stopWorkers();
     void redraw(bool force);
     void clearProgress();
+    void removeLeftovers(std::size_t w) const;
     [[nodiscard]] double elapsed() const {
         return std::chrono::duration<double>(Clock::now() - started_).count();
     }
@@ -89,6 +91,7 @@ private:
     const BatchPlan& plan_;
     std::vector<Worker> workers_;
     std::vector<std::string> buffers_;
+    std::vector<std::size_t> reported_; // results each worker sent
     bool terminal_;
     bool stopping_ = false;
     BatchTally tally_;
@@ -109,8 +112,10 @@ void BatchWatch::readFrom(std::size_t w) {
     buffer.append(chunk, static_cast<std::size_t>(n));
     std::size_t start = 0;
     for (auto end = buffer.find('\n'); end != std::string::npos; end = buffer.find('\n', start)) {
-        if (auto result = parseResultLine(std::string_view(buffer).substr(start, end - start)))
+        if (auto result = parseResultLine(std::string_view(buffer).substr(start, end - start))) {
+            ++reported_[w];
             take(*result);
+        }
         start = end + 1;
     }
     buffer.erase(0, start);
@@ -149,6 +154,22 @@ void BatchWatch::stopWorkers() {
         ::kill(worker.pid, SIGTERM);
 }
 
+// A worker that was killed outright (a stop signal it takes between
+// records) may have left the temporary files of the record it was making,
+// named after its process, in that record's folder.
+void BatchWatch::removeLeftovers(std::size_t w) const {
+    const std::size_t index = w + reported_[w] * workers_.size();
+    if (index >= plan_.outputs.size())
+        return;
+    const fs::path folder = fs::path(plan_.outputs[index]).parent_path();
+    const std::string prefix = temporaryPrefix(workers_[w].pid);
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, error))
+        if (const std::string name = entry.path().filename().string();
+            name == prefix || name.starts_with(prefix + "."))
+            fs::remove(entry.path(), error);
+}
+
 void BatchWatch::clearProgress() {
     if (terminal_)
         std::cerr << "\r\x1b[K";
@@ -178,8 +199,15 @@ int BatchWatch::run() {
                     readFrom(w);
         redraw(false);
     }
-    for (const Worker& worker : workers_)
-        ::waitpid(worker.pid, nullptr, 0);
+    for (std::size_t w = 0; w < workers_.size(); ++w) {
+        int status = 0;
+        if (::waitpid(workers_[w].pid, &status, 0) != workers_[w].pid || !WIFSIGNALED(status))
+            continue;
+        clearProgress();
+        std::cerr << "vornik: batch: a worker process was ended by signal " << WTERMSIG(status)
+                  << "; the records it had still to make were not made\n";
+        removeLeftovers(w);
+    }
     clearProgress();
     for (const auto& [reason, count] : unverifiable_)
         std::cerr << "vornik: batch: " << count << (count == 1 ? " label is" : " labels are")

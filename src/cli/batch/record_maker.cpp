@@ -25,10 +25,17 @@ using Check = RecordResult::Check;
 // serves for it.
 std::string temporaryName(const std::string& output) {
     const fs::path path(output);
-    return (path.parent_path() /
-            (".vornik-part-" + std::to_string(::getpid()) + path.extension().string()))
+    return (path.parent_path() / (temporaryPrefix(::getpid()) + path.extension().string()))
         .string();
 }
+
+} // namespace
+
+std::string temporaryPrefix(int pid) {
+    return ".vornik-part-" + std::to_string(pid);
+}
+
+namespace {
 
 RecordResult failed(std::size_t index, std::string reason) {
     return {Outcome::Failed, Check::None, index, std::move(reason)};

@@ -15,6 +15,10 @@ struct RecordOptions {
     bool skipExisting = false;
 };
 
+// How the temporary files of the worker process PID start: every record is
+// written under such a name first.
+[[nodiscard]] std::string temporaryPrefix(int pid);
+
 // Makes one label: the record goes into the job, the symbol is built and
 // saved under a temporary name beside OUTPUT, read back when asked, and only
 // then takes OUTPUT's name, so that a file of that name is always whole (and,

@@ -296,5 +296,34 @@ TEST(BatchProgramTest, AKilledBatchLeavesNoPartialFileAndSkipExistingFinishesIt)
                   numbered("K%05d", n));
 }
 
+// One worker is killed outright: the others finish their records, the
+// killed one's unfinished files are removed, and the exit status says that
+// records were not made.
+TEST(BatchProgramTest, AKilledWorkerLeavesNoPartialFile) {
+    TempFolder folder;
+    std::string lines;
+    for (int n = 1; n <= 3000; ++n)
+        lines += numbered("W%05d\n", n);
+    folder.write("list.txt", lines);
+    const std::string script = shellWord(VORNIK_PROGRAM) + " batch --exec '[code128]" + kQuiet +
+                               "' --messages list.txt --output 'w/{n:05}.png' --jobs 2 & p=$!; "
+                               "while [ ! -e w/00200.png ]; do sleep 0.01; done; "
+                               "kill -KILL $(ps -o pid= --ppid $p | head -1); wait $p";
+    EXPECT_EQ(runIn(folder.path(), "sh -c " + shellWord(script)), 1) << err(folder);
+    EXPECT_NE(err(folder).find("vornik: batch: a worker process was ended by signal 9; the "
+                               "records it had still to make were not made\n"),
+              std::string::npos)
+        << err(folder);
+    const auto made = namesIn(folder.path() / "w");
+    EXPECT_LT(made.size(), 3000u);
+    EXPECT_NE(err(folder).find(std::to_string(3000 - made.size()) + " not made"), std::string::npos)
+        << err(folder);
+    for (const std::string& name : made) {
+        ASSERT_TRUE(name.size() == 9 && name.ends_with(".png")) << name << " was left behind";
+        ASSERT_EQ(readPngSymbol(folder.path() / "w" / name, F::Code128),
+                  numbered("W%05d", std::stoi(name.substr(0, 5))));
+    }
+}
+
 } // namespace
 } // namespace vornik::cli
