@@ -140,6 +140,11 @@ int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
 
 // vornik batch ...: one symbol per record of a list, headless.
 int runBatchCommand(const std::vector<std::string>& arguments, const char* invokedAs) {
+    if (std::ranges::find(arguments, "--help") != arguments.end() ||
+        std::ranges::find(arguments, "-h") != arguments.end()) {
+        std::cout << vornik::cli::helpText();
+        return kExitSuccess;
+    }
     const auto parsed = vornik::cli::parseBatchCommandLine(
         std::vector<std::string>(arguments.begin() + 1, arguments.end()));
     if (const auto* error = std::get_if<std::string>(&parsed))

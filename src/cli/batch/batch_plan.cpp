@@ -27,6 +27,13 @@ std::variant<std::string, std::string> sourceBytes(const std::string& path) {
     return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(file.bytes));
 }
 
+std::string columnList(const batch::CsvTable& table) {
+    std::string list;
+    for (const std::string& name : table.header)
+        list += (list.empty() ? "" : ", ") + name;
+    return list;
+}
+
 // The column a field is taken from: the one --column names, else one named
 // after the field; the message falls back on the first column.
 std::variant<int, std::string> mappedColumn(const batch::CsvTable& table,
@@ -36,12 +43,7 @@ std::variant<int, std::string> mappedColumn(const batch::CsvTable& table,
         const int column = table.column(*named);
         if (column < 0)
             return "the table " + path + " has no column " + *named + " for the " +
-                   std::string(field) + "; its columns are " + [&] {
-                       std::string list;
-                       for (const auto& name : table.header)
-                           list += (list.empty() ? "" : ", ") + name;
-                       return list;
-                   }();
+                   std::string(field) + "; its columns are " + columnList(table);
         return column;
     }
     const int column = table.column(field);
@@ -92,7 +94,8 @@ records(const BatchCommandLine& line, const Job& job, std::vector<std::string>& 
                                      job.Symbology);
 }
 
-std::optional<std::string> nameOutputs(const batch::OutputTemplate& output,
+// KIND is what the records' lines are: "lines" of a file, or "records" of a count.
+std::optional<std::string> nameOutputs(std::string_view kind, const batch::OutputTemplate& output,
                                        const std::vector<std::string>& header, const Job& job,
                                        BatchPlan& plan) {
     std::unordered_map<std::string, std::size_t> taken;
@@ -104,7 +107,7 @@ std::optional<std::string> nameOutputs(const batch::OutputTemplate& output,
                                                 .columns = &record.columns});
         const auto [earlier, fresh] = taken.emplace(name, record.line);
         if (!fresh)
-            return "lines " + std::to_string(earlier->second) + " and " +
+            return std::string(kind) + " " + std::to_string(earlier->second) + " and " +
                    std::to_string(record.line) + " would both be written to " + name +
                    ": put {n} in the output name to tell them apart";
         plan.outputs.push_back(name);
@@ -129,7 +132,8 @@ Planned planBatch(const BatchCommandLine& line, const Job& job) {
     auto output = batch::OutputTemplate::parse(line.outputTemplate, header);
     if (auto* error = std::get_if<std::string>(&output))
         return *error;
-    if (auto error = nameOutputs(std::get<batch::OutputTemplate>(output), header, job, plan))
+    const std::string_view kind = line.source == BatchSource::Count ? "records" : "lines";
+    if (auto error = nameOutputs(kind, std::get<batch::OutputTemplate>(output), header, job, plan))
         return *error;
     return plan;
 }

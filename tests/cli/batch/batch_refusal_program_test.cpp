@@ -57,6 +57,8 @@ const RefusalCase kCases[] = {
      "vornik: batch: the output name ends with \"/\", a folder: name the files, as in labels/{n:05}.png.\n"},
     {"SameFileTwice", "--messages twice.txt --output 'o/{message}.png'",
      "vornik: batch: lines 1 and 3 would both be written to o/A.png: put {n} in the output name to tell them apart.\n"},
+    {"SameNumberTwice", "--exec '[incvalue=0]' --count 2 --output 'o/{message}.png'",
+     "vornik: batch: records 1 and 2 would both be written to o/0.png: put {n} in the output name to tell them apart.\n"},
     {"MissingJob", "absent.vkf --count 3 --output 'o/{n}.png'",
      "vornik: batch: the job absent.vkf could not be loaded: File: absent.vkf could not be used: No such file or directory.\n"},
     {"RefusedCommand", "--exec '[incstart=abc]' --count 3 --output 'o/{n}.png'",
