@@ -141,6 +141,27 @@ TEST(BatchProgramTest, AFailingRecordIsToldByLineAndTheBatchGoesOn) {
     EXPECT_EQ(readPngSymbol(folder.path() / "4.png", F::ITF), "00123459");
 }
 
+// On a terminal a progress bar is redrawn in place; the summary line ends it.
+// script (Debian bsdutils) gives the program a terminal.
+TEST(BatchProgramTest, ATerminalShowsTheProgressBar) {
+    TempFolder folder;
+    std::string lines;
+    for (int n = 1; n <= 400; ++n)
+        lines += numbered("T%04d\n", n);
+    folder.write("list.txt", lines);
+    const std::string command = shellWord(VORNIK_PROGRAM) + " batch --exec '[code128]" + kQuiet +
+                                "' --messages list.txt --output 't/{n}.png' --jobs 1";
+    ASSERT_EQ(runIn(folder.path(), "script -qec " + shellWord(command) + " /dev/null"), 0)
+        << "script (Debian package bsdutils) could not run the program on a terminal";
+    const std::string shown = readFile(folder.path() / "out");
+    EXPECT_TRUE(std::regex_search(
+        shown, std::regex(R"(\r\[#* *\] \d+/400  [\d.]+/s  \d+:\d\d left\x1b\[K)")))
+        << shown;
+    EXPECT_TRUE(std::regex_search(
+        shown, std::regex("\r\x1b\\[Kvornik: batch: 400 written, 0 failed, 0 skipped of 400 in ")))
+        << shown;
+}
+
 // A name the file system refuses fails its record only.
 TEST(BatchProgramTest, AnUnwritableFileFailsItsRecordOnly) {
     TempFolder folder;
