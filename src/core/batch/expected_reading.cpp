@@ -2,6 +2,7 @@
 
 #include "core/linear/code128.h"
 #include "core/linear/encode_linear.h"
+#include "core/linear/full_ascii.h"
 #include "core/linear/pattern_tables.h"
 
 #include <algorithm>
@@ -12,6 +13,12 @@ namespace vornik::batch {
 namespace {
 
 constexpr std::size_t kGtinBodyDigits = 13;
+
+// Readers find no shorter symbols of these: an ITF of fewer digits and a
+// Codabar of fewer characters, start and stop included, could be a fragment
+// of another symbol.
+constexpr std::size_t kShortestItf = 6;
+constexpr std::size_t kShortestCodabar = 4;
 
 // The Code 128 display characters of FNC2, FNC3 and FNC4, which change what
 // a reader reports in ways not worth predicting; FNC1 inside reads as GS.
@@ -95,6 +102,59 @@ std::variant<std::string, NotVerifiable> linearText(Symbology symbology,
     return std::string(shown);
 }
 
+ExpectedReading reading(std::string format, std::string text) {
+    ExpectedReading expected;
+    expected.format = std::move(format);
+    expected.text = std::move(text);
+    return expected;
+}
+
+// The digits with their check digit (weights 3 and 1 from the right).
+std::string withCheckDigit(std::string digits) {
+    int sum = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        sum += (digits[digits.size() - 1 - i] - '0') * (i % 2 == 0 ? 3 : 1);
+    return digits + static_cast<char>('0' + (10 - sum % 10) % 10);
+}
+
+// RSS-14 reads as the 14-digit GTIN: the message with leading zeros to 13
+// digits and its check digit.
+Expectation rssReading(const Job& job) {
+    if (job.Symbology == Symbology::RssLimited)
+        return NotVerifiable{"RSS Limited"};
+    const std::string& message = job.Message;
+    if (message.empty() || message.size() > kGtinBodyDigits || digitsOf(message) != message)
+        return NotVerifiable{"a message the symbology refuses"};
+    const std::string body = std::string(kGtinBodyDigits - message.size(), '0') + message;
+    const bool composite = !job.Supplement.empty();
+    return ExpectedReading{.format = "DataBar",
+                           .text = withCheckDigit(body),
+                           .pure = job.Symbology != Symbology::Rss14,
+                           .partial = composite,
+                           .alternative = composite ? withCheckDigit("1" + body) : ""};
+}
+
+// Full ASCII Code 39 with its check character, as the plain Code 39
+// characters it is written with: a reader that turns the pairs back into
+// ASCII cannot when the check character is itself a shift ($ % / +).
+Expectation fullAsciiWithCheck(const Job& job, const linear::LinearSymbol& symbol) {
+    std::string text;
+    for (const char c : job.Message)
+        text += linear::fullAsciiSequence(static_cast<std::uint8_t>(c) & 0x7F,
+                                          linear::FullAsciiVariant::Code39);
+    text += symbol.text.substr(symbol.text.size() - 2, 1); // before the stop star
+    return reading("Code39", text);
+}
+
+// Symbols too short for a reader to accept.
+std::optional<NotVerifiable> tooShort(Symbology symbology, std::string_view text) {
+    if (symbology == Symbology::Interleaved2of5 && text.size() < kShortestItf)
+        return NotVerifiable{"an Interleaved 2 of 5 symbol of fewer than 6 digits"};
+    if (symbology == Symbology::Codabar && text.size() < kShortestCodabar)
+        return NotVerifiable{"a Codabar symbol of fewer than 4 characters"};
+    return std::nullopt;
+}
+
 Expectation linearReading(const Job& job, const char* format) {
     if (format == nullptr)
         return NotVerifiable{"this symbology"};
@@ -105,29 +165,14 @@ Expectation linearReading(const Job& job, const char* format) {
     const auto* symbol = std::get_if<linear::LinearSymbol>(&encoded);
     if (symbol == nullptr)
         return NotVerifiable{"a message the symbology refuses"};
+    if (job.Symbology == Symbology::Code39FullAscii && job.CheckDigit && symbol->text.size() >= 3)
+        return fullAsciiWithCheck(job, *symbol);
     auto text = linearText(job.Symbology, *symbol);
     if (auto* refusal = std::get_if<NotVerifiable>(&text))
         return *refusal;
-    return ExpectedReading{format, latin1ToUtf8(std::get<std::string>(text))};
-}
-
-// RSS-14 reads as the 14-digit GTIN: the message with leading zeros to 13
-// digits and its check digit (weights 3 and 1 from the right).
-Expectation rssReading(const Job& job) {
-    if (job.Symbology == Symbology::RssLimited)
-        return NotVerifiable{"RSS Limited"};
-    const std::string& message = job.Message;
-    if (message.empty() || message.size() > kGtinBodyDigits || digitsOf(message) != message)
-        return NotVerifiable{"a message the symbology refuses"};
-    std::string gtin = std::string(kGtinBodyDigits - message.size(), '0') + message;
-    int sum = 0;
-    for (std::size_t i = 0; i < gtin.size(); ++i)
-        sum += (gtin[gtin.size() - 1 - i] - '0') * (i % 2 == 0 ? 3 : 1);
-    gtin += static_cast<char>('0' + (10 - sum % 10) % 10);
-    return ExpectedReading{.format = "DataBar",
-                           .text = gtin,
-                           .pure = job.Symbology != Symbology::Rss14,
-                           .partial = !job.Supplement.empty()};
+    if (auto refusal = tooShort(job.Symbology, std::get<std::string>(text)))
+        return *refusal;
+    return reading(format, latin1ToUtf8(std::get<std::string>(text)));
 }
 
 } // namespace
@@ -149,11 +194,11 @@ std::string latin1ToUtf8(std::string_view bytes) {
 Expectation expectedReading(const Job& job) {
     switch (job.Symbology) {
     case Symbology::Pdf417:
-        return ExpectedReading{"PDF417", latin1ToUtf8(job.Message)};
+        return reading("PDF417", latin1ToUtf8(job.Message));
     case Symbology::DataMatrix:
-        return ExpectedReading{"DataMatrix", latin1ToUtf8(job.Message)};
+        return reading("DataMatrix", latin1ToUtf8(job.Message));
     case Symbology::Aztec:
-        return ExpectedReading{"Aztec", latin1ToUtf8(job.Message)};
+        return reading("Aztec", latin1ToUtf8(job.Message));
     case Symbology::Rss14:
     case Symbology::Rss14Stacked:
     case Symbology::Rss14StackedOmni:

@@ -16,6 +16,9 @@ struct ExpectedReading {
     std::string text;
     bool pure = false;    // read only as a lone symbol (the stacked RSS-14 forms)
     bool partial = false; // a part of the symbol (a composite's 2D part) goes unread
+    // Another text that is right too: RSS-14 with a composite component, read
+    // by a reader that folds its linkage flag into the number as a leading 1.
+    std::string alternative;
     bool operator==(const ExpectedReading&) const = default;
 };
 

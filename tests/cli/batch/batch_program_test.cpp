@@ -233,6 +233,10 @@ TEST(BatchProgramTest, EveryFileKindAndSymbologyIsCountedAsItCanBeChecked) {
         {"Tga24", "[code93][bitsperpixel=24][tgacompression=on]", "tga", verified},
         {"Pcx24", "[code93][bitsperpixel=24]", "pcx", verified},
         {"DataMatrix", "[datamatrix]", "png", verified},
+        {"FullAsciiCheck", "[code39fullascii][code39check=on]", "png", verified},
+        {"Rss14Composite", "[rss][composite=(10)ABC123]", "png",
+         "vornik: batch: 2 labels are not verifiable: the 2D part of a composite cannot be read "
+         "back\n"},
         {"Svg", "[code93]", "svg", verified},
         {"Eps", "[code93]", "eps", verified},
         {"Pdf", "[aztec]", "pdf", verified},

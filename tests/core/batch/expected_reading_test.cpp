@@ -7,7 +7,7 @@ namespace vornik::batch {
 // Failures show what the reader must find, or why nothing can be read.
 void PrintTo(const ExpectedReading& reading, std::ostream* out) {
     *out << reading.format << " \"" << reading.text << "\"" << (reading.pure ? " pure" : "")
-         << (reading.partial ? " partial" : "");
+         << (reading.partial ? " partial" : "") << " or \"" << reading.alternative << "\"";
 }
 void PrintTo(const NotVerifiable& refusal, std::ostream* out) {
     *out << "not verifiable: " << refusal.reason;
@@ -24,16 +24,22 @@ struct ReadingCase {
     Expectation expected;
 };
 
-ExpectedReading reads(const char* format, std::string text, bool pure = false,
-                      bool partial = false) {
-    return {format, std::move(text), pure, partial};
+ExpectedReading reads(const char* format, std::string text, bool pure = false, bool partial = false,
+                      std::string alternative = "") {
+    return {.format = format,
+            .text = std::move(text),
+            .pure = pure,
+            .partial = partial,
+            .alternative = std::move(alternative)};
 }
 
 // The check characters: Code 39 HELLO-123 sums to 139, 139 mod 43 = 10 is
 // "A"; UPC-A 03600029145 has check 2, EAN-13 400638133393 check 1, EAN-8
 // 9638507 check 4; UPC-E 123453 reads as 0 123453 1; ITF 1234567 gets the
 // check 0 after a leading zero; Codabar A123456B has "-" before its stop;
-// GTIN 0001234567890 has check 5.
+// GTIN 0001234567890 has check 5, and with a composite's linkage flag
+// folded in, 10001234567890 check 4. Full ASCII "a%" is written +A/E, whose
+// values 41 + 10 + 40 + 14 = 105 leave 19 mod 43, "J".
 // clang-format off
 const ReadingCase kCases[] = {
     {"Code39", Symbology::Code39, "hello-123", "", false, reads("Code39", "HELLO-123")},
@@ -58,7 +64,11 @@ const ReadingCase kCases[] = {
     {"Aztec", Symbology::Aztec, "Az", "", false, reads("Aztec", "Az")},
     {"Rss14", Symbology::Rss14, "1234567890", "", false, reads("DataBar", "00012345678905")},
     {"Rss14Stacked", Symbology::Rss14Stacked, "1234567890", "", false, reads("DataBar", "00012345678905", true)},
-    {"Rss14Composite", Symbology::Rss14, "1234567890", "(10)ABC", false, reads("DataBar", "00012345678905", false, true)},
+    {"Rss14Composite", Symbology::Rss14, "1234567890", "(10)ABC", false, reads("DataBar", "00012345678905", false, true, "100012345678904")},
+    {"FullAsciiCheckAsWritten", Symbology::Code39FullAscii, "a%", "", true, reads("Code39", "+A/EJ")},
+    {"ItfTooShort", Symbology::Interleaved2of5, "1234", "", false, NotVerifiable{"an Interleaved 2 of 5 symbol of fewer than 6 digits"}},
+    {"ItfLongEnoughWithCheck", Symbology::Interleaved2of5, "1234", "", true, reads("ITF", "012348")},
+    {"CodabarTooShort", Symbology::Codabar, "A1B", "", false, NotVerifiable{"a Codabar symbol of fewer than 4 characters"}},
     {"RssLimited", Symbology::RssLimited, "1234567890", "", false, NotVerifiable{"RSS Limited"}},
     {"RssLetters", Symbology::Rss14, "12A", "", false, NotVerifiable{"a message the symbology refuses"}},
     {"UpcLetters", Symbology::UpcA, "ABC", "", false, NotVerifiable{"a message the symbology refuses"}},
