@@ -77,6 +77,8 @@ public:
     int run();
 
 private:
+    void follow();
+    void reap();
     void readFrom(std::size_t w);
     void take(const RecordResult& result);
     void stopWorkers();
@@ -182,7 +184,8 @@ void BatchWatch::redraw(bool force) {
     std::cerr << '\r' << progressLine(tally_, elapsed()) << "\x1b[K" << std::flush;
 }
 
-int BatchWatch::run() {
+// Takes results until every worker has closed its pipe.
+void BatchWatch::follow() {
     std::vector<pollfd> polled;
     while (true) {
         polled.clear();
@@ -190,15 +193,18 @@ int BatchWatch::run() {
             if (worker.results >= 0)
                 polled.push_back({worker.results, POLLIN, 0});
         if (polled.empty())
-            break;
+            return;
         if (::poll(polled.data(), polled.size(), 250) < 0 && errno != EINTR)
-            break;
+            return;
         for (std::size_t w = 0; w < workers_.size(); ++w)
             for (const pollfd& p : polled)
                 if (p.fd == workers_[w].results && (p.revents & (POLLIN | POLLHUP | POLLERR)))
                     readFrom(w);
         redraw(false);
     }
+}
+
+void BatchWatch::reap() {
     for (std::size_t w = 0; w < workers_.size(); ++w) {
         int status = 0;
         if (::waitpid(workers_[w].pid, &status, 0) != workers_[w].pid || !WIFSIGNALED(status))
@@ -208,6 +214,11 @@ int BatchWatch::run() {
                   << "; the records it had still to make were not made\n";
         removeLeftovers(w);
     }
+}
+
+int BatchWatch::run() {
+    follow();
+    reap();
     clearProgress();
     for (const auto& [reason, count] : unverifiable_)
         std::cerr << "vornik: batch: " << count << (count == 1 ? " label is" : " labels are")
