@@ -36,6 +36,8 @@ bool looksLikeOption(std::string_view argument) {
 bool* Parser::flagNamed(std::string_view name) {
     if (name == "--yes")
         return &result.answerYes;
+    if (name == "--verify")
+        return &result.verify;
     if (name == "--serve")
         return &result.serve;
     if (name == "--help" || name == "-h")
@@ -143,6 +145,8 @@ std::optional<std::string> conflict(const CommandLine& line) {
     if (sends && executes)
         return "--send and --exec cannot be given together: the commands run either in a "
                "running program (--send) or in this one (--exec)";
+    if ((line.serve || sends) && line.verify)
+        return "--verify goes with --exec: it reads back the files this program saves";
     if (!sends)
         return std::nullopt;
     if (line.configurationFile)
@@ -181,10 +185,13 @@ reports on standard error. Headless, it needs no display.
 
 Usage:
   vornik [FILE.vkf]
-  vornik [--yes] [--printer NAME] [FILE.vkf] --exec COMMANDS [--exec COMMANDS ...]
+  vornik [--yes] [--verify] [--printer NAME] [FILE.vkf] --exec COMMANDS ...
   vornik --yes FILE.vkf     (headless, also on a display)
   vornik --serve [--yes] [--printer NAME] [FILE.vkf]
   vornik --send COMMANDS [--send COMMANDS ...]
+  vornik batch [FILE.vkf] [--exec COMMANDS] (--messages FILE | --csv FILE
+               [--column FIELD=NAME]... | --count N) --output TEMPLATE
+               [--jobs N] [--verify] [--skip-existing] [--stop-on-error]
   vornik --help
   vornik --version
 
@@ -195,6 +202,14 @@ Options:
               [APPEXIT], which ends the program, no further string runs.
   --yes       Answer every question as a user who goes ahead would: OK, Yes
               or Retry. Without --yes, questions are answered Cancel or No.
+  --verify    Read every image file saved back with ZXing and compare it
+              with what the symbol must carry (the message, the check
+              characters the symbology adds, the add-on): one line on
+              standard error for each, and exit status 2 when one does not
+              read back right. EPS and PDF files are drawn for reading by
+              Ghostscript, SVG by rsvg-convert; symbologies ZXing does not
+              read, and files whose drawing program is missing, are told
+              "not verifiable".
   --printer NAME, --printer=NAME
               Print on the print queue NAME (as lpstat -p lists them) rather
               than on the default printer.
@@ -273,6 +288,39 @@ Message files and numbering:
   [incenable] on, [next] and [previous] step a serial number instead, set up
   by [incstart=N], [incvalue=N], [incwidth=DIGITS], [incpreamble=TEXT] and
   [incpostamble=TEXT]. [next] fails at the end of a file.
+
+Batches:
+  vornik batch makes one label per record, with the job of FILE.vkf and the
+  --exec commands, headless; questions are answered as --yes answers them.
+  --messages FILE   one record per line, read as [openmsgfile(FILE)] reads
+                    it (UPC and EAN lines split into message and add-on)
+  --csv FILE        a table with a header (CSV, or TSV with tabs); quoted
+                    fields may hold commas, quotes and line breaks
+  --column FIELD=NAME
+                    the column that fills FIELD: message, comment or
+                    supplement (by default the columns of those names; the
+                    message falls back on the first column)
+  --count N         N serial numbers (1 to 1000000) from the job's
+                    numbering, from its current number on
+  --output TEMPLATE the name of each file: {n} the record number, {n:05}
+                    with leading zeros to 5 digits, {message}, or {NAME} a
+                    column; values are made safe for a file name. The
+                    extension chooses the format, as in [savebarcode(FILE)]
+  --jobs N          worker processes (1 to 256; one per processor by
+                    default); the files are the same whatever the number
+  --verify          read every file back with ZXing (vector files drawn by
+                    Ghostscript, rsvg-convert or wmf2gd) and compare it with
+                    what the symbol must carry; symbologies ZXing does not
+                    read count "not verifiable"
+  --skip-existing   leave the files already there, to finish a batch
+  --stop-on-error   stop at the first record that fails
+  Each file is written under a temporary name and renamed when whole. A
+  record that fails is told with its line, and the batch goes on. On a
+  terminal a progress bar shows; one summary line ends the batch. The exit
+  status is 0 when every label was made, 1 when some failed, 2 when the input
+  was wrong, in which case nothing is written.
+  For example:
+    vornik batch --exec "[code128]" --messages list.txt --output 'labels/{n:05}.png' --verify
 
 Examples:
   vornik --exec "[code39][message='VORNIK-1'][build/copy][savebarcode(label.wmf)][saveconfig(label.vkf)]"

@@ -24,6 +24,7 @@ struct CommandLine {
     std::optional<std::string> printer;   // --printer: a print queue instead of the default
     bool serve = false;                   // --serve: the job served on the session bus
     std::vector<std::string> sendStrings; // every --send, in the order given
+    bool verify = false;                  // --verify: every image file saved is read back
 
     bool operator==(const CommandLine&) const = default;
 };

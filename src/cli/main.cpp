@@ -3,11 +3,14 @@
 // configuration file it is given, takes its work from --exec command strings
 // and reports on standard error.
 
+#include "cli/batch/batch_runner.h"
+#include "cli/batch_command_line.h"
 #include "cli/command_line.h"
 #include "cli/desktop_start.h"
 #include "cli/headless_host.h"
 #include "cli/image_converter_module.h"
 #include "cli/settings_file.h"
+#include "cli/verifying_converter.h"
 #include "core/app/application.h"
 #include "core/dde/interpreter.h"
 #include "core/files/interrupt_cleanup.h"
@@ -111,6 +114,9 @@ int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
         vornik::cli::headlessPrinter(commandLine.printer, directory));
     vornik::Application app(host, {directory, commandLine.configurationFile});
     app.convertImage = vornik::cli::imageConverter(directory);
+    if (commandLine.verify)
+        app.convertImage = vornik::cli::verifyingConverter(
+            std::move(app.convertImage), app, vornik::cli::readBackModule(directory), std::cerr);
     app.startUp();
 
     vornik::dde::Interpreter interpreter(app);
@@ -132,8 +138,25 @@ int runHeadless(const CommandLine& commandLine, const char* invokedAs) {
     return exitStatus(tally);
 }
 
+// vornik batch ...: one symbol per record of a list, headless.
+int runBatchCommand(const std::vector<std::string>& arguments, const char* invokedAs) {
+    if (std::ranges::find(arguments, "--help") != arguments.end() ||
+        std::ranges::find(arguments, "-h") != arguments.end()) {
+        std::cout << vornik::cli::helpText();
+        return kExitSuccess;
+    }
+    const auto parsed = vornik::cli::parseBatchCommandLine(
+        std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+    if (const auto* error = std::get_if<std::string>(&parsed))
+        return usageError(*error);
+    return vornik::cli::runBatch(std::get<vornik::cli::BatchCommandLine>(parsed),
+                                 programDirectory(invokedAs));
+}
+
 int run(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    if (!arguments.empty() && arguments.front() == "batch")
+        return runBatchCommand(arguments, argc > 0 ? argv[0] : "");
     const auto parsed = vornik::cli::parseCommandLine(arguments);
     if (const auto* error = std::get_if<CommandLineError>(&parsed))
         return usageError(error->message);

@@ -217,8 +217,9 @@ namespace vornik::guide {
 namespace {
 
 // The whole installation, programs included: bin/vornik, a link into
-// libexec/vornik, runs from there with its pattern file and converter module
-// beside it, and the desktop program finds the guide below the prefix.
+// libexec/vornik, runs from there with its pattern file, converter module and
+// read-back module beside it, and the desktop program finds the guide below
+// the prefix.
 TEST(InstalledPrograms, RunFromTheirFolder) {
     const TempFolder destination;
     const Outcome install =
@@ -228,8 +229,8 @@ TEST(InstalledPrograms, RunFromTheirFolder) {
     ASSERT_EQ(install.status, 0) << install.output;
     const fs::path prefix = destination.path() / "usr";
     const fs::path folder = prefix / "libexec" / "vornik";
-    for (const char* file :
-         {"vornik", "vornik-bus", "vornik-desktop", "vornik-wmfconv.so", "Cluster.Dat"})
+    for (const char* file : {"vornik", "vornik-bus", "vornik-desktop", "vornik-wmfconv.so",
+                             "vornik-readback.so", "Cluster.Dat"})
         EXPECT_TRUE(fs::is_regular_file(folder / file)) << file;
     EXPECT_EQ(fs::read_symlink(prefix / "bin" / "vornik"), "../libexec/vornik/vornik");
     EXPECT_TRUE(fs::is_regular_file(prefix / "share/doc/vornik/guide/index.html"));
@@ -237,9 +238,10 @@ TEST(InstalledPrograms, RunFromTheirFolder) {
         run(destination.path(),
             "env -u DISPLAY -u WAYLAND_DISPLAY HOME=\"$PWD\" XDG_CONFIG_HOME=\"$PWD\" " +
                 shellWord((prefix / "bin" / "vornik").string()) +
-                " --exec \"[pdf417][message='Installed'][build/copy]"
+                " --verify --exec \"[pdf417][message='Installed'][build/copy]"
                 "[savebarcode(installed.png)]\"");
     EXPECT_EQ(made.status, 0) << made.output;
+    EXPECT_EQ(made.output, "vornik: installed.png reads back as \"Installed\"\n");
     EXPECT_TRUE(fs::is_regular_file(destination.path() / "installed.png"));
 }
 
