@@ -1,7 +1,9 @@
 #include "cli/image_converter_module.h"
 
 #include "cli/module_entry.h"
+#include "export/allocator_tuning.h"
 #include "export/module/wmfconv.h"
+#include "export/raster_conversion.h"
 #include "export/vector/picture_file.h"
 
 #include <array>
@@ -18,6 +20,18 @@ std::optional<std::string> writeVector(const ImageConversion& request) {
         return *failure;
     return exporting::writeVectorFile(request.format, std::get<render::PlaceablePicture>(read),
                                       request.destination);
+}
+
+std::optional<std::string> writeRaster(const ImageConversion& request) {
+    static const bool tuned = [] {
+        exporting::keepLargeBuffersInHeap();
+        return true;
+    }();
+    (void)tuned;
+    auto read = exporting::readPictureFile(request.source);
+    if (const auto* failure = std::get_if<std::string>(&read))
+        return *failure;
+    return exporting::writeRasterImage(request, std::get<render::PlaceablePicture>(read));
 }
 
 // The module, loaded once and kept for the rest of the run.
@@ -64,6 +78,8 @@ ImageConverter imageConverter(std::filesystem::path programDirectory) {
     return [module](const ImageConversion& request) -> std::optional<std::string> {
         if (isVectorFormat(request.format))
             return writeVector(request);
+        if (request.format != ImageFormat::Pdf)
+            return writeRaster(request);
         return module->convert(request);
     };
 }
