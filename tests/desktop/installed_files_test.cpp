@@ -228,8 +228,8 @@ TEST(InstalledPrograms, RunFromTheirFolder) {
     ASSERT_EQ(install.status, 0) << install.output;
     const fs::path prefix = destination.path() / "usr";
     const fs::path folder = prefix / "libexec" / "vornik";
-    for (const char* file :
-         {"vornik", "vornik-bus", "vornik-desktop", "vornik-wmfconv.so", "Cluster.Dat"})
+    for (const char* file : {"vornik", "vornik-bus", "vornik-desktop", "vornik-wmfconv.so",
+                             "vornik-raster.so", "Cluster.Dat"})
         EXPECT_TRUE(fs::is_regular_file(folder / file)) << file;
     EXPECT_EQ(fs::read_symlink(prefix / "bin" / "vornik"), "../libexec/vornik/vornik");
     EXPECT_TRUE(fs::is_regular_file(prefix / "share/doc/vornik/guide/index.html"));

@@ -166,13 +166,16 @@ TEST(RasterExportTest, ElementWidthsFollowTheResolution) {
     }
 }
 
-// The headless program writes every raster format itself: copied into a
-// folder without the converter module, it still writes them, each reads
-// back, and only a PDF, which the module draws, cannot be written.
+// The headless program writes every raster format without Qt: copied into a
+// folder with the raster module but not the converter module, it still
+// writes them, each reads back, and only a PDF, which the converter module
+// draws with Qt, cannot be written.
 TEST(RasterExportTest, TheProgramWritesRasterImagesWithoutTheConverterModule) {
     const testing::TempFolder folder;
     const fs::path program = folder.path() / "vornik";
     fs::copy_file(VORNIK_PROGRAM, program);
+    fs::copy_file(fs::path(VORNIK_PROGRAM).parent_path() / "vornik-raster.so",
+                  folder.path() / "vornik-raster.so");
     ASSERT_FALSE(fs::exists(folder.path() / "vornik-wmfconv.so"));
     const std::pair<const char*, ImageFormat> files[] = {
         {"v.png", Png}, {"v.gif", Gif}, {"v.jpg", Jpeg}, {"v.tif", Tiff},

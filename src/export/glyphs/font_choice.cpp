@@ -1,10 +1,12 @@
 #include "export/glyphs/font_choice.h"
 
 #include "core/app/windows1252.h"
+#include "export/glyphs/remembered_choices.h"
 
 #include <algorithm>
 #include <fontconfig/fontconfig.h>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace vornik::exporting {
@@ -95,19 +97,21 @@ std::optional<FontFile> match(const render::LogFont& log, char32_t codePoint) {
     return file;
 }
 
-// What a choice depends on: not the size, which any outline face meets.
-struct ChoiceKey {
-    std::string faceName;
-    std::uint8_t pitchAndFamily;
-    std::int16_t weight;
-    bool italic;
-    char32_t codePoint;
-    bool operator==(const ChoiceKey&) const = default;
-};
-
 // A label uses a font or two and a handful of characters a face may lack; a
 // long-running program that has seen many starts afresh rather than keep them.
 constexpr std::size_t kRememberedChoices = 64;
+
+// Asks the choices kept between runs first; what fontconfig answers is kept.
+std::optional<FontFile> keptOrMatched(const render::LogFont& log, const ChoiceKey& key) {
+    static std::mutex guard;
+    static RememberedChoices kept(rememberedChoicesFile());
+    const std::lock_guard lock(guard);
+    if (auto choice = kept.find(key))
+        return *choice;
+    std::optional<FontFile> choice = match(log, key.codePoint);
+    kept.remember(key, choice, fontconfigInputs());
+    return choice;
+}
 
 std::optional<FontFile> rememberedMatch(const render::LogFont& log, char32_t codePoint) {
     thread_local std::vector<std::pair<ChoiceKey, std::optional<FontFile>>> choices;
@@ -117,7 +121,7 @@ std::optional<FontFile> rememberedMatch(const render::LogFont& log, char32_t cod
             return file;
     if (choices.size() == kRememberedChoices)
         choices.clear();
-    choices.emplace_back(key, match(log, codePoint));
+    choices.emplace_back(key, keptOrMatched(log, key));
     return choices.back().second;
 }
 
