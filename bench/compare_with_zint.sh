@@ -54,9 +54,11 @@ vornik=$(cd "$(dirname "$vornik")" && pwd)/$(basename "$vornik")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vornik-compare.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-# Our settings file goes to a folder of the run's own, not the user's.
-export XDG_CONFIG_HOME="$work/config"
-mkdir -p "$XDG_CONFIG_HOME"
+# Our settings file and the font choices raster text keeps between runs go to
+# folders of the run's own, not the user's; the untimed first run of each
+# command fills the latter, as any earlier run on the machine would have.
+export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
 cd "$work"
 
 readonly message='VORNIK-2026-ABCDEFGH'
