@@ -2,6 +2,7 @@
 
 #include "core/app/windows1252.h"
 #include "export/glyphs/font_faces.h"
+#include "export/glyphs/glyph_images.h"
 
 #include <algorithm>
 
@@ -36,18 +37,11 @@ LineGlyph glyphFor(GlyphLine& line, char32_t codePoint, const render::LogFont& l
 
 // The pen's advance in pixels after `glyph`; 0 when it cannot be loaded.
 double advanceOf(const FontFile& file, int pixelsPerEm, FT_UInt glyph, TextRendering rendering) {
-    FT_Face face = sizedFace(file, pixelsPerEm);
-    if (face == nullptr || FT_Load_Glyph(face, glyph, glyphLoadFlags(rendering)) != 0)
-        return 0;
-    return face->glyph->advance.x / 64.0;
+    const GlyphImage* image = uprightGlyph(file, pixelsPerEm, glyph, 1.0, rendering);
+    return image == nullptr ? 0 : image->advance;
 }
 
 } // namespace
-
-FT_Int32 glyphLoadFlags(TextRendering rendering) {
-    return FT_LOAD_NO_BITMAP |
-           (rendering == TextRendering::Crisp ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
-}
 
 GlyphLine layGlyphs(std::string_view text, const render::LogFont& log, const DeviceFace& face,
                     TextRendering rendering) {

@@ -30,10 +30,6 @@ struct GlyphLine {
     double advance = 0;
 };
 
-// How glyphs are loaded for a rendering: hinted for black-and-white pixels
-// when crisp, and never from a face's embedded bitmaps, which do not turn.
-[[nodiscard]] FT_Int32 glyphLoadFlags(TextRendering rendering);
-
 // `text` is in the ANSI code page (Windows-1252).
 [[nodiscard]] GlyphLine layGlyphs(std::string_view text, const render::LogFont& log,
                                   const DeviceFace& face, TextRendering rendering);

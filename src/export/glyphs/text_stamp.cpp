@@ -1,12 +1,14 @@
 #include "export/glyphs/text_stamp.h"
 
 #include "export/glyphs/font_faces.h"
+#include "export/glyphs/glyph_images.h"
 #include "export/glyphs/glyph_line.h"
 #include "export/glyphs/text_frame.h"
 
 #include <algorithm>
 #include <cmath>
 #include <freetype/tttables.h>
+#include <functional>
 #include <limits>
 
 namespace vornik::exporting {
@@ -48,15 +50,6 @@ std::uint32_t premultiplied(ColorRef colour, unsigned alpha) {
     return alpha << 24 | channel(0) << 16 | channel(8) << 8 | channel(16);
 }
 
-// A glyph's coverage, one byte a pixel, standing at `left`, `top` in device pixels.
-struct GlyphInk {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> coverage;
-};
-
 // A rectangle in the text's frame, filled in one colour.
 struct FrameBox {
     double left, top, right, bottom;
@@ -78,18 +71,8 @@ struct PixelExtent {
     [[nodiscard]] bool isEmpty() const { return right <= left || bottom <= top; }
 };
 
-GlyphInk inkOf(const FT_Bitmap& bitmap, int left, int top) {
-    GlyphInk ink{left, top, static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows), {}};
-    ink.coverage.resize(static_cast<std::size_t>(ink.width) * static_cast<std::size_t>(ink.height));
-    const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
-    for (int y = 0; y < ink.height; ++y) {
-        const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
-        for (int x = 0; x < ink.width; ++x) {
-            const std::uint8_t value = mono ? ((row[x / 8] >> (7 - x % 8)) & 1 ? 255 : 0) : row[x];
-            ink.coverage[static_cast<std::size_t>(y * ink.width + x)] = value;
-        }
-    }
-    return ink;
+bool isQuarterTurn(const TextFrame& frame) {
+    return frame.sine() == 0 || frame.cosine() == 0;
 }
 
 // The glyph's coverage turned by a quarter turn or none, as the frame turns,
@@ -99,6 +82,12 @@ GlyphInk inkOf(const FT_Bitmap& bitmap, int left, int top) {
 // pictures (LibreOffice, Qt) turn text, so that turned text lands where
 // theirs does.
 GlyphInk turned(const GlyphInk& upright, const TextFrame& frame, int x, int y) {
+    if (frame.cosine() == 1) {
+        GlyphInk moved = upright;
+        moved.left += x;
+        moved.top += y;
+        return moved;
+    }
     const auto carried = [&](double u, double v) {
         u += 0.5;
         v += 0.5;
@@ -141,23 +130,17 @@ constexpr double kFixedOne = 65536.0; // 1 in FreeType's 16.16 fixed point
 std::optional<GlyphInk> renderGlyph(const FontFile& file, int pixelsPerEm, FT_UInt glyph,
                                     FramePoint origin, const TextFrame& frame,
                                     TextRendering rendering) {
+    if (isQuarterTurn(frame)) {
+        const GlyphImage* upright =
+            uprightGlyph(file, pixelsPerEm, glyph, frame.stretch(), rendering);
+        if (upright == nullptr)
+            return std::nullopt;
+        return turned(upright->ink, frame, static_cast<int>(std::lround(origin.x)),
+                      static_cast<int>(std::lround(origin.y)));
+    }
     FT_Face face = sizedFace(file, pixelsPerEm);
     if (face == nullptr)
         return std::nullopt;
-    const bool quarterTurn = frame.sine() == 0 || frame.cosine() == 0;
-    if (quarterTurn) {
-        FT_Matrix stretch{static_cast<FT_Fixed>(frame.stretch() * kFixedOne), 0, 0,
-                          static_cast<FT_Fixed>(kFixedOne)};
-        FT_Set_Transform(face, frame.stretch() == 1 ? nullptr : &stretch, nullptr);
-        const bool drawn = loadAndRender(face, glyph, rendering);
-        FT_Set_Transform(face, nullptr, nullptr);
-        if (!drawn)
-            return std::nullopt;
-        const GlyphInk upright =
-            inkOf(face->glyph->bitmap, face->glyph->bitmap_left, -face->glyph->bitmap_top);
-        return turned(upright, frame, static_cast<int>(std::lround(origin.x)),
-                      static_cast<int>(std::lround(origin.y)));
-    }
     // FreeType's outlines run upwards; the frame's y runs down the device.
     const double wholeX = std::floor(origin.x);
     const double wholeY = std::floor(origin.y);
@@ -212,21 +195,59 @@ void extendBy(PixelExtent& extent, const FrameBox& box, const TextFrame& frame) 
                    static_cast<int>(std::ceil(corner.x)), static_cast<int>(std::ceil(corner.y)));
 }
 
-// Fills the stamp's pixels whose centres lie inside the box.
+// Whether each of `count` pixel centres along one device axis, from
+// `first`, lies within [low, high) of the frame coordinate that axis carries.
+std::vector<bool> insideAlong(int first, int count, double low, double high,
+                              const std::function<double(double)>& frameCoordinate) {
+    std::vector<bool> inside(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const double value = frameCoordinate(first + i + 0.5);
+        inside[static_cast<std::size_t>(i)] = value >= low && value < high;
+    }
+    return inside;
+}
+
+// Fills the stamp's pixels whose centres lie inside the box. A frame turned
+// by quarter turns carries each device axis to one frame axis, so that the
+// test splits into one for the columns and one for the rows.
 void paintBox(Stamp& stamp, const FrameBox& box, const TextFrame& frame) {
     const std::uint32_t colour = premultiplied(box.colour, 255);
+    const std::size_t width = static_cast<std::size_t>(stamp.width);
+    if (isQuarterTurn(frame)) {
+        const bool across = frame.cosine() == 0; // device x carries frame y
+        const double y0 = stamp.top + 0.5;
+        const double x0 = stamp.left + 0.5;
+        const auto frameX = [&](double dx, double dy) { return frame.fromDevice({dx, dy}).x; };
+        const auto frameY = [&](double dx, double dy) { return frame.fromDevice({dx, dy}).y; };
+        const std::vector<bool> columns = insideAlong(
+            stamp.left, stamp.width, across ? box.top : box.left, across ? box.bottom : box.right,
+            [&](double x) { return across ? frameY(x, y0) : frameX(x, y0); });
+        const std::vector<bool> rows = insideAlong(
+            stamp.top, stamp.height, across ? box.left : box.top, across ? box.right : box.bottom,
+            [&](double y) { return across ? frameX(x0, y) : frameY(x0, y); });
+        for (std::size_t y = 0; y < rows.size(); ++y) {
+            if (!rows[y])
+                continue;
+            for (std::size_t x = 0; x < width; ++x)
+                if (columns[x])
+                    stamp.argb[y * width + x] = colour;
+        }
+        return;
+    }
     for (int y = 0; y < stamp.height; ++y)
         for (int x = 0; x < stamp.width; ++x) {
             const FramePoint inFrame =
                 frame.fromDevice({stamp.left + x + 0.5, stamp.top + y + 0.5});
             if (inFrame.x >= box.left && inFrame.x < box.right && inFrame.y >= box.top &&
                 inFrame.y < box.bottom)
-                stamp.argb[static_cast<std::size_t>(y * stamp.width + x)] = colour;
+                stamp.argb[static_cast<std::size_t>(y) * width + static_cast<std::size_t>(x)] =
+                    colour;
         }
 }
 
 // Lays the glyph's coverage over the stamp in `colour`, source over.
 void paintInk(Stamp& stamp, const GlyphInk& ink, ColorRef colour) {
+    const std::uint32_t opaque = premultiplied(colour, 255);
     for (int y = 0; y < ink.height; ++y)
         for (int x = 0; x < ink.width; ++x) {
             const unsigned alpha = ink.coverage[static_cast<std::size_t>(y * ink.width + x)];
@@ -237,6 +258,10 @@ void paintInk(Stamp& stamp, const GlyphInk& ink, ColorRef colour) {
             std::uint32_t& pixel =
                 stamp.argb[static_cast<std::size_t>(row) * static_cast<std::size_t>(stamp.width) +
                            static_cast<std::size_t>(column)];
+            if (alpha == 255) {
+                pixel = opaque;
+                continue;
+            }
             const std::uint32_t source = premultiplied(colour, alpha);
             std::uint32_t blended = 0;
             for (int shift = 0; shift < 32; shift += 8) {
@@ -254,6 +279,23 @@ Stamp stampOver(const PixelExtent& extent) {
     stamp.argb.assign(
         static_cast<std::size_t>(stamp.width) * static_cast<std::size_t>(stamp.height), 0);
     return stamp;
+}
+
+// The line's glyphs rendered in place from the baseline's start, the extent
+// grown to hold them.
+std::vector<GlyphInk> renderLine(const GlyphLine& line, int pixelsPerEm, const TextFrame& frame,
+                                 FramePoint start, TextRendering rendering, PixelExtent& extent) {
+    std::vector<GlyphInk> inks;
+    for (const LineGlyph& glyph : line.glyphs) {
+        const FramePoint origin = frame.toDevice({start.x + glyph.penX, start.y});
+        auto ink =
+            renderGlyph(line.faces[glyph.face], pixelsPerEm, glyph.glyph, origin, frame, rendering);
+        if (!ink || ink->width == 0 || ink->height == 0)
+            continue;
+        extent.add(ink->left, ink->top, ink->left + ink->width, ink->top + ink->height);
+        inks.push_back(std::move(*ink));
+    }
+    return inks;
 }
 
 } // namespace
@@ -277,19 +319,11 @@ Stamp drawText(const render::op::TextOut& call, const render::TextStyle& style,
         boxes.push_back({start.x, start.y - face->ascent, start.x + line.advance,
                          start.y + face->descent, style.background});
     addLines(boxes, style, *face, start, line.advance);
-    std::vector<GlyphInk> inks;
     PixelExtent extent;
     for (const FrameBox& box : boxes)
         extendBy(extent, box, frame);
-    for (const LineGlyph& glyph : line.glyphs) {
-        const FramePoint origin = frame.toDevice({start.x + glyph.penX, start.y});
-        auto ink = renderGlyph(line.faces[glyph.face], face->pixelsPerEm, glyph.glyph, origin,
-                               frame, rendering);
-        if (!ink || ink->width == 0 || ink->height == 0)
-            continue;
-        extent.add(ink->left, ink->top, ink->left + ink->width, ink->top + ink->height);
-        inks.push_back(std::move(*ink));
-    }
+    const std::vector<GlyphInk> inks =
+        renderLine(line, face->pixelsPerEm, frame, start, rendering, extent);
     extent = {std::max(extent.left, 0), std::max(extent.top, 0),
               std::min(extent.right, placement.deviceWidth),
               std::min(extent.bottom, placement.deviceHeight)};
