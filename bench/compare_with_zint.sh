@@ -1,25 +1,28 @@
 #!/usr/bin/env bash
 # Times the headless program beside zint on this machine, in one run, and
-# prints how many times longer ours takes (below 1: ours is quicker):
+# prints how many times longer ours takes (below 1: ours is quicker), in wall
+# time and in processor time (user and system), the latter telling more on a
+# busy machine:
 #   - one Code 128 PNG at 300 dpi, 10 mils, one program start each;
 #   - the same symbol as one SVG;
 #   - a batch of Code 128 PNGs from a message file at the same pixel size:
 #     ours stepping through the file with [next] in one process, zint with
 #     --batch.
-# hyperfine is used when it is installed (medians), else a loop timed with
-# date (medians too). Nothing else should run on the machine meanwhile: the
+# hyperfine is used when it is installed (wall medians, processor means),
+# else a loop timed with date (medians of both). Nothing else should run on the machine meanwhile: the
 # figures of a loaded machine say little.
 set -euo pipefail
 
 usage() {
     cat <<'EOF'
 usage: bench/compare_with_zint.sh [--vornik PATH] [--runs N] [--batch-runs N] [--records N]
-                                  [--with-batch]
+                                  [--with-batch] [--loop]
   --vornik PATH   the headless program (default: build/vornik beside this folder)
   --runs N        timed runs of each single-symbol command (default 30)
   --batch-runs N  timed runs of each batch (default 3)
   --records N     symbols in the batch (default 10000)
   --with-batch    time `vornik batch` beside the others, once the program has it
+  --loop          time with a loop of date +%s%N even when hyperfine is installed
 EOF
 }
 
@@ -29,6 +32,8 @@ runs=30
 batch_runs=3
 records=10000
 with_batch=0
+use_hyperfine=0
+command -v hyperfine >/dev/null 2>&1 && use_hyperfine=1
 while (($# > 0)); do
     case "$1" in
     --vornik) vornik=$2; shift 2 ;;
@@ -36,6 +41,7 @@ while (($# > 0)); do
     --batch-runs) batch_runs=$2; shift 2 ;;
     --records) records=$2; shift 2 ;;
     --with-batch) with_batch=1; shift ;;
+    --loop) use_hyperfine=0; shift ;;
     -h | --help) usage; exit 0 ;;
     *) echo "compare_with_zint: unknown option $1" >&2; usage >&2; exit 2 ;;
     esac
@@ -73,25 +79,42 @@ median() {
                                          else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-# Median seconds of COMMAND (a line of words, run without a shell), after
-# PREPARE (the same) before each run. Prints one number.
+# Processor seconds (user and system) this shell's finished children had
+# used when `times` wrote FILE. `times` itself must run in this shell: a
+# subshell's children are not this shell's.
+children_cpu() {
+    awk 'NR == 2 { split($1, u, /[ms]/); split($2, s, /[ms]/);
+                   printf "%.6f\n", u[1] * 60 + u[2] + s[1] * 60 + s[2] }' "$1"
+}
+
+# Median wall seconds and processor seconds a run of COMMAND (a line of
+# words, run without a shell) takes, PREPARE (the same) run before each.
+# Prints the two numbers. hyperfine gives the mean processor time.
 time_command() {
     local count=$1 prepare=$2 command=$3
-    if command -v hyperfine >/dev/null 2>&1; then
+    if ((use_hyperfine)); then
         hyperfine -N --style none --warmup 1 --runs "$count" --prepare "$prepare" \
             --export-csv "$work/timing.csv" -- "$command" >/dev/null 2>"$work/hyperfine.log" ||
             fail "hyperfine could not time $command: $(cat "$work/hyperfine.log")"
-        awk -F, 'NR == 2 { print $4 }' "$work/timing.csv"
+        awk -F, 'NR == 2 { print $4, $5 + $6 }' "$work/timing.csv"
         return
     fi
-    local i start end
+    local i start end cpu
+    : >"$work/runs"
+    eval "$prepare"
+    eval "$command" >/dev/null # the untimed first run
     for ((i = 0; i < count; ++i)); do
         eval "$prepare"
+        times >"$work/before"
         start=$(date +%s%N)
         eval "$command" >/dev/null
         end=$(date +%s%N)
-        echo "$(((end - start) / 1000))e-6"
-    done | median
+        times >"$work/after"
+        cpu=$(awk -v a="$(children_cpu "$work/after")" -v b="$(children_cpu "$work/before")" \
+            'BEGIN { print a - b }')
+        echo "$(((end - start) / 1000))e-6 $cpu" >>"$work/runs"
+    done
+    echo "$(cut -d' ' -f1 "$work/runs" | median) $(cut -d' ' -f2 "$work/runs" | median)"
 }
 
 # Width x height of a PNG file, from its header.
@@ -107,10 +130,13 @@ ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
 }
 
+# A line of the table from two "wall processor" pairs.
 report() {
-    local name=$1 ours=$2 theirs=$3
-    printf '%-34s %12s %12s %8s\n' "$name" "$(milliseconds "$ours")" "$(milliseconds "$theirs")" \
-        "$(ratio "$ours" "$theirs")"
+    local name=$1 ours_wall=${2% *} ours_cpu=${2#* } theirs_wall=${3% *} theirs_cpu=${3#* }
+    printf '%-34s %11s %11s %6s %11s %11s %6s\n' "$name" \
+        "$(milliseconds "$ours_wall")" "$(milliseconds "$theirs_wall")" \
+        "$(ratio "$ours_wall" "$theirs_wall")" "$(milliseconds "$ours_cpu")" \
+        "$(milliseconds "$theirs_cpu")" "$(ratio "$ours_cpu" "$theirs_cpu")"
 }
 
 # Each run writes over the file the run before it wrote, as a script calling
@@ -188,10 +214,10 @@ vornik_batch() {
 
 echo "Machine: $(nproc) processors, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)"
 echo "Load average at the start: $(cut -d' ' -f1-3 /proc/loadavg)"
-if command -v hyperfine >/dev/null 2>&1; then
-    echo "Timed with $(hyperfine --version), medians."
+if ((use_hyperfine)); then
+    echo "Timed with $(hyperfine --version): wall medians, processor means."
 else
-    echo "Timed with a loop of date +%s%N (hyperfine is not installed), medians."
+    echo "Timed with a loop of date +%s%N: medians."
 fi
 single png
 png_vornik=$time_vornik png_zint=$time_zint
@@ -202,7 +228,8 @@ batch
 ((with_batch)) && vornik_batch
 
 echo
-printf '%-34s %12s %12s %8s\n' "" "vornik" "zint" "ratio"
+printf '%-34s %11s %11s %6s %11s %11s %6s\n' "" "vornik" "zint" "ratio" "vornik CPU" "zint CPU" \
+    "ratio"
 report "one PNG (program start included)" "$png_vornik" "$png_zint"
 report "one SVG (program start included)" "$svg_vornik" "$svg_zint"
 report "$records PNGs, message file stepping" "$time_stepped" "$time_zint_batch"
