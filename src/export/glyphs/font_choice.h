@@ -22,7 +22,8 @@ struct FontFile {
 // fixed pitch asks for a monospace face), and the weight and italic choose
 // among the family's styles. Only outline faces are chosen: text is drawn at
 // any size and angle. Nothing when no such face is installed at all.
-// Remembered on this thread for the next call with the same font.
+// Remembered on this thread for the next call with the same font, and kept
+// between runs (see RememberedChoices).
 [[nodiscard]] std::optional<FontFile> chooseFontFile(const render::LogFont& log);
 
 // For a character the chosen face lacks: the face closest to the same font

@@ -13,6 +13,10 @@ namespace {
 
 constexpr const char* kHeading = "vornik font choices 1";
 
+// Labels use a few fonts; a file that has gathered more starts afresh
+// rather than grow without end.
+constexpr std::size_t kMostKept = 256;
+
 // The environment variables fontconfig's answers depend on: where its
 // configuration and the user's folders are, and the language it prefers faces
 // for.
@@ -180,7 +184,7 @@ void RememberedChoices::remember(const ChoiceKey& key, const std::optional<FontF
                                  const std::vector<std::string>& watched) {
     if (!loaded_)
         load();
-    if (watched_ != watched) {
+    if (watched_ != watched || kept_.size() >= kMostKept) {
         watched_ = watched;
         kept_.clear();
     }

@@ -47,6 +47,22 @@ TEST(RememberedChoices, KeepsChoicesForTheNextRun) {
     EXPECT_FALSE(next.find({"Arial", 0x22, 400, true, 0})) << "another weight";
 }
 
+// A program that has asked for very many faces starts its file afresh
+// rather than let it grow without end.
+TEST(RememberedChoices, StartsAfreshRatherThanGrowWithoutEnd) {
+    const KeptChoices kept;
+    const std::vector<std::string> watched{kept.configuration.string(), kept.fonts.string()};
+    {
+        RememberedChoices many(kept.file);
+        for (int i = 0; i < 1000; ++i)
+            many.remember({"Face " + std::to_string(i), 0, 400, false, 0}, kept.face, watched);
+    }
+    RememberedChoices next(kept.file);
+    EXPECT_TRUE(next.find({"Face 999", 0, 400, false, 0}));
+    EXPECT_FALSE(next.find(kept.arial));
+    EXPECT_LT(fs::file_size(kept.file), 100'000u);
+}
+
 // Whatever the answers depend on changes, and nothing kept is used.
 TEST(RememberedChoices, ForgetsEverythingWhenWhatTheyDependOnChanges) {
     const struct {
