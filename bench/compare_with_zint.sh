@@ -204,7 +204,7 @@ batch() {
 # command is specified with (two workers, the same job and message file).
 # ---------------------------------------------------------------------------
 vornik_batch() {
-    local command="$vornik batch --exec $job --messages $work/messages.txt"
+    local command="$vornik batch --exec '$job' --messages $work/messages.txt"
     command+=" --output $work/batch/{n:05}.png --jobs 2"
     bash fresh.sh
     eval "$command" || fail "vornik batch failed."
