@@ -9,8 +9,8 @@
 #     ours stepping through the file with [next] in one process, zint with
 #     --batch.
 # hyperfine is used when it is installed (wall medians, processor means),
-# else a loop timed with date (medians of both). Nothing else should run on the machine meanwhile: the
-# figures of a loaded machine say little.
+# else a loop timed with date (medians of both). Nothing else should run on
+# the machine meanwhile: the figures of a loaded machine say little.
 set -euo pipefail
 
 usage() {
