@@ -1,16 +1,20 @@
 #include "cli/image_converter_module.h"
 
 #include "cli/module_entry.h"
+#include "export/module/raster_module.h"
 #include "export/module/wmfconv.h"
 #include "export/vector/picture_file.h"
 
 #include <array>
 #include <memory>
+#include <type_traits>
 
 namespace vornik::cli {
 namespace {
 
+// Both modules' entry points take the same arguments.
 using EntryPoint = decltype(&vornik_save_bar_code);
+static_assert(std::is_same_v<EntryPoint, decltype(&vornik_write_raster_image)>);
 
 std::optional<std::string> writeVector(const ImageConversion& request) {
     auto read = exporting::readPictureFile(request.source);
@@ -20,10 +24,11 @@ std::optional<std::string> writeVector(const ImageConversion& request) {
                                       request.destination);
 }
 
-// The module, loaded once and kept for the rest of the run.
+// A converter module, loaded once and kept for the rest of the run.
 class ConverterModule {
 public:
-    explicit ConverterModule(std::filesystem::path file) : file_(std::move(file)) {}
+    ConverterModule(std::filesystem::path file, const char* entryName)
+        : file_(std::move(file)), entryName_(entryName) {}
 
     std::optional<std::string> convert(const ImageConversion& request) {
         if (entry_ == nullptr && !load())
@@ -43,7 +48,7 @@ public:
 
 private:
     bool load() {
-        auto entry = moduleEntry(file_, kConverterEntryPoint);
+        auto entry = moduleEntry(file_, entryName_);
         if (const auto* failure = std::get_if<std::string>(&entry)) {
             loadError_ = *failure;
             return false;
@@ -53,6 +58,7 @@ private:
     }
 
     std::filesystem::path file_;
+    const char* entryName_;
     EntryPoint entry_ = nullptr;
     std::string loadError_;
 };
@@ -60,11 +66,16 @@ private:
 } // namespace
 
 ImageConverter imageConverter(std::filesystem::path programDirectory) {
-    auto module = std::make_shared<ConverterModule>(programDirectory / kConverterModuleFile);
-    return [module](const ImageConversion& request) -> std::optional<std::string> {
+    auto raster =
+        std::make_shared<ConverterModule>(programDirectory / kRasterModuleFile, kRasterEntryPoint);
+    auto pdf = std::make_shared<ConverterModule>(programDirectory / kConverterModuleFile,
+                                                 kConverterEntryPoint);
+    return [raster, pdf](const ImageConversion& request) -> std::optional<std::string> {
         if (isVectorFormat(request.format))
             return writeVector(request);
-        return module->convert(request);
+        if (request.format == ImageFormat::Pdf)
+            return pdf->convert(request);
+        return raster->convert(request);
     };
 }
 

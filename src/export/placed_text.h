@@ -2,6 +2,7 @@
 
 #include "core/render/metafile_replay.h"
 #include "export/device_font.h"
+#include "export/text_rendering.h"
 
 #include <QGlyphRun>
 #include <QRectF>
@@ -13,10 +14,6 @@ class QPainter;
 class QPaintDevice;
 
 namespace vornik::exporting {
-
-// Text drawn smoothly (anti-aliased) or crisply, in the picture's own colours
-// only, as a two-colour raster needs it. Bars are never anti-aliased.
-enum class TextRendering { Smooth, Crisp };
 
 // A text record laid out for a device, as GDI draws it: the text in its own
 // frame, turned by the escapement (tenths of a degree counter-clockwise)

@@ -3,11 +3,8 @@
 #include "core/app/rounding.h"
 #include "core/render/metafile_replay.h"
 #include "export/device_mapping.h"
+#include "export/glyphs/text_stamp.h"
 #include "export/raster/raster_scene.h"
-
-#include <QImage>
-#include <QPainter>
-#include <vector>
 
 namespace vornik::exporting {
 namespace {
@@ -20,38 +17,25 @@ Rgb toRgb(ColorRef color) {
             static_cast<std::uint8_t>((color >> 16) & 0xFF)};
 }
 
-// Records the replayed calls into a raster scene: fills as they are, text
-// drawn by Qt onto transparent stamps. Text records that follow one another
-// (a symbol's human-readable line is one record a character) share a stamp,
-// so that Qt starts drawing once for them all.
+// Records the replayed calls into a raster scene: fills as they are, each
+// text record as a stamp of its own.
 class SceneBuilder : public render::PictureSink {
 public:
     SceneBuilder(RasterScene& scene, double width, double height, double dotsPerInch,
                  TextRendering textRendering)
         : scene_(scene), mapping_(0, 0, width, height), textRendering_(textRendering),
-          device_(1, 1, QImage::Format_ARGB32_Premultiplied),
-          dotsPerMetre_(dotsPerMetre(dotsPerInch)) {
-        device_.setDotsPerMeterX(dotsPerMetre_);
-        device_.setDotsPerMeterY(dotsPerMetre_);
-    }
+          dotsPerInch_(dotsPerInch) {}
 
     void windowChanged(const render::Window& window) override { mapping_.setWindow(window); }
     void rectangle(const render::op::Rectangle& call, const render::LogPen& pen,
                    const render::LogBrush& brush) override;
     void text(const render::op::TextOut& call, const render::TextStyle& style) override;
-    // Lays the text still waiting; called after the last record too.
-    void layPendingText();
 
 private:
-    [[nodiscard]] Stamp stampOfPendingText(const QRect& bounds) const;
-
     RasterScene& scene_;
     DeviceMapping mapping_;
     TextRendering textRendering_;
-    QImage device_; // the resolution fonts are measured at
-    int dotsPerMetre_;
-    std::vector<PlacedText> pendingText_;
-    QRect pendingBounds_;
+    double dotsPerInch_;
 };
 
 // Hatched and pattern brushes are filled in their colour.
@@ -60,53 +44,23 @@ void SceneBuilder::rectangle(const render::op::Rectangle& call, const render::Lo
     const PixelBox box = mapping_.box(call);
     if (box.isEmpty())
         return;
-    layPendingText();
     if (brush.style != render::kBrushNull)
         scene_.fill(box, toRgb(brush.color));
     for (const PixelBox& band : mapping_.frame(box, pen, brush))
         scene_.fill(band, toRgb(pen.color));
 }
 
+// The reference point stands on a whole pixel, as in GDI.
 void SceneBuilder::text(const render::op::TextOut& call, const render::TextStyle& style) {
-    const QPointF reference(nearest(mapping_.x(call.x)), nearest(mapping_.y(call.y)));
-    const PlacedText placed(call, style, reference, mapping_.scaleX(), mapping_.scaleY(),
-                            textRendering_, &device_);
-    if (placed.isEmpty())
-        return;
-    const QRect bounds =
-        placed.bounds().toAlignedRect().intersected(QRect(0, 0, scene_.width(), scene_.height()));
-    if (bounds.isEmpty())
-        return;
-    pendingText_.push_back(placed);
-    pendingBounds_ = pendingBounds_.united(bounds);
-}
-
-void SceneBuilder::layPendingText() {
-    if (pendingText_.empty())
-        return;
-    scene_.lay(stampOfPendingText(pendingBounds_),
+    const TextPlacement placement{.x = static_cast<double>(nearest(mapping_.x(call.x))),
+                                  .y = static_cast<double>(nearest(mapping_.y(call.y))),
+                                  .heightScale = mapping_.scaleY(),
+                                  .widthScale = mapping_.scaleX(),
+                                  .dotsPerInch = dotsPerInch_,
+                                  .deviceWidth = scene_.width(),
+                                  .deviceHeight = scene_.height()};
+    scene_.lay(drawText(call, style, placement, textRendering_),
                textRendering_ == TextRendering::Crisp ? Coverage::Threshold : Coverage::Blend);
-    pendingText_.clear();
-    pendingBounds_ = QRect();
-}
-
-// Qt draws straight into the stamp's pixels, which start out transparent
-// (all zeros).
-Stamp SceneBuilder::stampOfPendingText(const QRect& bounds) const {
-    Stamp stamp{bounds.left(), bounds.top(), bounds.width(), bounds.height(), {}};
-    stamp.argb.resize(static_cast<std::size_t>(stamp.width) *
-                      static_cast<std::size_t>(stamp.height));
-    QImage image(reinterpret_cast<uchar*>(stamp.argb.data()), stamp.width, stamp.height,
-                 stamp.width * 4, QImage::Format_ARGB32_Premultiplied);
-    image.setDotsPerMeterX(dotsPerMetre_);
-    image.setDotsPerMeterY(dotsPerMetre_);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, textRendering_ == TextRendering::Smooth);
-    painter.translate(-bounds.left(), -bounds.top());
-    PlacedText::drawInOrder(painter, pendingText_);
-    painter.end();
-    return stamp;
 }
 
 } // namespace
@@ -120,7 +74,6 @@ PixelImage rasterise(const render::Metafile& metafile, int xExtentUnits, int yEx
     SceneBuilder builder(scene, xExtentUnits * dotsPerInch / kUnitsPerInch,
                          yExtentUnits * dotsPerInch / kUnitsPerInch, dotsPerInch, textRendering);
     render::replay(metafile, builder);
-    builder.layPendingText();
     return scene.render(dotsPerInch);
 }
 

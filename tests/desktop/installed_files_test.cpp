@@ -230,7 +230,7 @@ TEST(InstalledPrograms, RunFromTheirFolder) {
     const fs::path prefix = destination.path() / "usr";
     const fs::path folder = prefix / "libexec" / "vornik";
     for (const char* file : {"vornik", "vornik-bus", "vornik-desktop", "vornik-wmfconv.so",
-                             "vornik-readback.so", "Cluster.Dat"})
+                             "vornik-raster.so", "vornik-readback.so", "Cluster.Dat"})
         EXPECT_TRUE(fs::is_regular_file(folder / file)) << file;
     EXPECT_EQ(fs::read_symlink(prefix / "bin" / "vornik"), "../libexec/vornik/vornik");
     EXPECT_TRUE(fs::is_regular_file(prefix / "share/doc/vornik/guide/index.html"));

@@ -166,18 +166,42 @@ TEST(RasterExportTest, ElementWidthsFollowTheResolution) {
     }
 }
 
-// The headless program loads the converter from beside itself.
-TEST(RasterExportTest, TheProgramWritesAPngThatReads) {
+// The headless program writes every raster format without Qt: copied into a
+// folder with the raster module but not the converter module, it still
+// writes them, each reads back, and only a PDF, which the converter module
+// draws with Qt, cannot be written.
+TEST(RasterExportTest, TheProgramWritesRasterImagesWithoutTheConverterModule) {
     const testing::TempFolder folder;
-    const fs::path png = folder.path() / "v.png";
-    ASSERT_EQ(runQuietly("XDG_CONFIG_HOME=" + quoted(folder.path().string()) +
-                         " " VORNIK_PROGRAM " --exec " +
-                         quoted("[code128][message='Vornik 128'][build/copy][savebarcode(" +
-                                png.string() + ")]")),
-              0);
-    EXPECT_EQ(
-        decodeImage(loadImage(png), ZXing::DecodeHints().setFormats(ZXing::BarcodeFormat::Code128)),
-        "Vornik 128");
+    const fs::path program = folder.path() / "vornik";
+    fs::copy_file(VORNIK_PROGRAM, program);
+    fs::copy_file(fs::path(VORNIK_PROGRAM).parent_path() / "vornik-raster.so",
+                  folder.path() / "vornik-raster.so");
+    ASSERT_FALSE(fs::exists(folder.path() / "vornik-wmfconv.so"));
+    const std::pair<const char*, ImageFormat> files[] = {
+        {"v.png", Png}, {"v.gif", Gif}, {"v.jpg", Jpeg}, {"v.tif", Tiff},
+        {"v.bmp", Bmp}, {"v.tga", Tga}, {"v.pcx", Pcx},
+    };
+    std::string saves;
+    for (const auto& [name, format] : files)
+        saves += "[savebarcode(" + (folder.path() / name).string() + ")]";
+    const std::string run = "XDG_CONFIG_HOME=" + quoted(folder.path().string()) + " " +
+                            quoted(program.string()) + " --exec ";
+    ASSERT_EQ(runQuietly(run + quoted("[code128][message='Vornik 128'][build/copy]" + saves)), 0);
+    for (const auto& [name, format] : files) {
+        SCOPED_TRACE(name);
+        const testing::ReadBack read = testing::readBack(format, folder.path() / name);
+        ASSERT_EQ(read.error, "");
+        const QImage image(reinterpret_cast<const uchar*>(read.pixels.data()), read.width,
+                           read.height, read.width * 3, QImage::Format_RGB888);
+        EXPECT_EQ(
+            decodeImage(image, ZXing::DecodeHints().setFormats(ZXing::BarcodeFormat::Code128)),
+            "Vornik 128");
+    }
+    const fs::path pdf = folder.path() / "v.pdf";
+    EXPECT_EQ(runQuietly(run + quoted("[code128][message='Vornik 128'][build/copy][savebarcode(" +
+                                      pdf.string() + ")]")),
+              2);
+    EXPECT_FALSE(fs::exists(pdf));
 }
 
 // Resolutions a configuration file may hold but the dialog never writes, and

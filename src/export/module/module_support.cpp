@@ -3,9 +3,7 @@
 #include "export/allocator_tuning.h"
 
 #include <QGuiApplication>
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 namespace vornik::exporting {
 
@@ -28,14 +26,6 @@ void ensureGuiApplication() {
     });
     new QGuiApplication(argc, argv);
     keepLargeBuffersInHeap();
-}
-
-void copyError(const std::string& text, char* error, std::size_t errorSize) {
-    if (error == nullptr || errorSize == 0)
-        return;
-    const std::size_t length = std::min(text.size(), errorSize - 1);
-    std::memcpy(error, text.data(), length);
-    error[length] = '\0';
 }
 
 } // namespace vornik::exporting

@@ -1,28 +1,13 @@
 // The image converter as a loadable module. The headless program loads it
-// only when it writes a raster image or a PDF, so that everything else runs
-// without Qt.
+// only when it writes a PDF, so that everything else runs without Qt.
 
 #include "export/module/wmfconv.h"
 
-#include "core/app/ascii_case.h"
-#include "core/app/image_format.h"
 #include "export/image_converter.h"
 #include "export/module/module_support.h"
 
-#include <filesystem>
-
-namespace {
-
 using vornik::exporting::copyError;
 using vornik::exporting::ensureGuiApplication;
-
-std::string upperExtension(const char* path) {
-    const std::string name = std::filesystem::path(path).filename().string();
-    const auto dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : vornik::asciiUpper(name.substr(dot + 1));
-}
-
-} // namespace
 
 extern "C" int vornik_save_bar_code(const char* source, const char* destination,
                                     std::int32_t bitsPerPixel, std::int32_t rasterResolution,
@@ -31,13 +16,9 @@ extern "C" int vornik_save_bar_code(const char* source, const char* destination,
                                     std::int32_t tgaCompression, std::int32_t tiffCompression,
                                     std::int32_t gifCompression, char* error,
                                     std::size_t errorSize) {
-    const auto format = vornik::imageFormatFor(upperExtension(destination));
-    if (!format) {
-        copyError(std::string("The file ") + destination +
-                      " could not be written: its extension names no image format.",
-                  error, errorSize);
+    const auto format = vornik::exporting::destinationFormat(destination, error, errorSize);
+    if (!format)
         return 1;
-    }
     ensureGuiApplication();
     const auto failure = vornik::exporting::convertImage({.source = source,
                                                           .destination = destination,

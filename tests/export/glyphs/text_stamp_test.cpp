@@ -1,0 +1,291 @@
+#include "export/glyphs/device_face.h"
+#include "export/glyphs/font_choice.h"
+#include "export/glyphs/text_stamp.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include <freetype/tttables.h>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+
+namespace vornik::exporting {
+namespace {
+
+using namespace render;
+
+constexpr double kX = 300; // the reference point, well inside the device
+constexpr double kY = 300;
+
+// The ink of a stamp in device pixels: every pixel at least half covered.
+struct Ink {
+    int left = 0, top = 0, right = 0, bottom = 0; // right and bottom not included
+    int count = 0;
+    [[nodiscard]] int width() const { return right - left; }
+    [[nodiscard]] int height() const { return bottom - top; }
+};
+
+Ink inkOf(const Stamp& stamp) {
+    Ink ink{stamp.left + stamp.width, stamp.top + stamp.height, stamp.left, stamp.top, 0};
+    for (int y = 0; y < stamp.height; ++y)
+        for (int x = 0; x < stamp.width; ++x) {
+            if ((stamp.argb[static_cast<std::size_t>(y * stamp.width + x)] >> 24) < 128)
+                continue;
+            ink.left = std::min(ink.left, stamp.left + x);
+            ink.top = std::min(ink.top, stamp.top + y);
+            ink.right = std::max(ink.right, stamp.left + x + 1);
+            ink.bottom = std::max(ink.bottom, stamp.top + y + 1);
+            ++ink.count;
+        }
+    return ink;
+}
+
+enum class Edge { Left, Top, Right, Bottom };
+
+int edgeOf(const Ink& ink, Edge edge) {
+    switch (edge) {
+    case Edge::Left:
+        return ink.left;
+    case Edge::Top:
+        return ink.top;
+    case Edge::Right:
+        return ink.right;
+    case Edge::Bottom:
+        return ink.bottom;
+    }
+    return 0;
+}
+
+TextStyle styleOf(const LogFont& font, std::uint16_t align) {
+    return {.font = font, .align = align, .color = kBlack, .opaque = false, .background = kWhite};
+}
+
+// Text at the reference point, one logical unit a pixel.
+Stamp drawn(const std::string& text, const TextStyle& style,
+            TextRendering rendering = TextRendering::Crisp) {
+    return drawText(op::TextOut{0, 0, text}, style, {.x = kX, .y = kY}, rendering);
+}
+
+// Liberation Sans's capital height as a share of its cell (ascent plus
+// descent, the Windows metrics), read from the font itself.
+double capitalShareOfCell() {
+    const std::optional<FontFile> file = chooseFontFile({.faceName = "Arial"});
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    double share = 0;
+    if (!file || FT_Init_FreeType(&library) != 0)
+        return share;
+    if (FT_New_Face(library, file->path.c_str(), file->index, &face) == 0) {
+        const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+        if (os2 != nullptr && os2->version >= 2)
+            share = double(os2->sCapHeight) / (os2->usWinAscent + os2->usWinDescent);
+        FT_Done_Face(face);
+    }
+    FT_Done_FreeType(library);
+    return share;
+}
+
+// "HH" stands on its baseline with a flat top at the capital height, so its
+// ink shows where the text was put and how tall it was drawn. A 40-pixel cell
+// gives capitals about 25 pixels tall.
+TEST(DrawText, PlacesAndSizesTextAsAligned) {
+    const double capital = capitalShareOfCell() * 40;
+    ASSERT_GT(capital, 20) << "Liberation Sans has no capital height";
+    const DeviceFace face = *deviceFace({.height = 40, .faceName = "Arial"}, 1, 1, 96);
+    ASSERT_NEAR(face.ascent + face.descent, 40, 1);
+    const double ascent = face.ascent;
+    const double descent = face.descent;
+    // Each row names the ink's edge along the baseline and where it must lie,
+    // and the edge where the text starts: the capitals' side bearing keeps
+    // their ink a pixel or three inside the start.
+    const struct {
+        const char* name;
+        std::int16_t escapement;
+        std::uint16_t align;
+        const char* face;
+        Edge baseline;
+        double baselineAt;
+        Edge start;
+        double startAt;
+    } rows[] = {
+        {"left, baseline", 0, kAlignLeft | 24, "Arial", Edge::Bottom, kY, Edge::Left, kX},
+        {"left, top", 0, kAlignLeft | kAlignTop, "Arial", Edge::Bottom, kY + ascent, Edge::Left,
+         kX},
+        {"right, bottom", 0, kAlignRight | 8, "Arial", Edge::Bottom, kY - descent, Edge::Right, kX},
+        {"a missing face falls back and keeps its size", 0, kAlignLeft | 24, "Vornik No Such Face",
+         Edge::Bottom, kY, Edge::Left, kX},
+        {"turned a quarter, left, baseline", 900, kAlignLeft | 24, "Arial", Edge::Right, kX,
+         Edge::Bottom, kY},
+        {"turned half, left, baseline", 1800, kAlignLeft | 24, "Arial", Edge::Top, kY, Edge::Right,
+         kX},
+        {"turned three quarters, left, top", 2700, kAlignLeft | kAlignTop, "Arial", Edge::Left,
+         kX - ascent, Edge::Top, kY},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        LogFont font{.height = 40, .faceName = row.face};
+        font.escapement = font.orientation = row.escapement;
+        const Ink ink = inkOf(drawn("HH", styleOf(font, row.align)));
+        ASSERT_GT(ink.count, 0);
+        EXPECT_NEAR(edgeOf(ink, row.baseline), row.baselineAt, 1);
+        const double inward = (edgeOf(ink, row.start) - row.startAt) *
+                              (row.start == Edge::Left || row.start == Edge::Top ? 1 : -1);
+        EXPECT_GE(inward, 0);
+        EXPECT_LE(inward, 4);
+        const bool upright = row.escapement % 1800 == 0;
+        EXPECT_NEAR(upright ? ink.height() : ink.width(), capital, 1.5);
+        EXPECT_GT(upright ? ink.width() : ink.height(), capital) << "two capitals side by side";
+    }
+    // Centred text has the reference point halfway along.
+    const Ink centred = inkOf(drawn("HH", styleOf({.height = 40, .faceName = "Arial"}, 6 | 24)));
+    EXPECT_NEAR((centred.left + centred.right) / 2.0, kX, 1.5);
+}
+
+// A positive height is the cell, a negative one the em; the width stretches
+// the text without changing its height.
+TEST(DrawText, SizesByCellEmAndWidth) {
+    const double share = capitalShareOfCell();
+    ASSERT_GT(share, 0.5);
+    const Ink cell = inkOf(drawn("HH", styleOf({.height = 60, .faceName = "Arial"}, 24)));
+    EXPECT_NEAR(cell.height(), share * 60, 1.5);
+    const Ink em = inkOf(drawn("HH", styleOf({.height = -60, .faceName = "Arial"}, 24)));
+    EXPECT_GT(em.height(), cell.height()) << "the em is smaller than the cell";
+    const Ink narrow =
+        inkOf(drawn("HHHH", styleOf({.height = 60, .width = 15, .faceName = "Arial"}, 24)));
+    const Ink wide =
+        inkOf(drawn("HHHH", styleOf({.height = 60, .width = 30, .faceName = "Arial"}, 24)));
+    EXPECT_NEAR(wide.width(), 2.0 * narrow.width(), 0.05 * wide.width());
+    EXPECT_EQ(wide.height(), narrow.height());
+    EXPECT_EQ(wide.height(), cell.height());
+}
+
+// The size in pixels of the black-and-white image FreeType draws for a
+// character of a face at `pixelsPerEm`; -1 when the face lacks it.
+std::pair<int, int> glyphImageSize(const std::optional<FontFile>& file, char32_t character,
+                                   int pixelsPerEm) {
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    std::pair<int, int> size{-1, -1};
+    if (!file || FT_Init_FreeType(&library) != 0)
+        return size;
+    if (FT_New_Face(library, file->path.c_str(), file->index, &face) == 0 &&
+        FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelsPerEm)) == 0 &&
+        FT_Get_Char_Index(face, character) != 0 &&
+        FT_Load_Char(face, character, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0)
+        size = {static_cast<int>(face->glyph->bitmap.width),
+                static_cast<int>(face->glyph->bitmap.rows)};
+    if (face != nullptr)
+        FT_Done_Face(face);
+    FT_Done_FreeType(library);
+    return size;
+}
+
+// Bytes of the ANSI code page are its characters, not the Latin-1 controls
+// of the same value: each is drawn as the face's glyph for its character, and
+// accents stand above their letters.
+TEST(DrawText, DrawsTheAnsiCodePage) {
+    const LogFont arial{.height = 60, .faceName = "Arial"};
+    const TextStyle style = styleOf(arial, 24);
+    const int pixelsPerEm = deviceFace(arial, 1, 1, 96)->pixelsPerEm;
+    const std::pair<const char*, char32_t> rows[] = {
+        {"\x80", 0x20AC}, {"\x8A", 0x0160}, {"\x9C", 0x0153}, {"\x9F", 0x0178},
+        {"\xC4", 0x00C4}, {"\xE9", 0x00E9}, {"A", 'A'},
+    };
+    for (const auto& [byte, character] : rows) {
+        SCOPED_TRACE(static_cast<unsigned>(character));
+        const Ink ink = inkOf(drawn(byte, style));
+        const auto [width, height] = glyphImageSize(chooseFontFile(arial), character, pixelsPerEm);
+        ASSERT_GT(width, 0) << "Liberation Sans lacks the character";
+        EXPECT_NEAR(ink.width(), width, 1) << "the image may have an empty column";
+        EXPECT_NEAR(ink.height(), height, 1);
+    }
+    const Ink plainA = inkOf(drawn("A", style));
+    const Ink umlautA = inkOf(drawn("\xC4", style));
+    EXPECT_LT(umlautA.top, plainA.top - 3) << "the diaeresis above A";
+    EXPECT_EQ(umlautA.bottom, plainA.bottom);
+    const Ink plainE = inkOf(drawn("e", style));
+    const Ink acuteE = inkOf(drawn("\xE9", style));
+    EXPECT_LT(acuteE.top, plainE.top - 3) << "the acute above e";
+    EXPECT_EQ(acuteE.bottom, plainE.bottom);
+}
+
+// A face that lacks a character has it drawn by another face at the same
+// size: OpenSymbol has no Latin letters.
+TEST(DrawText, DrawsACharacterTheFaceLacksFromAnotherFace) {
+    const std::optional<FontFile> symbols = chooseFontFile({.faceName = "OpenSymbol"});
+    ASSERT_TRUE(symbols && symbols->family == "OpenSymbol")
+        << "the face OpenSymbol is not installed; it is in the Debian package fonts-opensymbol";
+    const LogFont font{.height = 60, .faceName = "OpenSymbol"};
+    const std::optional<FontFile> standIn = chooseFontFileFor(font, 'H');
+    ASSERT_TRUE(standIn);
+    const int pixelsPerEm = deviceFace(font, 1, 1, 96)->pixelsPerEm;
+    const Ink letter = inkOf(drawn("H", styleOf(font, 24)));
+    const auto [width, height] = glyphImageSize(standIn, 'H', pixelsPerEm);
+    ASSERT_GT(width, 0);
+    EXPECT_NEAR(letter.width(), width, 1);
+    EXPECT_NEAR(letter.height(), height, 1);
+    EXPECT_EQ(letter.bottom, kY) << "on the baseline";
+}
+
+// Crisp text covers whole pixels in its colour; smooth text blends its edges.
+// An opaque cell is filled with the background colour over the text's
+// advance and its whole cell height; underline and strike-out add lines.
+TEST(DrawText, RendersCrispSmoothOpaqueAndLined) {
+    TextStyle style = styleOf({.height = 40, .faceName = "Arial"}, kAlignTop);
+    style.color = 0x0000FF; // red
+    const Stamp crisp = drawn("Vornik", style, TextRendering::Crisp);
+    const Stamp smooth = drawn("Vornik", style, TextRendering::Smooth);
+    const auto alphas = [](const Stamp& stamp) {
+        std::set<std::uint32_t> seen;
+        for (const std::uint32_t pixel : stamp.argb)
+            seen.insert(pixel >> 24);
+        return seen;
+    };
+    EXPECT_EQ(alphas(crisp), (std::set<std::uint32_t>{0, 255}));
+    EXPECT_GT(alphas(smooth).size(), 2u);
+    for (const std::uint32_t pixel : crisp.argb)
+        ASSERT_TRUE(pixel == 0 || pixel == 0xFFFF0000) << std::hex << pixel;
+
+    style.opaque = true;
+    style.background = 0x00FFFF; // yellow
+    const Stamp opaque = drawn("Vornik", style);
+    int yellowRows = 0;
+    for (int y = 0; y < opaque.height; ++y)
+        yellowRows += opaque.argb[static_cast<std::size_t>(y * opaque.width)] == 0xFFFFFF00;
+    EXPECT_EQ(opaque.top, kY);
+    EXPECT_NEAR(yellowRows, 40, 1) << "the cell's height";
+
+    style.opaque = false;
+    const Ink plain = inkOf(drawn("Vornik", style));
+    style.font.underline = 1;
+    const Ink underlined = inkOf(drawn("Vornik", style));
+    EXPECT_GT(underlined.bottom, plain.bottom);
+    EXPECT_GT(underlined.count, plain.count);
+    style.font.underline = 0;
+    style.font.strikeOut = 1;
+    const Ink struck = inkOf(drawn("Vornik", style));
+    EXPECT_EQ(struck.bottom, plain.bottom);
+    EXPECT_GT(struck.count, plain.count);
+}
+
+// Nothing to draw, or nothing on the device, gives an empty stamp; text
+// partly off the device is cut to it.
+TEST(DrawText, CutsTextToTheDevice) {
+    const TextStyle style = styleOf({.height = 40, .faceName = "Arial"}, kAlignTop);
+    EXPECT_TRUE(drawn("", style).argb.empty());
+    const auto onDevice = [&](double x, double y) {
+        return drawText(op::TextOut{0, 0, "Vornik"}, style,
+                        {.x = x, .y = y, .deviceWidth = 100, .deviceHeight = 50},
+                        TextRendering::Crisp);
+    };
+    EXPECT_TRUE(onDevice(200, 10).argb.empty());
+    const Stamp cut = onDevice(60, 30);
+    EXPECT_GE(cut.left, 0);
+    EXPECT_LE(cut.left + cut.width, 100);
+    EXPECT_LE(cut.top + cut.height, 50);
+    EXPECT_GT(inkOf(cut).count, 0);
+}
+
+} // namespace
+} // namespace vornik::exporting
