@@ -1,6 +1,7 @@
 #include "export/device_font.h"
 
 #include "core/app/rounding.h"
+#include "export/text_rendering.h"
 #include "export/windows1252.h"
 
 #include <QFontMetricsF>
@@ -68,12 +69,6 @@ struct FontKey {
     bool operator==(const FontKey&) const = default;
 };
 
-// Text is stretched or squeezed to the width a font asks for up to this
-// factor. Fonts in real pictures stay within a few times their natural
-// width; a metafile asking for thousands of times it would make Qt's glyph
-// rasteriser fail (it reads a glyph image it could not make).
-constexpr double kWidestStretch = 64;
-
 // A batch of labels uses a font or two; a long-running program that has seen
 // many starts afresh rather than keep them all.
 constexpr std::size_t kCachedFonts = 32;
@@ -107,7 +102,7 @@ DeviceFont makeDeviceFont(const render::LogFont& log, double heightScale, double
         const double natural = metrics.averageCharWidth();
         if (natural > 0) {
             result.horizontalScale = std::clamp(std::abs(log.width * widthScale) / natural,
-                                                1 / kWidestStretch, kWidestStretch);
+                                                1 / kWidestTextStretch, kWidestTextStretch);
         }
     }
     return result;

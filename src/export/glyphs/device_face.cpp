@@ -2,6 +2,7 @@
 
 #include "core/app/rounding.h"
 #include "export/glyphs/font_faces.h"
+#include "export/text_rendering.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,7 +69,8 @@ std::optional<DeviceFace> makeDeviceFace(const render::LogFont& log, double heig
     if (log.width != 0) {
         const double natural = averageWidthOf(face, made.pixelsPerEm);
         if (natural > 0)
-            made.horizontalScale = std::abs(log.width * widthScale) / natural;
+            made.horizontalScale = std::clamp(std::abs(log.width * widthScale) / natural,
+                                              1 / kWidestTextStretch, kWidestTextStretch);
     }
     return made;
 }

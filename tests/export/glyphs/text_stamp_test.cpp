@@ -1,6 +1,7 @@
 #include "export/glyphs/device_face.h"
 #include "export/glyphs/font_choice.h"
 #include "export/glyphs/text_stamp.h"
+#include "export/text_rendering.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -158,6 +159,28 @@ TEST(DrawText, SizesByCellEmAndWidth) {
     EXPECT_NEAR(wide.width(), 2.0 * narrow.width(), 0.05 * wide.width());
     EXPECT_EQ(wide.height(), narrow.height());
     EXPECT_EQ(wide.height(), cell.height());
+}
+
+// A width far beyond what the face can sensibly be stretched or squeezed to
+// is held to the stretch the metafile renderer allows, as a fuzzed metafile
+// asks: the glyph images stay of a size that can be made.
+TEST(DrawText, StretchesAtMostAsFarAsTheRendererAllows) {
+    const struct {
+        std::int16_t height;
+        std::int16_t width;
+        double scale;
+    } rows[] = {{20, 30000, kWidestTextStretch}, {2000, 1, 1 / kWidestTextStretch}};
+    for (const auto& row : rows) {
+        const auto face =
+            deviceFace({.height = row.height, .width = row.width, .faceName = "Arial"}, 1, 1, 96);
+        ASSERT_TRUE(face.has_value());
+        EXPECT_DOUBLE_EQ(face->horizontalScale, row.scale) << row.width;
+    }
+    const Ink widest =
+        inkOf(drawn("H", styleOf({.height = 8, .width = 1000, .faceName = "Arial"}, 24)));
+    const Ink asWide =
+        inkOf(drawn("H", styleOf({.height = 8, .width = 30000, .faceName = "Arial"}, 24)));
+    EXPECT_EQ(asWide.width(), widest.width());
 }
 
 // The size in pixels of the black-and-white image FreeType draws for a
