@@ -72,9 +72,9 @@ INSTANTIATE_TEST_SUITE_P(Guide, GuidePageExamples, ::testing::ValuesIn(pageNames
                          });
 
 TEST(GuideExamples, EveryFamilyPageHasExamples) {
-    for (const char* name :
-         {"getting-started.html", "linear-symbologies.html", "two-dimensional-symbols.html",
-          "dimensions.html", "files.html", "numbering.html", "command-language.html"}) {
+    for (const char* name : {"getting-started.html", "linear-symbologies.html",
+                             "two-dimensional-symbols.html", "dimensions.html", "files.html",
+                             "numbering.html", "batch-labelling.html", "command-language.html"}) {
         SCOPED_TRACE(name);
         const std::string html = readFile(guideFolder() / name);
         ASSERT_FALSE(html.empty()) << "The guide has no page " << name << ".";
