@@ -240,6 +240,12 @@ bool SettingsFile::write(std::string_view key, std::string_view value) {
     const auto current = loadText(path_);
     if (!current.error.empty())
         return fail("cannot read " + path_.string() + ": " + current.error);
+    // Every run stores its preferences as it ends, mostly as they were: a
+    // file that would come out the same is left alone, saving a replacement
+    // forced to the disk each time.
+    std::string text = withSetting(current.bytes, key, value);
+    if (!current.missing && text == current.bytes)
+        return true;
     std::error_code folderError;
     if (!path_.parent_path().empty())
         fs::create_directories(path_.parent_path(), folderError);
@@ -248,8 +254,7 @@ bool SettingsFile::write(std::string_view key, std::string_view value) {
                     folderError.message());
     // Saved safely and forced to the disk: a link stays a link, the
     // permissions stay, and a failed write leaves the old file.
-    const auto error = files::saveWholeFile(path_, withSetting(current.bytes, key, value),
-                                            files::Durability::Synced);
+    const auto error = files::saveWholeFile(path_, text, files::Durability::Synced);
     return !error || fail("cannot save " + path_.string() + ": " + *error);
 }
 

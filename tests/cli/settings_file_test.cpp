@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 
 namespace vornik::cli {
 namespace {
@@ -59,6 +60,42 @@ TEST(SettingsFile, ReadsAndWritesOnlyItsKey) {
         EXPECT_EQ(settings.lastError(), "");
         EXPECT_EQ(filesIn(folder), (Files{{kConf, row.after}}));
         EXPECT_EQ(settings.read(kKey), row.value);
+    }
+}
+
+// The file as a file on the disk: a replacement is a new one.
+ino_t fileNumber(const fs::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
+}
+
+// A write that would leave the text as it stands keeps the very file (the
+// end of every run stores its preferences, mostly unchanged); any change of
+// text replaces it.
+TEST(SettingsFile, KeepsAFileThatWouldComeOutTheSame) {
+    // clang-format off
+    const struct { const char* name; std::string before, value; bool replaced; } rows[] = {
+        {"SameValue", "[Settings]\nShowWordWarning=-1\n", "-1", false},
+        {"SameValueCrlf", "[General]\nx=1\n[Settings]\nShowWordWarning=0\r\n", "0", false},
+        {"OtherValue", "[Settings]\nShowWordWarning=-1\n", "0", true},
+        {"SameValueSpaced", "[Settings]\nShowWordWarning = -1\n", "-1", true},
+        {"NoNewlineAtEnd", "[Settings]\nShowWordWarning=-1", "-1", true},
+        {"EmptyFile", "", "-1", true},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const TempFolder folder;
+        const fs::path file = folder.write(kConf, row.before);
+        const ino_t before = fileNumber(file);
+        ASSERT_NE(before, ino_t{0});
+        SettingsFile settings(file);
+        ASSERT_TRUE(settings.write(kKey, row.value)) << settings.lastError();
+        EXPECT_EQ(fileNumber(file) != before, row.replaced);
+        EXPECT_EQ(settings.read(kKey), row.value);
+        if (!row.replaced) {
+            EXPECT_EQ(testing::readFile(file), row.before);
+        }
     }
 }
 

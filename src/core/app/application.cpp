@@ -6,7 +6,8 @@
 #include "core/app/temp_metafile.h"
 #include "core/files/configuration.h"
 
-#include <locale>
+#include <langinfo.h>
+#include <locale.h>
 
 namespace vornik {
 
@@ -15,14 +16,17 @@ namespace {
 constexpr int kFallbackResolution = 300;
 
 // The decimal separator of the user's locale, as number formatting there
-// would write it; "." when the locale cannot be had.
+// would write it; "." when the locale cannot be had. Only the numeric part of
+// the locale is loaded: the whole of it would cost every start a dozen file
+// reads for a single character.
 char localeDecimalSeparator() {
-    try {
-        const std::locale userLocale("");
-        return std::use_facet<std::numpunct<char>>(userLocale).decimal_point() == ',' ? ',' : '.';
-    } catch (const std::exception&) {
+    const locale_t numeric = ::newlocale(LC_NUMERIC_MASK, "", locale_t{});
+    if (numeric == locale_t{})
         return '.';
-    }
+    const char* radix = ::nl_langinfo_l(RADIXCHAR, numeric);
+    const char separator = radix != nullptr && radix[0] == ',' ? ',' : '.';
+    ::freelocale(numeric);
+    return separator;
 }
 
 int usableResolution(int dotsPerInch) {

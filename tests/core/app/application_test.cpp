@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <locale.h>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -51,6 +52,47 @@ TEST(Application, StartUpAndResetJob) {
         EXPECT_FALSE(fs::exists(metafile));
         EXPECT_NE(app.state().TempMetafilePath, metafile);
     }
+}
+
+// The decimal separator is the one the user's locale formats numbers with:
+// its numeric part decides, as the environment's locale variables name it.
+TEST(Application, DecimalSeparatorOfTheUsersLocale) {
+    const auto installed = [](const char* name) {
+        const locale_t found = ::newlocale(LC_NUMERIC_MASK, name, locale_t{});
+        if (found != locale_t{})
+            ::freelocale(found);
+        return found != locale_t{};
+    };
+    ASSERT_TRUE(installed("de_DE.UTF-8"))
+        << "the German locale is needed: it is in the Debian package locales (de_DE.UTF-8)";
+    // clang-format off
+    const struct { const char* all; const char* numeric; const char* lang; char separator; } rows[] = {
+        {"de_DE.UTF-8", nullptr, nullptr, ','}, {"C", nullptr, "de_DE.UTF-8", '.'},
+        {nullptr, "de_DE.UTF-8", "C", ','}, {nullptr, "C", "de_DE.UTF-8", '.'},
+        {nullptr, nullptr, "de_DE.UTF-8", ','}, {"xx_NONE.UTF-8", nullptr, nullptr, '.'},
+        {nullptr, nullptr, nullptr, '.'},
+    };
+    // clang-format on
+    const char* names[] = {"LC_ALL", "LC_NUMERIC", "LANG"};
+    std::optional<std::string> saved[3];
+    for (int i = 0; i < 3; ++i)
+        if (const char* value = std::getenv(names[i]))
+            saved[i] = value;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message()
+                     << (row.all ? row.all : "-") << " " << (row.numeric ? row.numeric : "-") << " "
+                     << (row.lang ? row.lang : "-"));
+        const char* values[] = {row.all, row.numeric, row.lang};
+        for (int i = 0; i < 3; ++i)
+            values[i] ? ::setenv(names[i], values[i], 1) : ::unsetenv(names[i]);
+        FakeHost host;
+        Application app{host, StartupOptions{}};
+        app.startUp();
+        EXPECT_EQ(app.state().DecimalSeparator, row.separator);
+        (void)app.shutDown(false);
+    }
+    for (int i = 0; i < 3; ++i)
+        saved[i] ? ::setenv(names[i], saved[i]->c_str(), 1) : ::unsetenv(names[i]);
 }
 
 // The temporary metafile lives in a folder of its own that no other user may
