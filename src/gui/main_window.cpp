@@ -5,6 +5,7 @@
 #include "core/app/display_set.h"
 #include "core/app/main_menu.h"
 #include "core/app/program_texts.h"
+#include "core/app/read_back_line.h"
 #include "core/app/toolbar.h"
 #include "core/files/configuration.h"
 #include "core/files/spare_file.h"
@@ -13,6 +14,7 @@
 #include "gui/message_box_edit.h"
 #include "gui/qt_text.h"
 #include "gui/symbol_display.h"
+#include "gui/symbol_read_back.h"
 #include "gui/tool_icons.h"
 #include "gui/window_actions.h"
 #include "gui/window_memory.h"
@@ -28,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -89,6 +92,7 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     spareRemoval_->setSingleShot(true);
     spareRemoval_->setInterval(kSpareRemovalDelay);
     connect(spareRemoval_, &QTimer::timeout, this, [] { files::removeSpareFile(); });
+    makeReadBackLine();
     makeMenus();
     makeRecentMenu();
     makeToolbar();
@@ -188,6 +192,26 @@ void MainWindow::insertCharacter(int code) {
     message_->show(
         insertFromCharacterList(app_, message_->selection(), static_cast<std::size_t>(code)));
     message_->setFocus();
+}
+
+// The read-back line sits in the status bar. A picture is published in the
+// middle of a build, before the build has said whether it succeeded, so the
+// line is settled once the command is over and the event loop runs again.
+void MainWindow::makeReadBackLine() {
+    readBackLine_ = new QLabel(this);
+    readBackLine_->setObjectName(QStringLiteral("ReadBackLine"));
+    readBackLine_->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(readBackLine_, 1);
+    readBack_ = new SymbolReadBack(this);
+    connect(readBack_, &SymbolReadBack::lineChanged, readBackLine_, &QLabel::setText);
+    readBackSettling_ = new QTimer(this);
+    readBackSettling_->setSingleShot(true);
+    readBackSettling_->setInterval(0);
+    connect(readBackSettling_, &QTimer::timeout, this, &MainWindow::settleReadBack);
+}
+
+void MainWindow::settleReadBack() {
+    readBack_->settle(app_.state());
 }
 
 void MainWindow::makeMenus() {
@@ -322,12 +346,16 @@ void MainWindow::clearMessage() {
 }
 
 void MainWindow::showPicture() {
-    display_->setPicture(app_.state().CurrentPicture);
+    const RunState& state = app_.state();
+    display_->setPicture(state.CurrentPicture);
+    readBack_->pictureShown(state.CurrentPicture, publishedPictureReading(app_.job(), state),
+                            readBackConversion(app_.job(), {}, {}));
     refresh();
 }
 
 void MainWindow::refresh() {
     spareRemoval_->start();
+    readBackSettling_->start();
     const RunState& state = app_.state();
     setWindowTitle(fromProgramText(state.WindowCaption));
     label10_->setVisible(state.HelpLabelVisible);

@@ -25,6 +25,7 @@ namespace vornik::gui {
 class MenuBar;
 class MessageBoxEdit;
 class SymbolDisplay;
+class SymbolReadBack;
 class WindowActions;
 
 // The main window: the job's boxes, the measurements panel, the symbol
@@ -76,6 +77,8 @@ private:
     void clearMessage();
     void refreshPanel();
     void refreshBoxes();
+    void makeReadBackLine();
+    void settleReadBack();
     [[nodiscard]] QStringList magnifyItems() const;
 
     Application& app_;
@@ -110,6 +113,10 @@ private:
     QLabel* totalLength_ = nullptr;
     QLabel* label10_ = nullptr;
     SymbolDisplay* display_ = nullptr;
+    QLabel* readBackLine_ = nullptr;
+    SymbolReadBack* readBack_ = nullptr;
+    // Settles the read-back once the command that built (or failed) is over.
+    QTimer* readBackSettling_ = nullptr;
 };
 
 } // namespace vornik::gui

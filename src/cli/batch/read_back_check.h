@@ -2,6 +2,8 @@
 
 #include "cli/batch/read_back_loader.h"
 #include "core/app/job.h"
+#include "core/batch/expected_reading.h"
+#include "core/batch/read_back_verdict.h"
 
 #include <string>
 
@@ -9,12 +11,18 @@ namespace vornik::cli {
 
 // What reading a written file back said.
 struct ReadBackCheck {
-    enum class Kind { Verified, NotVerifiable, Wrong } kind = Kind::Wrong;
+    using Kind = batch::ReadBackVerdict::Kind;
+    Kind kind = Kind::Wrong;
     std::string text; // what was read when verified; the reason otherwise
 };
 
-// Reads FILE (whose extension names its format) back and compares it with
-// what the job's symbol must carry.
+// Reads FILE (whose extension names its format) back and judges it against
+// EXPECTATION; nothing is read for a symbol that cannot be verified.
+[[nodiscard]] batch::ReadBackVerdict readBackFile(const batch::Expectation& expectation,
+                                                  const std::string& file,
+                                                  const ReadBack& readBack);
+
+// Reads FILE back and compares it with what the job's symbol must carry.
 [[nodiscard]] ReadBackCheck checkReadBack(const Job& job, const std::string& file,
                                           const ReadBack& readBack);
 

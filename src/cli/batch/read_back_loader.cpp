@@ -11,12 +11,17 @@
 #include <filesystem>
 #include <memory>
 #include <unistd.h>
+#include <utility>
 
 namespace vornik::cli {
 
 namespace {
 
 using EntryPoint = decltype(&vornik_read_back);
+
+std::string moduleFailure(const std::filesystem::path& file, const std::string& why) {
+    return "the read-back module " + file.string() + " could not be loaded (" + why + ")";
+}
 
 // The longest text a symbol the program draws can carry, with room to spare.
 constexpr std::size_t kLongestText = 16384;
@@ -58,10 +63,7 @@ private:
 
     ReadBackResult readRaster(const std::string& path, const std::string& format, bool pure) {
         if (entry_ == nullptr && !load())
-            return {ReadBackResult::Status::Unreadable,
-                    {},
-                    "the read-back module " + file_.string() + " could not be loaded (" +
-                        loadError_ + ")"};
+            return {ReadBackResult::Status::Unreadable, {}, moduleFailure(file_, loadError_)};
         std::string text(kLongestText, '\0');
         std::array<char, 1024> error{};
         const int status = entry_(path.c_str(), format.c_str(), pure ? 1 : 0, text.data(),
@@ -103,12 +105,32 @@ ReadBack readBackModule(std::filesystem::path programDirectory) {
 
 namespace vornik::cli {
 
-std::optional<std::string> readBackProblem(const std::filesystem::path& programDirectory) {
-    const auto file = programDirectory / exporting::kReadBackModuleFile;
+namespace {
+
+// The module beside the program, and why it cannot be loaded, if it cannot.
+std::pair<std::filesystem::path, std::optional<std::string>>
+moduleLoadFailure(const std::filesystem::path& programDirectory) {
+    auto file = programDirectory / exporting::kReadBackModuleFile;
     auto entry = moduleEntry(file, exporting::kReadBackEntryPoint);
     if (const auto* failure = std::get_if<std::string>(&entry))
+        return {std::move(file), *failure};
+    return {std::move(file), std::nullopt};
+}
+
+} // namespace
+
+std::optional<std::string> readBackProblem(const std::filesystem::path& programDirectory) {
+    const auto [file, failure] = moduleLoadFailure(programDirectory);
+    if (failure)
         return "--verify needs the read-back module " + file.string() +
                ", which could not be loaded (" + *failure + ")";
+    return std::nullopt;
+}
+
+std::optional<std::string> readBackModuleProblem(const std::filesystem::path& programDirectory) {
+    const auto [file, failure] = moduleLoadFailure(programDirectory);
+    if (failure)
+        return moduleFailure(file, *failure);
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/batch/read_back_verdict.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -8,12 +10,7 @@
 namespace vornik::cli {
 
 // What reading a symbol back from a file gave.
-struct ReadBackResult {
-    // NoReader: the file's format needs an outside program that is missing.
-    enum class Status { Read, Nothing, Unreadable, NoReader } status = Status::Nothing;
-    std::string text;  // what the symbol says, when read
-    std::string error; // why the file could not be read, or what reading it needs
-};
+using ReadBackResult = batch::ReadBackResult;
 
 // Reads the symbol of FORMAT in FILE; PURE for a lone symbol.
 using ReadBack =
@@ -32,5 +29,10 @@ namespace vornik::cli {
 // Why the read-back module beside the program cannot be loaded, or nothing.
 [[nodiscard]] std::optional<std::string>
 readBackProblem(const std::filesystem::path& programDirectory);
+
+// The same, as a sentence of its own for where no --verify was asked for:
+// "the read-back module FILE could not be loaded (why)".
+[[nodiscard]] std::optional<std::string>
+readBackModuleProblem(const std::filesystem::path& programDirectory);
 
 } // namespace vornik::cli

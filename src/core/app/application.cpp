@@ -3,6 +3,7 @@
 #include "core/app/numeric_text.h"
 #include "core/app/print_command.h"
 #include "core/app/program_texts.h"
+#include "core/app/read_back_preference.h"
 #include "core/app/temp_metafile.h"
 #include "core/files/configuration.h"
 
@@ -61,6 +62,7 @@ void Application::startUp() {
 
     const std::string stored = host_.readSetting(kShowWordWarningKey).value_or("-1");
     state_.ShowWordWarning = leadingNumber(stored) != 0.0;
+    loadReadBackPreference(*this);
     state_.WindowCaption = std::string(kUntitledCaption);
     state_.Dirty = false;
 

@@ -43,6 +43,7 @@ BuildOutcome Application::runBuild() {
     state_.HelpLabelVisible = false;
     host_.setBusyPointer(true);
     BuildContext context{*this, dimensions.widthUnits, dimensions.heightUnits};
+    state_.MarkOnDisplay = false;
     const BuildOutcome outcome = builders_.run(builderFor(job_.Symbology), context);
     host_.setBusyPointer(false);
     state_.SymbolBuilt = outcome == BuildOutcome::Built;

@@ -132,7 +132,7 @@ std::vector<MenuItemView> mainMenuBar(const Application& app, ClipboardOffer cli
         {.control = "MEdit", .caption = "&Edit", .children = editMenu(app.state(), clipboard)},
         {.control = "MPreferences",
          .caption = "&Preferences",
-         .children = preferencesMenu(app.job())},
+         .children = preferencesMenu(app.job(), app.state())},
         {.control = "MSymbology", .caption = "&Symbology", .children = symbologyMenu(app.job())},
         {.control = "MHelp", .caption = "&Help", .children = helpMenu()},
     };

@@ -5,6 +5,7 @@
 #include "core/app/file_menu_commands.h"
 #include "core/app/main_menu.h"
 #include "core/app/preference_commands.h"
+#include "core/app/read_back_preference.h"
 #include "core/files/bar_pattern_file.h"
 #include "core/files/configuration.h"
 #include "core/files/message_file.h"
@@ -150,6 +151,7 @@ constexpr auto kMenuCommands = std::to_array<MenuCommandEntry>({
     {"Conv", pdfCharacterSet},
     {"MsgWarn", run<toggleMessageWarnings>},
     {"PrnWarn", run<togglePrintWarnings>},
+    {"ReadBack", run<toggleReadBack>},
     {"FixDis", run<toggleFixDriver>},
     // Symbology
     {"MCode", selectSymbology},

@@ -2,6 +2,7 @@
 
 #include "core/app/job.h"
 #include "core/app/main_menu.h"
+#include "core/app/run_state.h"
 
 #include <string_view>
 #include <vector>
@@ -26,7 +27,8 @@ namespace vornik {
 }
 
 // The Preferences menu for the job: check marks from its settings, items
-// shown for its symbology, bar width captions in its display unit.
-[[nodiscard]] std::vector<MenuItemView> preferencesMenu(const Job& job);
+// shown for its symbology, bar width captions in its display unit; the
+// window's own switches from the run state.
+[[nodiscard]] std::vector<MenuItemView> preferencesMenu(const Job& job, const RunState& state);
 
 } // namespace vornik

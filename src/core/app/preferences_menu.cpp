@@ -93,7 +93,7 @@ MenuItemView dialogItem(std::string_view control, std::string_view caption, bool
 
 } // namespace
 
-std::vector<MenuItemView> preferencesMenu(const Job& job) {
+std::vector<MenuItemView> preferencesMenu(const Job& job, const RunState& state) {
     const PreferencesProfile shown = preferencesProfile(job.Symbology);
     return {
         toggle("Pref", "Include &Text", job.IncludeText, shown.Pref, "Ctrl+T"),
@@ -125,6 +125,7 @@ std::vector<MenuItemView> preferencesMenu(const Job& job) {
         menuSeparator(),
         toggle("MsgWarn", "Enable Invalid Message &Warnings", job.MessageWarnings),
         toggle("PrnWarn", "Enable Printer &Resolution Warnings", job.PrintWarnings),
+        toggle("ReadBack", "&Verify by Reading Back", state.ReadBackSymbols),
         // Hidden: configurations and commands set it.
         toggle("FixDis", "Fix Driver &Incompatibility Problems", job.FixDriver, false),
     };

@@ -41,6 +41,11 @@ struct RunState {
     std::string TempMetafilePath;
     std::string TempMetafileFailure; // why there is none, when the path is empty
     bool ShowWordWarning = true;
+    // The window reads each symbol it builds back (a preference of the
+    // settings store, see read_back_preference.h).
+    bool ReadBackSymbols = true;
+    // The picture on display is a facing identification mark, not the job's symbol.
+    bool MarkOnDisplay = false;
     bool WordWarningDone = false;
     char DecimalSeparator = '.';
     std::string ErrorText; // text of the last reported message error

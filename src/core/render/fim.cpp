@@ -59,6 +59,7 @@ BuildOutcome drawFacingIdentificationMark(Application& app, int mark) {
     app.state().HelpLabelVisible = false;
     // A mark has no bar pattern file of its own to write.
     app.state().LastBarPattern.clear();
+    app.state().MarkOnDisplay = true;
     publishPicture(app, picture.finish(), xExtent, yExtent);
     app.state().SymbolWidth = kMarkWidth;
     app.panel().setTotalLength(formatSymbolLength(kMarkWidth, job.Units));

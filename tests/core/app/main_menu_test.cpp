@@ -156,6 +156,7 @@ MPreferences "&Preferences"
   ---
   [x] MsgWarn "Enable Invalid Message &Warnings"
   [x] PrnWarn "Enable Printer &Resolution Warnings"
+  [x] ReadBack "&Verify by Reading Back"
   [ ] FixDis "Fix Driver &Incompatibility Problems" hidden
 MSymbology "&Symbology"
   [x] MCode(1) "Code &39 (Normal)"
@@ -616,7 +617,7 @@ TEST(MainMenu, EveryEnabledItemHasACommand) {
         CommandSession session;
         collectLeaves(mainMenuBar(session.app), leaves);
     }
-    ASSERT_EQ(leaves.size(), 108u);
+    ASSERT_EQ(leaves.size(), 109u);
     for (const MenuItemView& leaf : leaves) {
         SCOPED_TRACE(leaf.control + "(" + std::to_string(leaf.index) + ")");
         CommandSession session;
