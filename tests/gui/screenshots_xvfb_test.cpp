@@ -1,6 +1,7 @@
 // Screenshots of the main window for the README, made on an X server of the
 // test's own: a linear symbol with text, a UPC-A with its add-on, a PDF417, a
-// Data Matrix and POSTNET. Each is checked to show its symbol, and saved as
+// Data Matrix and POSTNET. Each is checked to show its symbol and what it read
+// back as, and saved as
 // PNG into $VORNIK_SCREENSHOTS (build/screenshots when unset). With
 // VORNIK_SCREENSHOT_THEME=dark the window is drawn in a dark palette, to
 // check that everything stays legible; QT_SCALE_FACTOR=2 draws it at 200 %.
@@ -9,6 +10,7 @@
 #include "gui_session.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTest>
@@ -75,6 +77,12 @@ void ScreenshotsTest::mainWindow() {
     QVERIFY(session.run(commands.toStdString()));
     QTest::keyClick(&window, Qt::Key_F2);
     QVERIFY(session->app().state().SymbolBuilt);
+    // The status bar shows what the symbol read back as, once it has been read.
+    const auto* line = window.findChild<QLabel*>(QStringLiteral("ReadBackLine"));
+    QVERIFY(line != nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(line->text().startsWith(QStringLiteral("Read back: ")) ||
+                                 line->text().startsWith(QStringLiteral("Not verifiable: ")),
+                             60000);
     QTest::qWait(100);
     const QImage shot = window.grab().toImage();
     // The symbol is on display: dark bars inside the picture's place.
