@@ -21,7 +21,7 @@ usage: bench/compare_with_zint.sh [--vornik PATH] [--runs N] [--batch-runs N] [-
   --runs N        timed runs of each single-symbol command (default 30)
   --batch-runs N  timed runs of each batch (default 3)
   --records N     symbols in the batch (default 10000)
-  --with-batch    time `vornik batch` beside the others, once the program has it
+  --with-batch    time `vornik batch --jobs 2` beside the others
   --loop          time with a loop of date +%s%N even when hyperfine is installed
 EOF
 }
