@@ -47,6 +47,9 @@ struct ClipboardOffer {
 // The item CONTROL (INDEX for a control array) anywhere in MENUS, or null.
 [[nodiscard]] const MenuItemView* findMenuItem(const std::vector<MenuItemView>& menus,
                                                std::string_view control, int index = -1);
+// The menus must outlive the pointer: a temporary tree would leave it dangling.
+const MenuItemView* findMenuItem(std::vector<MenuItemView>&& menus, std::string_view control,
+                                 int index = -1) = delete;
 
 // A caption as plain text: without its access key markers.
 [[nodiscard]] std::string plainCaption(std::string_view caption);

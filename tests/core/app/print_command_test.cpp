@@ -155,7 +155,8 @@ TEST(PrintCommandTest, ThePreviewItemFollowsTheSymbolOrAnOpenPage) {
     EXPECT_FALSE(findMenuItem(menus, "PPrint")->enabled);
     EXPECT_EQ(pageWithSymbol(session.app).size(), 1u);
     ASSERT_TRUE(session.run("[EJECTPAGE]"));
-    EXPECT_FALSE(findMenuItem(mainMenuBar(session.app), "PPreview")->enabled);
+    const auto ejected = mainMenuBar(session.app);
+    EXPECT_FALSE(findMenuItem(ejected, "PPreview")->enabled);
 }
 
 // The calibration page is a sheet of its own at the paper's corner, without

@@ -10,7 +10,8 @@ namespace {
 using vornik::testing::CommandSession;
 
 bool menuChecked(const Application& app) {
-    const MenuItemView* item = findMenuItem(mainMenuBar(app), "ReadBack");
+    const std::vector<MenuItemView> menus = mainMenuBar(app);
+    const MenuItemView* item = findMenuItem(menus, "ReadBack");
     return item != nullptr && item->checked;
 }
 
