@@ -1,6 +1,7 @@
 #include "export/placed_text.h"
 
 #include "export/qt_colour.h"
+#include "export/text_alignment.h"
 #include "export/windows1252.h"
 
 #include <QFontMetricsF>
@@ -10,33 +11,6 @@
 
 namespace vornik::exporting {
 namespace {
-
-constexpr std::uint16_t kAlignHorizontal = 6;
-constexpr std::uint16_t kAlignVertical = 24;
-constexpr std::uint16_t kAlignBottom = 8;
-constexpr std::uint16_t kAlignBaseline = 24;
-
-// Where the text starts along its baseline, relative to the reference point.
-double alignedX(std::uint16_t align, double advance) {
-    switch (align & kAlignHorizontal) {
-    case render::kAlignRight:
-        return -advance;
-    case render::kAlignCenter:
-        return -advance / 2;
-    }
-    return 0;
-}
-
-// Where the baseline lies below the reference point.
-double alignedBaseline(std::uint16_t align, double ascent, double descent) {
-    switch (align & kAlignVertical) {
-    case kAlignBaseline:
-        return 0;
-    case kAlignBottom:
-        return -descent;
-    }
-    return ascent;
-}
 
 // The glyphs side by side from the baseline's start, and how far they
 // advance the pen in all; an empty run when the face lacks one of them.

@@ -4,6 +4,7 @@
 #include "export/glyphs/glyph_images.h"
 #include "export/glyphs/glyph_line.h"
 #include "export/glyphs/text_frame.h"
+#include "export/text_alignment.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,33 +14,6 @@
 
 namespace vornik::exporting {
 namespace {
-
-constexpr std::uint16_t kAlignHorizontal = 6;
-constexpr std::uint16_t kAlignVertical = 24;
-constexpr std::uint16_t kAlignBottom = 8;
-constexpr std::uint16_t kAlignBaseline = 24;
-
-// Where the text starts along its baseline, relative to the reference point.
-double alignedX(std::uint16_t align, double advance) {
-    switch (align & kAlignHorizontal) {
-    case render::kAlignRight:
-        return -advance;
-    case render::kAlignCenter:
-        return -advance / 2;
-    }
-    return 0;
-}
-
-// Where the baseline lies below the reference point.
-double alignedBaseline(std::uint16_t align, const DeviceFace& face) {
-    switch (align & kAlignVertical) {
-    case kAlignBaseline:
-        return 0;
-    case kAlignBottom:
-        return -face.descent;
-    }
-    return face.ascent;
-}
 
 // Premultiplied alpha, red, green, blue, as stamps hold them; COLORREF holds
 // red in its lowest byte.
@@ -312,7 +286,7 @@ Stamp drawText(const render::op::TextOut& call, const render::TextStyle& style,
     const GlyphLine line = layGlyphs(call.text, style.font, *face, rendering);
     const TextFrame frame({placement.x, placement.y}, style.font.escapement, face->horizontalScale);
     const FramePoint start{alignedX(style.align, line.advance),
-                           alignedBaseline(style.align, *face)};
+                           alignedBaseline(style.align, face->ascent, face->descent)};
 
     std::vector<FrameBox> boxes;
     if (style.opaque)

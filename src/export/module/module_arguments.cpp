@@ -29,4 +29,27 @@ std::optional<ImageFormat> destinationFormat(const char* destination, char* erro
     return format;
 }
 
+int runConversion(Conversion convert, const char* source, const char* destination,
+                  const ConversionSettings& settings, char* error, std::size_t errorSize) {
+    const auto format = destinationFormat(destination, error, errorSize);
+    if (!format)
+        return 1;
+    const auto failure = convert({.source = source,
+                                  .destination = destination,
+                                  .format = *format,
+                                  .BitsPerPixel = settings.bitsPerPixel,
+                                  .RasterResolution = settings.rasterResolution,
+                                  .JpegQuality = settings.jpegQuality,
+                                  .PngFilter = settings.pngFilter,
+                                  .PngInterlace = settings.pngInterlace,
+                                  .BmpCompression = settings.bmpCompression,
+                                  .TgaCompression = settings.tgaCompression,
+                                  .TiffCompression = settings.tiffCompression,
+                                  .GifCompression = settings.gifCompression});
+    if (!failure)
+        return 0;
+    copyError(*failure, error, errorSize);
+    return 1;
+}
+
 } // namespace vornik::exporting

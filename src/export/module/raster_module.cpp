@@ -9,8 +9,6 @@
 #include "export/raster_conversion.h"
 #include "export/vector/picture_file.h"
 
-using vornik::exporting::copyError;
-
 namespace {
 
 std::optional<std::string> writeRaster(const vornik::ImageConversion& request) {
@@ -38,23 +36,9 @@ extern "C" int vornik_write_raster_image(const char* source, const char* destina
                                          std::int32_t tgaCompression, std::int32_t tiffCompression,
                                          std::int32_t gifCompression, char* error,
                                          std::size_t errorSize) {
-    const auto format = vornik::exporting::destinationFormat(destination, error, errorSize);
-    if (!format)
-        return 1;
-    const auto failure = writeRaster({.source = source,
-                                      .destination = destination,
-                                      .format = *format,
-                                      .BitsPerPixel = bitsPerPixel,
-                                      .RasterResolution = rasterResolution,
-                                      .JpegQuality = jpegQuality,
-                                      .PngFilter = pngFilter,
-                                      .PngInterlace = pngInterlace,
-                                      .BmpCompression = bmpCompression,
-                                      .TgaCompression = tgaCompression,
-                                      .TiffCompression = tiffCompression,
-                                      .GifCompression = gifCompression});
-    if (!failure)
-        return 0;
-    copyError(*failure, error, errorSize);
-    return 1;
+    return vornik::exporting::runConversion(writeRaster, source, destination,
+                                            {bitsPerPixel, rasterResolution, jpegQuality, pngFilter,
+                                             pngInterlace, bmpCompression, tgaCompression,
+                                             tiffCompression, gifCompression},
+                                            error, errorSize);
 }

@@ -4,10 +4,18 @@
 #include "export/module/wmfconv.h"
 
 #include "export/image_converter.h"
+#include "export/module/module_arguments.h"
 #include "export/module/module_support.h"
 
-using vornik::exporting::copyError;
-using vornik::exporting::ensureGuiApplication;
+namespace {
+
+// Qt draws the PDF page, so its application object must stand first.
+std::optional<std::string> convertWithQt(const vornik::ImageConversion& request) {
+    vornik::exporting::ensureGuiApplication();
+    return vornik::exporting::convertImage(request);
+}
+
+} // namespace
 
 extern "C" int vornik_save_bar_code(const char* source, const char* destination,
                                     std::int32_t bitsPerPixel, std::int32_t rasterResolution,
@@ -16,24 +24,9 @@ extern "C" int vornik_save_bar_code(const char* source, const char* destination,
                                     std::int32_t tgaCompression, std::int32_t tiffCompression,
                                     std::int32_t gifCompression, char* error,
                                     std::size_t errorSize) {
-    const auto format = vornik::exporting::destinationFormat(destination, error, errorSize);
-    if (!format)
-        return 1;
-    ensureGuiApplication();
-    const auto failure = vornik::exporting::convertImage({.source = source,
-                                                          .destination = destination,
-                                                          .format = *format,
-                                                          .BitsPerPixel = bitsPerPixel,
-                                                          .RasterResolution = rasterResolution,
-                                                          .JpegQuality = jpegQuality,
-                                                          .PngFilter = pngFilter,
-                                                          .PngInterlace = pngInterlace,
-                                                          .BmpCompression = bmpCompression,
-                                                          .TgaCompression = tgaCompression,
-                                                          .TiffCompression = tiffCompression,
-                                                          .GifCompression = gifCompression});
-    if (!failure)
-        return 0;
-    copyError(*failure, error, errorSize);
-    return 1;
+    return vornik::exporting::runConversion(convertWithQt, source, destination,
+                                            {bitsPerPixel, rasterResolution, jpegQuality, pngFilter,
+                                             pngInterlace, bmpCompression, tgaCompression,
+                                             tiffCompression, gifCompression},
+                                            error, errorSize);
 }
