@@ -13,4 +13,11 @@ namespace vornik::twod {
 // same rule keeps from being all ones.
 [[nodiscard]] std::vector<int> aztecDataWords(const AztecBits& bits, int wordSize);
 
+// The same words and how many bits at the end of the last one are fill.
+struct AztecStuffedWords {
+    std::vector<int> words;
+    int fill = 0;
+};
+[[nodiscard]] AztecStuffedWords aztecStuff(const AztecBits& bits, int wordSize);
+
 } // namespace vornik::twod

@@ -47,7 +47,7 @@ public:
         arrivals_[0][modeIndex(AztecMode::Upper)].bits = 0;
     }
 
-    AztecBits run() {
+    AztecEncodedText run() {
         for (int i = 0; i <= size(); ++i) {
             settle(i);
             for (const AztecMode mode : kModes)
@@ -113,7 +113,7 @@ private:
     }
 
     void emitAction(AztecBits& bits, int from, int length, AztecMode mode, Action action) const;
-    AztecBits emit();
+    AztecEncodedText emit();
 
     std::string_view message_;
     std::vector<ModeArray> arrivals_;
@@ -152,7 +152,7 @@ void Planner::emitAction(AztecBits& bits, int from, int length, AztecMode mode,
     }
 }
 
-AztecBits Planner::emit() {
+AztecEncodedText Planner::emit() {
     // The cheapest mode at the end, then the chain of actions back to the start.
     AztecMode mode = AztecMode::Upper;
     for (const AztecMode candidate : kModes)
@@ -162,6 +162,7 @@ AztecBits Planner::emit() {
         AztecMode origin, mode;
         Arrival arrival;
     };
+    const AztecMode endMode = mode;
     std::vector<Link> chain;
     for (int i = size(); i > 0;) {
         const Arrival arrival = arrivalAt(i, mode);
@@ -182,12 +183,12 @@ AztecBits Planner::emit() {
         emitAction(bits, link->arrival.from, link->arrival.length, link->mode,
                    link->arrival.action);
     }
-    return bits;
+    return {bits, endMode};
 }
 
 } // namespace
 
-AztecBits aztecHighLevel(std::string_view message) {
+AztecEncodedText aztecHighLevel(std::string_view message) {
     return Planner(message).run();
 }
 

@@ -1,6 +1,6 @@
 #include "core/twod/aztec_size_choice.h"
 
-#include "core/twod/aztec_codewords.h"
+#include "core/twod/aztec_message_words.h"
 
 #include <algorithm>
 #include <optional>
@@ -25,9 +25,9 @@ std::optional<AztecSymbolSize> namedSize(int errorCorrection) {
 }
 
 // The data words when the message fits `size` with the check words asked.
-std::optional<std::vector<int>> fit(const AztecBits& bits, AztecSymbolSize size,
+std::optional<std::vector<int>> fit(const AztecEncodedText& text, AztecSymbolSize size,
                                     int errorCorrection) {
-    std::vector<int> words = aztecDataWords(bits, aztecWordSize(size.layers));
+    std::vector<int> words = aztecMessageWords(text, aztecWordSize(size.layers));
     const int data = static_cast<int>(words.size());
     const int total = aztecTotalWords(size);
     if (data < 1 || data > aztecMaxDataWords(size))
@@ -47,12 +47,12 @@ int aztecRequiredCheckWords(int errorCorrection, int totalWords) {
     return kAztecLeastCheckWords;
 }
 
-std::variant<AztecFit, AztecRefusal> chooseAztecSize(const AztecBits& bits, int errorCorrection,
-                                                     bool menu) {
+std::variant<AztecFit, AztecRefusal> chooseAztecSize(const AztecEncodedText& text,
+                                                     int errorCorrection, bool menu) {
     if (const std::optional<AztecSymbolSize> size = namedSize(errorCorrection)) {
         if (menu && !aztecCarriesMenuMark(*size))
             return AztecRefusal::NoMenuMark;
-        auto words = fit(bits, *size, errorCorrection);
+        auto words = fit(text, *size, errorCorrection);
         if (!words)
             return AztecRefusal::NoRoom;
         return AztecFit{*size, std::move(*words)};
@@ -62,7 +62,7 @@ std::variant<AztecFit, AztecRefusal> chooseAztecSize(const AztecBits& bits, int 
     for (const AztecSymbolSize size : aztecSizesBySide()) {
         if (menu && !aztecCarriesMenuMark(size))
             continue;
-        if (auto words = fit(bits, size, errorCorrection))
+        if (auto words = fit(text, size, errorCorrection))
             return AztecFit{size, std::move(*words)};
     }
     return AztecRefusal::NoRoom;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/twod/aztec_bits.h"
+#include "core/twod/aztec_high_level.h"
 #include "core/twod/aztec_symbol_size.h"
 
 #include <variant>
@@ -31,11 +31,11 @@ struct AztecFit {
     std::vector<int> dataWords;
 };
 
-// The symbol for the encoded message `bits`: for 0 and 1 to 99 the smallest
+// The symbol for the encoded message `text`: for 0 and 1 to 99 the smallest
 // one whose check words meet aztecRequiredCheckWords; for 101 to 104 and
 // 201 to 232 the compact or full-range symbol of that many layers. A menu
 // symbol takes only the sizes that can carry the mark.
-[[nodiscard]] std::variant<AztecFit, AztecRefusal> chooseAztecSize(const AztecBits& bits,
+[[nodiscard]] std::variant<AztecFit, AztecRefusal> chooseAztecSize(const AztecEncodedText& text,
                                                                    int errorCorrection, bool menu);
 
 } // namespace vornik::twod

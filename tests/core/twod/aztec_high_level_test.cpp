@@ -44,7 +44,7 @@ const LengthRow kLengths[] = {
 
 TEST(AztecHighLevel, ShortestLengths) {
     for (const LengthRow& row : kLengths)
-        EXPECT_EQ(aztecHighLevel(row.message).size(), row.bits) << row.name;
+        EXPECT_EQ(aztecHighLevel(row.message).bits.size(), row.bits) << row.name;
 }
 
 // The bits of a few messages, spelled out from the code tables.
@@ -82,7 +82,7 @@ const BitsRow kBits[] = {
 
 TEST(AztecHighLevel, Bits) {
     for (const BitsRow& row : kBits) {
-        const AztecBits bits = aztecHighLevel(row.message);
+        const AztecBits bits = aztecHighLevel(row.message).bits;
         std::string text;
         for (int i = 0; i < bits.size(); ++i)
             text += bits.at(i) ? '1' : '0';

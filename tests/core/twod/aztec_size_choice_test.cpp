@@ -1,5 +1,5 @@
-#include "core/twod/aztec_codewords.h"
 #include "core/twod/aztec_high_level.h"
+#include "core/twod/aztec_message_words.h"
 #include "core/twod/aztec_size_choice.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +27,9 @@ bool meets(AztecSymbolSize size, int data, int percent) {
 // The message's data words for each codeword size (6, 8, 10, 12 bits).
 struct WordCounts {
     int bySize[13] = {};
-    explicit WordCounts(const AztecBits& bits) {
+    explicit WordCounts(const AztecEncodedText& text) {
         for (const int wordSize : {6, 8, 10, 12})
-            bySize[wordSize] = static_cast<int>(aztecDataWords(bits, wordSize).size());
+            bySize[wordSize] = static_cast<int>(aztecMessageWords(text, wordSize).size());
     }
     [[nodiscard]] int forLayers(int layers) const { return bySize[aztecWordSize(layers)]; }
 };
@@ -65,14 +65,14 @@ const std::string kMessages[] = {
 
 TEST(AztecSizeChoice, SmallestSymbolMeetingEveryPercentage) {
     for (const std::string& message : kMessages) {
-        const AztecBits bits = aztecHighLevel(message);
-        const WordCounts counts(bits);
+        const AztecEncodedText text = aztecHighLevel(message);
+        const WordCounts counts(text);
         for (int percent = 0; percent <= 99; ++percent)
             for (const bool menu : {false, true}) {
                 SCOPED_TRACE(message.substr(0, 20) + " at " + std::to_string(percent) + " %" +
                              (menu ? " menu" : ""));
                 const auto expected = smallestMeeting(counts, percent, menu);
-                const auto chosen = chooseAztecSize(bits, percent, menu);
+                const auto chosen = chooseAztecSize(text, percent, menu);
                 if (!expected) {
                     ASSERT_TRUE(std::holds_alternative<AztecRefusal>(chosen));
                     EXPECT_EQ(std::get<AztecRefusal>(chosen), AztecRefusal::NoRoom);
