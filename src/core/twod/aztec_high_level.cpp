@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <deque>
+#include <optional>
 #include <vector>
 
 namespace vornik::twod {
@@ -36,9 +38,38 @@ using ModeArray = std::array<Arrival, kAztecModeCount>;
 constexpr std::array<AztecMode, kAztecModeCount> kModes = {
     AztecMode::Upper, AztecMode::Lower, AztecMode::Mixed, AztecMode::Punct, AztecMode::Digit};
 
+constexpr int kLongestShortRun = 31;
+
 int byteRunBits(int length) {
-    return 5 + (length <= 31 ? 5 : 16) + 8 * length;
+    return 5 + (length <= kLongestShortRun ? 5 : 16) + 8 * length;
 }
+
+// Where the cheapest long byte run (32 bytes or more) ending at the current
+// position starts: a run from `start` costs the settled cost there less
+// 8 x start, plus what depends on the end alone, so the cheapest start is
+// the least of those values over the starts still in reach.
+class LongRunWindow {
+public:
+    void add(int start, int value) {
+        while (!starts_.empty() && starts_.back().second > value)
+            starts_.pop_back();
+        starts_.emplace_back(start, value);
+    }
+    void dropBefore(int start) {
+        while (!starts_.empty() && starts_.front().first < start)
+            starts_.pop_front();
+    }
+    [[nodiscard]] std::optional<int> best() const {
+        return starts_.empty() ? std::nullopt : std::optional<int>(starts_.front().first);
+    }
+
+private:
+    std::deque<std::pair<int, int>> starts_; // start and value, values rising
+};
+
+// The modes with byte shift, which are the first three.
+constexpr std::array<AztecMode, 3> kByteShiftModes = {AztecMode::Upper, AztecMode::Lower,
+                                                      AztecMode::Mixed};
 
 class Planner {
 public:
@@ -49,6 +80,7 @@ public:
 
     AztecEncodedText run() {
         for (int i = 0; i <= size(); ++i) {
+            pullByteRuns(i);
             settle(i);
             for (const AztecMode mode : kModes)
                 if (settledAt(i, mode).bits != INT_MAX)
@@ -105,11 +137,22 @@ private:
         }
         if (characterCode(AztecMode::Upper, byteAt(i)) && upperShiftCode(mode))
             offer(i, 1, mode, Action::UpperShift, codeBits(mode) + 5);
-        if (!byteShiftCode(mode))
-            return;
-        const int longest = std::min(kAztecLongestByteRun, size() - i);
-        for (int n = 1; n <= longest; ++n)
-            offer(i, n, mode, Action::ByteShift, byteRunBits(n));
+    }
+
+    // Byte runs ending at `i`: every short one, and the cheapest long one.
+    void pullByteRuns(int i) {
+        for (const AztecMode mode : kByteShiftModes) {
+            for (int n = 1; n <= std::min(kLongestShortRun, i); ++n)
+                if (settledAt(i - n, mode).bits != INT_MAX)
+                    offer(i - n, n, mode, Action::ByteShift, byteRunBits(n));
+            LongRunWindow& window = windows_[static_cast<std::size_t>(modeIndex(mode))];
+            const int newest = i - kLongestShortRun - 1;
+            if (newest >= 0 && settledAt(newest, mode).bits != INT_MAX)
+                window.add(newest, settledAt(newest, mode).bits - 8 * newest);
+            window.dropBefore(i - kAztecLongestByteRun);
+            if (const std::optional<int> start = window.best())
+                offer(*start, i - *start, mode, Action::ByteShift, byteRunBits(i - *start));
+        }
     }
 
     void emitAction(AztecBits& bits, int from, int length, AztecMode mode, Action action) const;
@@ -118,6 +161,7 @@ private:
     std::string_view message_;
     std::vector<ModeArray> arrivals_;
     std::vector<std::array<Settled, kAztecModeCount>> settled_;
+    std::array<LongRunWindow, kByteShiftModes.size()> windows_;
 };
 
 void Planner::emitAction(AztecBits& bits, int from, int length, AztecMode mode,

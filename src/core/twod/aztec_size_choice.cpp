@@ -27,12 +27,16 @@ std::optional<AztecSymbolSize> namedSize(int errorCorrection) {
 // The data words when the message fits `size` with the check words asked.
 std::optional<std::vector<int>> fit(const AztecEncodedText& text, AztecSymbolSize size,
                                     int errorCorrection) {
-    std::vector<int> words = aztecMessageWords(text, aztecWordSize(size.layers));
-    const int data = static_cast<int>(words.size());
+    const int wordSize = aztecWordSize(size.layers);
     const int total = aztecTotalWords(size);
-    if (data < 1 || data > aztecMaxDataWords(size))
+    const int room =
+        std::min(aztecMaxDataWords(size), total - aztecRequiredCheckWords(errorCorrection, total));
+    // Stuffing only adds words: a message that needs more unstuffed cannot fit.
+    if ((text.bits.size() + wordSize - 1) / wordSize > room)
         return std::nullopt;
-    if (total - data < aztecRequiredCheckWords(errorCorrection, total))
+    std::vector<int> words = aztecMessageWords(text, wordSize);
+    const int data = static_cast<int>(words.size());
+    if (data < 1 || data > room)
         return std::nullopt;
     return words;
 }
