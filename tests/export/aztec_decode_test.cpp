@@ -3,6 +3,8 @@
 // correction percentage, every layer count, menu symbols, every byte value,
 // the longest messages, and the texts libzint's four levels carry.
 
+#include "core/twod/aztec_encoder.h"
+#include "core/twod/aztec_sample_messages.h"
 #include "core/twod/zint_matrix.h"
 #include "export/decode_support.h"
 
@@ -19,10 +21,15 @@ namespace {
 // fraction off a whole number of pixels (23 full-range layers at 6.03).
 constexpr double kWholeModuleDpi = 2540.0 * 6 / 51;
 
-// What ZXing reads from the symbol the commands build for `message`
-// (set on the job directly, any bytes): the result, invalid when nothing
-// was built or read.
-ZXing::Result buildAndRead(const std::string& commands, const std::string& message) {
+// Whether the build made a symbol, and what ZXing reads from it.
+struct Reading {
+    bool built = false;
+    ZXing::Result result;
+};
+
+// Builds the commands for `message` (set on the job directly, any bytes)
+// and reads the picture.
+Reading buildAndRead(const std::string& commands, const std::string& message) {
     vornik::testing::CommandSession session;
     session.run("[PRINTWARNINGS=OFF][MESSAGEWARNINGS=OFF]");
     if (!session.run(commands))
@@ -33,13 +40,15 @@ ZXing::Result buildAndRead(const std::string& commands, const std::string& messa
     const QImage symbol = renderTemporaryFile(session.state().TempMetafilePath, kWholeModuleDpi);
     if (symbol.isNull())
         return {};
-    return readImage(symbol, readerFor(ZXing::BarcodeFormat::Aztec), 75);
+    return {true, readImage(symbol, readerFor(ZXing::BarcodeFormat::Aztec), 75)};
 }
 
-std::string bytesOf(const ZXing::Result& result) {
-    if (!result.isValid())
+std::string bytesOf(const Reading& reading) {
+    if (!reading.built)
+        return "(not built)";
+    if (!reading.result.isValid())
         return "(nothing read)";
-    return {result.bytes().begin(), result.bytes().end()};
+    return {reading.result.bytes().begin(), reading.result.bytes().end()};
 }
 
 std::string ecp(int value) {
@@ -78,14 +87,33 @@ TEST(AztecDecodeTest, FillAfterTheLastCharacter) {
         EXPECT_EQ(bytesOf(buildAndRead(ecp(value), message)), message) << message;
 }
 
+// Messages of every kind of character at percentages across the range;
+// those the largest symbol cannot hold at their percentage are refused.
+TEST(AztecDecodeTest, MixedMessages) {
+    int built = 0;
+    for (std::uint32_t seed = 1; seed <= 120; ++seed) {
+        const std::string message =
+            twod::testing::mixedAztecMessage(seed, 5 + static_cast<int>(seed * 7 % 300));
+        const int percent = 1 + static_cast<int>(seed * 37 % 99);
+        const bool fits =
+            std::holds_alternative<twod::AztecSymbol>(twod::encodeAztec(message, percent, false));
+        built += fits ? 1 : 0;
+        EXPECT_EQ(bytesOf(buildAndRead(ecp(percent), message)), fits ? message : "(not built)")
+            << "seed " << seed << " at " << percent << " %";
+    }
+    EXPECT_GT(built, 100);
+}
+
 TEST(AztecDecodeTest, MenuSymbols) {
     const int sizes[] = {0, 23, 101, 201, 210, 222};
     for (const int value : sizes) {
-        const ZXing::Result result = buildAndRead("[AZTECMENU=ON]" + ecp(value), "Menu 42");
-        EXPECT_EQ(bytesOf(result), "Menu 42") << value;
-        EXPECT_TRUE(result.readerInit()) << value;
+        const Reading reading = buildAndRead("[AZTECMENU=ON]" + ecp(value), "Menu 42");
+        EXPECT_EQ(bytesOf(reading), "Menu 42") << value;
+        EXPECT_TRUE(reading.result.readerInit()) << value;
     }
-    EXPECT_FALSE(buildAndRead("[AZTECMENU=OFF][AZTEC]", "Menu 42").readerInit());
+    const Reading plain = buildAndRead("[AZTECMENU=OFF][AZTEC]", "Menu 42");
+    EXPECT_EQ(bytesOf(plain), "Menu 42");
+    EXPECT_FALSE(plain.result.readerInit());
 }
 
 TEST(AztecDecodeTest, EveryByteValue) {
@@ -133,10 +161,10 @@ TEST(AztecDecodeTest, SameTextAsLibzintsLevels) {
         const ZXing::Result theirs =
             readImage(matrixImage(twod::testing::zintMatrix(*reference, message)),
                       readerFor(ZXing::BarcodeFormat::Aztec));
-        const ZXing::Result ours = buildAndRead(ecp(percent[level - 1]), message);
+        const Reading ours = buildAndRead(ecp(percent[level - 1]), message);
         ASSERT_TRUE(theirs.isValid()) << level;
-        EXPECT_EQ(bytesOf(ours), bytesOf(theirs)) << level;
-        EXPECT_EQ(ours.text(), theirs.text()) << level;
+        EXPECT_EQ(bytesOf(ours), bytesOf({true, theirs})) << level;
+        EXPECT_EQ(ours.result.text(), theirs.text()) << level;
     }
 }
 
