@@ -7,6 +7,8 @@
 #include <climits>
 #include <deque>
 #include <optional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vornik::twod {
