@@ -1,25 +1,14 @@
 #include "core/twod/aztec_adapter.h"
 
 #include "core/app/rounding.h"
+#include "core/twod/aztec_encoder.h"
 #include "core/twod/matrix_drawing.h"
 
-#include <array>
 #include <memory>
-#include <zint.h>
 
 namespace vornik::twod {
 
 namespace {
-
-// The share of the symbol libzint's four levels give to error correction,
-// in percent (ISO/IEC 24778 recommends 23 % plus three codewords).
-constexpr std::array<int, 4> kLevelPercent = {10, 23, 36, 50};
-static_assert(kLevelPercent.size() == 4);
-
-constexpr int kCompactBase = 100;
-constexpr int kFullRangeBase = 200;
-
-using ZintSymbol = std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)>;
 
 // The drawing settings the record carries, in the form the matrix drawing
 // takes them; nullopt for an orientation or alignment outside their values.
@@ -50,43 +39,19 @@ std::optional<Job> drawingSettings(const AztecParameterBlock& block) {
     return job;
 }
 
-std::int32_t encode(const AztecParameterBlock& block, AztecSizing sizing, ModuleMatrix& matrix) {
-    const ZintSymbol symbol(ZBarcode_Create(), &ZBarcode_Delete);
-    symbol->symbology = BARCODE_AZTEC;
-    symbol->input_mode = DATA_MODE | ((block.flags & kAztecMenuSymbol) != 0 ? READER_INIT : 0);
-    symbol->option_1 = sizing.level == 0 ? -1 : sizing.level;
-    symbol->option_2 = sizing.size;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(block.message.data());
-    const int error = ZBarcode_Encode(symbol.get(), bytes, static_cast<int>(block.message.size()));
-    if (error == ZINT_ERROR_TOO_LONG)
+std::int32_t resultOf(AztecRefusal refusal) {
+    switch (refusal) {
+    case AztecRefusal::NoRoom:
         return kAztecMessageLength;
-    if (error >= ZINT_ERROR)
+    case AztecRefusal::NoMenuMark:
         return kAztecEncodeFailed;
-    matrix = ModuleMatrix(symbol->rows, symbol->width);
-    for (int r = 0; r < symbol->rows; ++r)
-        for (int c = 0; c < symbol->width; ++c)
-            matrix.set(r + 1, c + 1, ((symbol->encoded_data[r][c >> 3] >> (c & 7)) & 1) != 0);
-    return kAztecSuccess;
+    case AztecRefusal::NoSuchSizeRule:
+        return kAztecInvalidOptions;
+    }
+    return kAztecInvalidOptions;
 }
 
 } // namespace
-
-std::optional<AztecSizing> aztecSizing(std::int32_t errorCorrection) {
-    const std::int32_t e = errorCorrection;
-    if (e == 0)
-        return AztecSizing{};
-    if (e >= 1 && e <= 99) {
-        for (std::size_t level = 0; level < kLevelPercent.size(); ++level)
-            if (e <= kLevelPercent[level])
-                return AztecSizing{.level = static_cast<int>(level) + 1, .size = 0};
-        return std::nullopt;
-    }
-    if (e >= kCompactBase + 1 && e <= kCompactBase + 4)
-        return AztecSizing{.level = 0, .size = e - kCompactBase};
-    if (e >= kFullRangeBase + 1 && e <= kFullRangeBase + 32)
-        return AztecSizing{.level = 0, .size = 4 + e - kFullRangeBase};
-    return std::nullopt;
-}
 
 std::int32_t VKAZTEC(std::span<const std::uint8_t, kAztecBlockSize> bytes,
                      render::CurrentPicture& picture) {
@@ -100,13 +65,11 @@ std::int32_t VKAZTEC(std::span<const std::uint8_t, kAztecBlockSize> bytes,
     const std::optional<Job> settings = drawingSettings(block);
     if (!settings || block.widthAdjust <= -100 || block.widthAdjust >= 100)
         return kAztecInvalidOptions;
-    const std::optional<AztecSizing> sizing = aztecSizing(block.errorCorrection);
-    if (!sizing) // a percentage above what any level gives, or no such value
-        return block.errorCorrection > 0 && block.errorCorrection < 100 ? kAztecMessageLength
-                                                                        : kAztecInvalidOptions;
-    ModuleMatrix matrix;
-    if (const std::int32_t result = encode(block, *sizing, matrix); result != kAztecSuccess)
-        return result;
+    auto encoded =
+        encodeAztec(block.message, block.errorCorrection, (block.flags & kAztecMenuSymbol) != 0);
+    if (const auto* refusal = std::get_if<AztecRefusal>(&encoded))
+        return resultOf(*refusal);
+    const ModuleMatrix& matrix = std::get<AztecSymbol>(encoded).matrix;
 
     const int Ch = block.comment.empty() ? 0 : nearest(block.fontSize * 35.15);
     if (Ch < 0 || Ch > kLargestPictureSide)

@@ -22,23 +22,36 @@ int encode(const AztecParameterBlock& block, render::CurrentPicture& picture) {
 
 struct ResultCase {
     const char* name;
-    std::int32_t errorCorrection, messageLength, commentLength, moduleSize, orientation, result;
+    std::int32_t errorCorrection, messageLength, commentLength, moduleSize, orientation, flags,
+        result;
 };
 
+// "Hello" followed by blanks up to the message length.
 const ResultCase kResults[] = {
-    {"Default", 0, 5, 0, 51, 0, kAztecSuccess},
-    {"EmptyMessage", 0, 0, 0, 51, 0, kAztecMessageLength},
-    {"MessageBeyondField", 0, 3833, 0, 51, 0, kAztecMessageLength},
-    {"TooMuchForOneCompactLayer", 101, 40, 0, 51, 0, kAztecMessageLength},
-    {"PercentAboveAnyLevel", 51, 5, 0, 51, 0, kAztecMessageLength},
-    {"CommentOf100", 0, 5, 100, 51, 0, kAztecSuccess},
-    {"CommentOf101", 0, 5, 101, 51, 0, kAztecCommentLength},
-    {"ModuleSizeZero", 0, 5, 0, 0, 0, kAztecInvalidModuleSize},
-    {"PictureTooLarge", 0, 5, 0, 2000, 0, kAztecInvalidModuleSize},
-    {"LargestModuleSize", 0, 5, 0, INT32_MAX, 0, kAztecInvalidModuleSize},
-    {"LargestModuleSizeWithComment", 0, 5, 3, INT32_MAX, 0, kAztecInvalidModuleSize},
-    {"NoSuchErrorCorrection", 150, 5, 0, 51, 0, kAztecInvalidOptions},
-    {"Orientation2", 0, 5, 0, 51, 2, kAztecInvalidOptions},
+    {"Default", 0, 5, 0, 51, 0, 0, kAztecSuccess},
+    {"EmptyMessage", 0, 0, 0, 51, 0, 0, kAztecMessageLength},
+    {"MessageBeyondField", 0, 3833, 0, 51, 0, 0, kAztecMessageLength},
+    {"WholeFieldAtTenPercent", 10, 3832, 0, 51, 0, 0, kAztecSuccess},
+    {"TooMuchForOneCompactLayer", 101, 40, 0, 51, 0, 0, kAztecMessageLength},
+    {"Percent51", 51, 5, 0, 51, 0, 0, kAztecSuccess},
+    {"Percent99", 99, 5, 0, 51, 0, 0, kAztecSuccess},
+    {"Percent99WholeField", 99, 3832, 0, 51, 0, 0, kAztecMessageLength},
+    {"MenuCompactOneLayer", 101, 5, 0, 51, 0, kAztecMenuSymbol, kAztecSuccess},
+    {"MenuCompactTwoLayers", 102, 5, 0, 51, 0, kAztecMenuSymbol, kAztecEncodeFailed},
+    {"MenuFullRange22", 222, 5, 0, 51, 0, kAztecMenuSymbol, kAztecSuccess},
+    {"MenuFullRange23", 223, 5, 0, 51, 0, kAztecMenuSymbol, kAztecEncodeFailed},
+    {"CommentOf100", 0, 5, 100, 51, 0, 0, kAztecSuccess},
+    {"CommentOf101", 0, 5, 101, 51, 0, 0, kAztecCommentLength},
+    {"ModuleSizeZero", 0, 5, 0, 0, 0, 0, kAztecInvalidModuleSize},
+    {"PictureTooLarge", 0, 5, 0, 2000, 0, 0, kAztecInvalidModuleSize},
+    {"LargestModuleSize", 0, 5, 0, INT32_MAX, 0, 0, kAztecInvalidModuleSize},
+    {"LargestModuleSizeWithComment", 0, 5, 3, INT32_MAX, 0, 0, kAztecInvalidModuleSize},
+    {"NoSuchErrorCorrection", 150, 5, 0, 51, 0, 0, kAztecInvalidOptions},
+    {"NegativeErrorCorrection", -1, 5, 0, 51, 0, 0, kAztecInvalidOptions},
+    {"Percent100", 100, 5, 0, 51, 0, 0, kAztecInvalidOptions},
+    {"Compact5", 105, 5, 0, 51, 0, 0, kAztecInvalidOptions},
+    {"FullRange33", 233, 5, 0, 51, 0, 0, kAztecInvalidOptions},
+    {"Orientation2", 0, 5, 0, 51, 2, 0, kAztecInvalidOptions},
 };
 
 TEST(AztecAdapterTest, ResultCodes) {
@@ -49,27 +62,16 @@ TEST(AztecAdapterTest, ResultCodes) {
         block.commentLength = row.commentLength;
         block.moduleSize = row.moduleSize;
         block.orientation = row.orientation;
+        block.flags = row.flags;
         render::CurrentPicture picture;
         EXPECT_EQ(encode(block, picture), row.result) << row.name;
         EXPECT_EQ(picture.metafile != nullptr, row.result == kAztecSuccess) << row.name;
     }
 }
 
-TEST(AztecAdapterTest, PercentMapsToTheSmallestLevelGivingAsMuch) {
-    const int expected[][3] = {{0, 0, 0},   {1, 1, 0},   {10, 1, 0},  {11, 2, 0}, {23, 2, 0},
-                               {24, 3, 0},  {36, 3, 0},  {37, 4, 0},  {50, 4, 0}, {101, 0, 1},
-                               {104, 0, 4}, {201, 0, 5}, {232, 0, 36}};
-    for (const auto& row : expected) {
-        const auto sizing = aztecSizing(row[0]);
-        ASSERT_TRUE(sizing) << row[0];
-        EXPECT_EQ(sizing->level * 100 + sizing->size, row[1] * 100 + row[2]) << row[0];
-    }
-    for (const int refused : {-1, 51, 99, 100, 105, 200, 233})
-        EXPECT_FALSE(aztecSizing(refused)) << refused;
-}
-
-// The picture is libzint's symbol in modules of 51 with a quiet zone of two
-// modules at each side; the last row is a turned menu symbol.
+// The picture is as large as libzint's symbol of the same size, in modules
+// of 51 with a quiet zone of two modules at each side; the last row is a
+// turned menu symbol of the automatic size.
 TEST(AztecAdapterTest, SymbolSizeFollowsLibzint) {
     const int sizes[][3] = {{101, 1, 0}, {104, 4, 0}, {201, 5, 0}, {232, 36, 0}, {0, 0, 1}};
     for (const auto& row : sizes) {

@@ -10,8 +10,10 @@ namespace {
 
 TEST(AztecBuilderTest, RefusalsShowTheirTexts) {
     const std::string comment101 = "[COMMENT=" + std::string(101, '1') + "]";
+    // More than one compact layer holds.
+    const std::string tooLong = "[AZTECECP=101][MESSAGE='Far too long for a single compact layer']";
     const std::tuple<const char*, std::string, const char*> rows[] = {
-        {"MessageLength", "[AZTECECP=60]",
+        {"MessageLength", tooLong,
          "Invalid message length. Possible causes: Either the message is too long or the selected "
          "error correction level is too large or the number of data layers specicfied does not "
          "provide enough symbol area for the complete message to be encoded."},
@@ -19,7 +21,7 @@ TEST(AztecBuilderTest, RefusalsShowTheirTexts) {
          "Invalid Comment length. Comments cannot exceed 100 characters."},
         {"ModuleSize", "[AZTECMODULESIZE=0]", "Invalid module size."},
         {"Other", "[AZTECECP=150]", "Cannot Create an Aztec Symbol."},
-        {"WarningsOffEndsSilently", "[MESSAGEWARNINGS=OFF][AZTECECP=60]", nullptr},
+        {"WarningsOffEndsSilently", "[MESSAGEWARNINGS=OFF]" + tooLong, nullptr},
     };
     for (const auto& [name, commands, text] : rows) {
         SCOPED_TRACE(name);
