@@ -99,11 +99,7 @@ DeviceFont makeDeviceFont(const render::LogFont& log, double heightScale, double
     const QFontMetricsF metrics(font, device);
     DeviceFont result{font, 1.0, QRawFont::fromFont(font), metrics.ascent(), metrics.descent()};
     if (log.width != 0) {
-        const double natural = metrics.averageCharWidth();
-        if (natural > 0) {
-            result.horizontalScale = std::clamp(std::abs(log.width * widthScale) / natural,
-                                                1 / kWidestTextStretch, kWidestTextStretch);
-        }
+        result.horizontalScale = textStretch(log.width * widthScale, metrics.averageCharWidth());
     }
     return result;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+
 namespace vornik::exporting {
 
 // Text drawn smoothly (anti-aliased) or crisply, in the picture's own colours
@@ -11,5 +14,14 @@ enum class TextRendering { Smooth, Crisp };
 // width; a metafile asking for thousands of times it would have the glyph
 // rasterisers make (or fail to make) glyph images of absurd widths.
 inline constexpr double kWidestTextStretch = 64;
+
+// The factor that stretches text whose characters are NATURAL wide on
+// average to the width a font ASKS for (its sign ignored), held within
+// kWidestTextStretch either way; 1 when the natural width is not known.
+[[nodiscard]] inline double textStretch(double asked, double natural) {
+    if (!(natural > 0))
+        return 1.0;
+    return std::clamp(std::abs(asked) / natural, 1 / kWidestTextStretch, kWidestTextStretch);
+}
 
 } // namespace vornik::exporting

@@ -66,12 +66,9 @@ std::optional<DeviceFace> makeDeviceFace(const render::LogFont& log, double heig
     DeviceFace made{*file, pixelsPerEmFor(height, cell, unitsPerEm), 0, 0, 1.0};
     made.ascent = std::round(cell.ascent * made.pixelsPerEm / unitsPerEm);
     made.descent = std::round(cell.descent * made.pixelsPerEm / unitsPerEm);
-    if (log.width != 0) {
-        const double natural = averageWidthOf(face, made.pixelsPerEm);
-        if (natural > 0)
-            made.horizontalScale = std::clamp(std::abs(log.width * widthScale) / natural,
-                                              1 / kWidestTextStretch, kWidestTextStretch);
-    }
+    if (log.width != 0)
+        made.horizontalScale =
+            textStretch(log.width * widthScale, averageWidthOf(face, made.pixelsPerEm));
     return made;
 }
 
