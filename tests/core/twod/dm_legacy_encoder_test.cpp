@@ -120,8 +120,9 @@ int statusOf(int dmFormat, int eccLevel, const std::string& message, int rows = 
     const int status =
         library.IDM_enc_complete(dmFormat, eccLevel, rows, columns, 0, 1, message, symbolRows,
                                  symbolColumns, static_cast<int>(message.size()));
-    if (status != kDmSuccess)
+    if (status != kDmSuccess) {
         EXPECT_EQ(symbolRows * 1000 + symbolColumns, 0) << "no symbol is left behind";
+    }
     return status;
 }
 
