@@ -17,8 +17,8 @@ using vornik::testing::TempFolder;
 // The dark modules of a saved SVG (one square per module, the first at 0,0)
 // as a matrix of `size` modules a side.
 twod::ModuleMatrix svgModules(const std::string& svg, int size) {
-    const std::regex view(R"(viewBox="0 0 (\d+) (\d+)") ");
-        std::smatch match;
+    const std::regex view(R"re(viewBox="0 0 (\d+) (\d+)")re");
+    std::smatch match;
     if (!std::regex_search(svg, match, view) || match[1] != match[2])
         return {};
     const int side = std::stoi(match[1]);
@@ -26,10 +26,10 @@ twod::ModuleMatrix svgModules(const std::string& svg, int size) {
         return {};
     const int module = side / size;
     twod::ModuleMatrix matrix(size, size);
-    const std::regex dark(R"(<rect x="(\d+)" y = "(\d+)" width = "(\d+)" height = "(\d+)" fill =
-                              "#000000" / >) ");
-        for (auto it = std::sregex_iterator(svg.begin(), svg.end(), dark);
-             it != std::sregex_iterator(); ++it) {
+    const std::regex dark(
+        R"re(<rect x="(\d+)" y="(\d+)" width="(\d+)" height="(\d+)" fill="#000000"/>)re");
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), dark); it != std::sregex_iterator();
+         ++it) {
         if (std::stoi((*it)[3]) != module || std::stoi((*it)[4]) != module)
             return {};
         matrix.set(std::stoi((*it)[2]) / module + 1, std::stoi((*it)[1]) / module + 1, true);
