@@ -19,8 +19,13 @@ void appendPattern(LegacyBits& bits, std::string_view pattern) {
 
 // The seven bits that open every symbol and tell ECC 000 from the levels
 // with a convolutional code. They are written as they stand, not randomised.
+constexpr std::size_t kLevelMarkBits = 7;
+constexpr std::string_view kEcc000Mark = "0111101";
+constexpr std::string_view kCodedLevelMark = "0111010";
+static_assert(kEcc000Mark.size() == kLevelMarkBits && kCodedLevelMark.size() == kLevelMarkBits);
+
 std::string_view levelMark(LegacyLevel level) {
-    return level == LegacyLevel::Ecc000 ? "0111101" : "0111010";
+    return level == LegacyLevel::Ecc000 ? kEcc000Mark : kCodedLevelMark;
 }
 
 // The twelve bits that name a coded level (four bits, each sent three times),
@@ -55,7 +60,7 @@ LegacyBits payloadBits(LegacyFormat format, std::string_view message) {
 // The side of the symbol for `bits` stream bits after the level mark, or 0
 // when none holds them.
 int sideFor(std::size_t bits, int requestedSize) {
-    const std::size_t needed = bits + levelMark(LegacyLevel::Ecc000).size();
+    const std::size_t needed = bits + kLevelMarkBits;
     if (requestedSize != 0)
         return legacyDataModules(requestedSize) >= needed ? requestedSize : 0;
     for (int size = kLegacySmallestSize; size <= kLegacyLargestSize; size += 2)
@@ -111,7 +116,7 @@ LegacySymbol encodeLegacyDataMatrix(LegacyLevel level, int dmFormat, std::string
     if (side == 0)
         return {size == 0 ? kDmTooLong : kDmTooLongForSize, {}};
 
-    stream.resize(legacyDataModules(side) - levelMark(level).size(), 0);
+    stream.resize(legacyDataModules(side) - kLevelMarkBits, 0);
     LegacyBits placed;
     appendPattern(placed, levelMark(level));
     const LegacyBits randomised = randomise(stream);
