@@ -34,6 +34,8 @@ const VerifyCase kCases[] = {
      "env PATH=/nonexistent "},
     {"Postnet", "[postnet][message='12345'][build/copy][savebarcode(p.png)]", 0,
      "vornik: p.png is not verifiable: POSTNET cannot be read back\n"},
+    {"DataMatrixEcc140", "[datamatrix][dmecc=140][dmformat=1][message='0123 4567'][build/copy][savebarcode(d.png)]", 0,
+     "vornik: d.png is not verifiable: Data Matrix ECC 000 to 140 cannot be read back\n"},
     {"TooCoarse", "[code128][message='ABCDEFGHIJKLMNOP'][rasterimageresolution=20][jpegquality=1][build/copy][savebarcode(c.jpg)]", 2,
      "vornik: c.jpg does not read back right: no Code128 symbol could be read back from the file\n"},
 };

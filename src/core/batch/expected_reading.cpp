@@ -4,6 +4,7 @@
 #include "core/linear/encode_linear.h"
 #include "core/linear/full_ascii.h"
 #include "core/linear/pattern_tables.h"
+#include "core/twod/dm_adapter.h"
 
 #include <algorithm>
 #include <iterator>
@@ -196,6 +197,9 @@ Expectation expectedReading(const Job& job) {
     case Symbology::Pdf417:
         return reading("PDF417", latin1ToUtf8(job.Message));
     case Symbology::DataMatrix:
+        // No reader here knows the levels below ECC 200.
+        if (job.DmEccLevel != twod::kDmEcc200)
+            return NotVerifiable{"Data Matrix ECC 000 to 140"};
         return reading("DataMatrix", latin1ToUtf8(job.Message));
     case Symbology::Aztec:
         return reading("Aztec", latin1ToUtf8(job.Message));

@@ -1,5 +1,8 @@
 #include "core/twod/dm_adapter.h"
 
+#include "core/twod/dm_legacy_encoder.h"
+#include "core/twod/dm_legacy_sizes.h"
+
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -67,6 +70,15 @@ bool hasFinderPattern(const ModuleMatrix& m) {
     return true;
 }
 
+// The side an ECC 000 to 140 symbol is asked to have: 0 for the smallest
+// square (also for the ECC 200 rectangles, which these levels lack), -1 for
+// a size that is neither.
+int legacySizeFor(int rows, int columns) {
+    if (rows == columns && isLegacySize(rows))
+        return rows;
+    return zintSizeFor(rows, columns) >= 0 ? 0 : -1;
+}
+
 } // namespace
 
 TildeResult interpretTildes(std::string_view message) {
@@ -108,18 +120,18 @@ int ZintDataMatrix::IDM_self_test() {
     return kDmSuccess;
 }
 
-int ZintDataMatrix::IDM_enc_complete(int /*format*/, int eccLevel, int rows, int columns,
+int ZintDataMatrix::IDM_enc_complete(int format, int eccLevel, int rows, int columns,
                                      int /*constant0*/, int /*constant1*/, std::string_view message,
                                      int& symbolRows, int& symbolColumns, int length) {
     symbol_ = {};
     symbolRows = 0;
     symbolColumns = 0;
+    const std::string_view text = message.substr(0, static_cast<std::size_t>(std::max(length, 0)));
     if (eccLevel != kDmEcc200)
-        return kDmEccNotAvailable;
+        return encodeLegacy(format, eccLevel, rows, columns, text, symbolRows, symbolColumns);
     const int zintSize = zintSizeFor(rows, columns);
     if (zintSize < 0)
         return kDmNoSuchSize;
-    const std::string_view text = message.substr(0, static_cast<std::size_t>(std::max(length, 0)));
     if (text.size() > 5 * kDmLongestInput)
         return kDmInputTooLong;
     const TildeResult data = interpretTildes(text);
@@ -140,6 +152,23 @@ int ZintDataMatrix::IDM_enc_complete(int /*format*/, int eccLevel, int rows, int
     if (error >= ZINT_ERROR)
         return statusOfZintError(error, zintSize != 0);
     symbol_ = matrixOf(*symbol);
+    symbolRows = symbol_.rows();
+    symbolColumns = symbol_.columns();
+    return kDmSuccess;
+}
+
+int ZintDataMatrix::encodeLegacy(int format, int eccLevel, int rows, int columns,
+                                 std::string_view text, int& symbolRows, int& symbolColumns) {
+    const std::optional<LegacyLevel> level = legacyLevelOf(eccLevel);
+    if (!level)
+        return kDmEccNotAvailable;
+    const int size = legacySizeFor(rows, columns);
+    if (size < 0)
+        return kDmNoSuchSize;
+    LegacySymbol symbol = encodeLegacyDataMatrix(*level, format, text, size);
+    if (symbol.status != kDmSuccess)
+        return symbol.status;
+    symbol_ = std::move(symbol.matrix);
     symbolRows = symbol_.rows();
     symbolColumns = symbol_.columns();
     return kDmSuccess;

@@ -16,14 +16,15 @@ inline constexpr int kDmTooLong = 1024; // more data than the largest symbol hol
 inline constexpr int kDmInvalidCharacters = 1025;
 inline constexpr int kDmNoSuchSize = 1031;      // a size that is not one of the symbol sizes
 inline constexpr int kDmTooLongForSize = 1032;  // more data than the requested size holds
-inline constexpr int kDmEccNotAvailable = 1050; // ECC 000 to 140: only ECC 200 is encoded
+inline constexpr int kDmEccNotAvailable = 1050; // an ECC level value that names no level
+inline constexpr int kDmNoSuchFormat = 1051;    // ECC 000 to 140: a data format outside 1 to 6
 inline constexpr int kDmTooShort = 3023;        // no data at all
 inline constexpr int kDmInputTooLong = 3024;    // more input than any symbol could take
 inline constexpr int kDmSelfTestFailed = 1;
 // Any other refusal of the encoder is 1000 plus libzint's error number.
 inline constexpr int kDmLibraryErrorBase = 1000;
 
-// The ECC level value of ECC 200, the only level encoded.
+// The ECC level value of ECC 200; 0, 3, 6, 8 and 12 are ECC 000 to 140.
 inline constexpr int kDmEcc200 = 26;
 
 // The longest input the largest symbol could hold (3116 digits).
@@ -39,7 +40,8 @@ public:
     [[nodiscard]] virtual int IDM_self_test() = 0;
     // Encodes `length` bytes of `message` at `eccLevel`; `rows` by `columns`
     // asks for a size (0 by 0: square, the smallest that holds the data).
-    // `format` and the two constants are the encoder's own (unused for ECC 200).
+    // `format` is the data format of ECC 000 to 140 (unused for ECC 200); the
+    // two constants are the encoder's own.
     [[nodiscard]] virtual int IDM_enc_complete(int format, int eccLevel, int rows, int columns,
                                                int constant0, int constant1,
                                                std::string_view message, int& symbolRows,
@@ -49,9 +51,12 @@ public:
     [[nodiscard]] virtual int get_dm_cell(int row, int column) const = 0;
 };
 
-// The encoder on libzint's ECC 200. It reads tilde sequences in the message:
-// "~~" is one tilde, "~@" a NUL byte and "~dNNN" the byte of decimal value
-// NNN (000 to 255); a tilde before anything else is an ordinary tilde.
+// The encoder on libzint's ECC 200 and our own ECC 000 to 140. For ECC 200 it
+// reads tilde sequences in the message: "~~" is one tilde, "~@" a NUL byte and
+// "~dNNN" the byte of decimal value NNN (000 to 255); a tilde before anything
+// else is an ordinary tilde. ECC 000 to 140 take the message's bytes as they
+// are, in a square of 9x9 to 49x49: a rectangular size asked for is not one of
+// theirs, so they take the smallest square instead.
 class ZintDataMatrix final : public DataMatrixLibrary {
 public:
     int IDM_initialize(int reserved) override;
@@ -62,6 +67,9 @@ public:
     int get_dm_cell(int row, int column) const override;
 
 private:
+    int encodeLegacy(int format, int eccLevel, int rows, int columns, std::string_view text,
+                     int& symbolRows, int& symbolColumns);
+
     ModuleMatrix symbol_;
 };
 

@@ -26,10 +26,10 @@ inline constexpr std::array<std::string_view, 7> kDmShapeCaptions = {
     "Rectangular 16x48 modules"};
 inline constexpr std::string_view kDmTildeCaption =
     "Use standard ASCII interpretation of all input data.";
-// Shown beside the ECC buttons: the encoder has ECC 200 only.
+// Shown beside the ECC buttons: what the levels below ECC 200 make.
 inline constexpr std::string_view kDmEccHelp =
-    "This version encodes ECC 200 only; a build with ECC 0 to ECC 140 is refused "
-    "(Data Matrix encode error # 1050).";
+    "ECC 0 to ECC 140 make square symbols of 9x9 to 49x49 modules in the chosen data "
+    "format; scanners for them are rare and this version cannot read them back.";
 
 struct DmOptionsForm {
     int ecc = 5;    // index into the ECC captions

@@ -1,4 +1,5 @@
 #include "core/batch/expected_reading.h"
+#include "core/batch/read_back_verdict.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,25 @@ TEST(ExpectedReadingTest, TheTextAReaderMustFindCarriesTheAddedCharacters) {
         const Expectation got = expectedReading(job);
         EXPECT_EQ(got, row.expected);
     }
+}
+
+// No reader knows Data Matrix below ECC 200: those levels are not verifiable,
+// with the reason the batch report and the window line give.
+TEST(ExpectedReadingTest, DataMatrixBelowEcc200IsNotVerifiable) {
+    for (const int level : {0, 3, 6, 8, 12}) {
+        Job job;
+        job.Symbology = Symbology::DataMatrix;
+        job.Message = "12345";
+        job.DmEccLevel = level;
+        const Expectation got = expectedReading(job);
+        ASSERT_EQ(got, Expectation(NotVerifiable{"Data Matrix ECC 000 to 140"})) << level;
+        EXPECT_EQ(verdictPhrase(notVerifiableVerdict(std::get<NotVerifiable>(got))),
+                  "Data Matrix ECC 000 to 140 cannot be read back");
+    }
+    Job job;
+    job.Symbology = Symbology::DataMatrix;
+    job.Message = "12345";
+    EXPECT_EQ(expectedReading(job), Expectation(reads("DataMatrix", "12345")));
 }
 
 } // namespace

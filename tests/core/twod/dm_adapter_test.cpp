@@ -31,8 +31,7 @@ TEST(DmAdapterTest, StatusCodes) {
         {"ByteAbove255", 26, 0, 0, "A~d256", kDmInvalidCharacters},
         {"ShortByteSequence", 26, 0, 0, "A~d12", kDmInvalidCharacters},
         {"NotASize", 26, 9, 9, "A", kDmNoSuchSize},
-        {"Ecc140", 12, 0, 0, "A", kDmEccNotAvailable},
-        {"Ecc000", 0, 0, 0, "A", kDmEccNotAvailable},
+        {"LevelWithoutName", 5, 0, 0, "A", kDmEccNotAvailable},
     };
     for (const auto& row : cases) {
         ZintDataMatrix library;
