@@ -98,9 +98,9 @@ TEST(DmLegacyEncoderTest, ReproducesEveryReferenceSymbol) {
     }
 }
 
-// The three sources agree where they overlap: one encoder gives the printed
-// ECC 000 symbols, the standard's ECC 050 example and the other encoder's
-// symbols, so none of them is matched by a special case.
+// Each kind of source is in the data: symbols sampled from printed labels,
+// the standard's ECC 050 example and another encoder's output. No message is
+// in two of them, so the check is that one encoder gives them all.
 TEST(DmLegacyEncoderTest, SourcesOfEveryKindAreCovered) {
     int printed = 0, annex = 0, otherEncoder = 0;
     for (const ReferenceSymbol& symbol : referenceSymbols()) {
