@@ -1,8 +1,12 @@
 #include "core/twod/dm_adapter.h"
 #include "core/twod/dm_legacy_encoder.h"
+#include "core/twod/dm_options.h"
 #include "dm_legacy_references.h"
 
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
+#include <string_view>
 
 namespace vornik::twod {
 namespace {
@@ -16,16 +20,13 @@ struct ReferenceSymbol {
     std::vector<std::string> rows;
 };
 
+// The files name a level as the options do (0, 50, ... 140); the setting
+// holds the value in the same place of kDmEccLevels.
 int eccLevelNamed(const std::string& level) {
-    if (level == "50")
-        return 3;
-    if (level == "80")
-        return 6;
-    if (level == "100")
-        return 8;
-    if (level == "140")
-        return 12;
-    return 0;
+    constexpr std::array<std::string_view, kDmEccLevels.size()> kNames = {"0",   "50",  "80",
+                                                                          "100", "140", "200"};
+    const auto named = std::find(kNames.begin(), kNames.end(), level);
+    return kDmEccLevels.at(static_cast<std::size_t>(named - kNames.begin()));
 }
 
 // The files number the formats by format number plus one; the DmFormat
