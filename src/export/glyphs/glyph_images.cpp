@@ -2,6 +2,8 @@
 
 #include "export/glyphs/font_faces.h"
 
+#include <algorithm>
+#include <freetype/ftoutln.h>
 #include <unordered_map>
 
 namespace vornik::exporting {
@@ -32,27 +34,74 @@ constexpr std::size_t kKeptImages = 4096;
 
 constexpr double kFixedOne = 65536.0; // 1 in FreeType's 16.16 fixed point
 
-std::optional<GlyphImage> render(const ImageKey& key) {
-    FT_Face face = sizedFace(key.file, key.pixelsPerEm);
-    if (face == nullptr || FT_Load_Glyph(face, key.glyph, glyphLoadFlags(key.rendering)) != 0)
+FT_Render_Mode renderModeOf(TextRendering rendering) {
+    return rendering == TextRendering::Crisp ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL;
+}
+
+// The pixels (y down) an outline's control points reach into: no pixel
+// outside them can be inked.
+PixelBox pixelsReached(const FT_Outline& outline) {
+    FT_BBox box;
+    FT_Outline_Get_CBox(&outline, &box);
+    const auto down = [](FT_Pos pos) { return static_cast<int>(pos >> 6); };
+    const auto up = [](FT_Pos pos) { return static_cast<int>((pos + 63) >> 6); };
+    return {down(box.xMin), -up(box.yMax), up(box.xMax), -down(box.yMin)};
+}
+
+bool isInside(const PixelBox& inner, const PixelBox& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+PixelBox intersection(const PixelBox& a, const PixelBox& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+// Whether the glyph loaded in `slot` lies wholly inside `within`; a glyph
+// that is not an outline is always drawn whole.
+bool fitsWithin(FT_GlyphSlot slot, const PixelBox& within) {
+    return slot->format != FT_GLYPH_FORMAT_OUTLINE ||
+           isInside(pixelsReached(slot->outline), within);
+}
+
+// The outline drawn into a bitmap of the pixels `cut` only: FreeType's
+// rasterisers leave out whatever falls beyond the bitmap they are given.
+std::optional<GlyphInk> renderCut(FT_GlyphSlot slot, TextRendering rendering, const PixelBox& cut) {
+    const bool mono = rendering == TextRendering::Crisp;
+    const int width = cut.right - cut.left;
+    const int height = cut.bottom - cut.top;
+    const int pitch = mono ? (width + 7) / 8 : width;
+    std::vector<unsigned char> buffer(static_cast<std::size_t>(pitch) *
+                                      static_cast<std::size_t>(height));
+    FT_Bitmap bitmap{};
+    bitmap.width = static_cast<unsigned>(width);
+    bitmap.rows = static_cast<unsigned>(height);
+    bitmap.pitch = pitch;
+    bitmap.buffer = buffer.data();
+    bitmap.pixel_mode = mono ? FT_PIXEL_MODE_MONO : FT_PIXEL_MODE_GRAY;
+    bitmap.num_grays = mono ? 2 : 256;
+    // The bitmap's lower-left corner is FreeType's origin; y runs up there.
+    FT_Outline_Translate(&slot->outline, -static_cast<FT_Pos>(cut.left) * 64,
+                         static_cast<FT_Pos>(cut.bottom) * 64);
+    if (FT_Outline_Get_Bitmap(slot->library, &slot->outline, &bitmap) != 0)
         return std::nullopt;
-    GlyphImage image;
-    image.advance = face->glyph->advance.x / 64.0;
+    return inkOf(bitmap, cut.left, cut.top);
+}
+
+std::optional<GlyphInk> loadUpright(const ImageKey& key, const PixelBox& within, bool& whole) {
+    FT_Face face = sizedFace(key.file, key.pixelsPerEm);
+    if (face == nullptr)
+        return std::nullopt;
     FT_Matrix stretch{static_cast<FT_Fixed>(key.stretch * kFixedOne), 0, 0,
                       static_cast<FT_Fixed>(kFixedOne)};
-    if (key.stretch != 1) {
-        FT_Set_Transform(face, &stretch, nullptr);
-        const bool loaded = FT_Load_Glyph(face, key.glyph, glyphLoadFlags(key.rendering)) == 0;
-        FT_Set_Transform(face, nullptr, nullptr);
-        if (!loaded)
-            return std::nullopt;
-    }
-    const FT_Render_Mode mode =
-        key.rendering == TextRendering::Crisp ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL;
-    if (FT_Render_Glyph(face->glyph, mode) != 0)
+    FT_Set_Transform(face, key.stretch != 1 ? &stretch : nullptr, nullptr);
+    const bool loaded = FT_Load_Glyph(face, key.glyph, glyphLoadFlags(key.rendering)) == 0;
+    FT_Set_Transform(face, nullptr, nullptr);
+    if (!loaded)
         return std::nullopt;
-    image.ink = inkOf(face->glyph->bitmap, face->glyph->bitmap_left, -face->glyph->bitmap_top);
-    return image;
+    whole = fitsWithin(face->glyph, within);
+    return renderLoaded(face->glyph, key.rendering, within);
 }
 
 } // namespace
@@ -76,18 +125,50 @@ FT_Int32 glyphLoadFlags(TextRendering rendering) {
            (rendering == TextRendering::Crisp ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
 }
 
-const GlyphImage* uprightGlyph(const FontFile& file, int pixelsPerEm, FT_UInt glyph, double stretch,
-                               TextRendering rendering) {
-    thread_local std::unordered_map<ImageKey, GlyphImage, ImageKeyHash> images;
+std::optional<GlyphInk> renderLoaded(FT_GlyphSlot slot, TextRendering rendering,
+                                     const PixelBox& within) {
+    if (fitsWithin(slot, within)) {
+        if (FT_Render_Glyph(slot, renderModeOf(rendering)) != 0)
+            return std::nullopt;
+        return inkOf(slot->bitmap, slot->bitmap_left, -slot->bitmap_top);
+    }
+    const PixelBox cut = intersection(pixelsReached(slot->outline), within);
+    if (cut.isEmpty())
+        return GlyphInk{};
+    return renderCut(slot, rendering, cut);
+}
+
+double glyphAdvance(const FontFile& file, int pixelsPerEm, FT_UInt glyph, TextRendering rendering) {
+    thread_local std::unordered_map<ImageKey, double, ImageKeyHash> advances;
+    const ImageKey key{file, pixelsPerEm, glyph, 1.0, rendering};
+    if (const auto found = advances.find(key); found != advances.end())
+        return found->second;
+    FT_Face face = sizedFace(file, pixelsPerEm);
+    if (face == nullptr || FT_Load_Glyph(face, glyph, glyphLoadFlags(rendering)) != 0)
+        return 0;
+    if (advances.size() == kKeptImages)
+        advances.clear();
+    return advances[key] = face->glyph->advance.x / 64.0;
+}
+
+const GlyphInk* uprightGlyph(const FontFile& file, int pixelsPerEm, FT_UInt glyph, double stretch,
+                             TextRendering rendering, const PixelBox& within) {
+    thread_local std::unordered_map<ImageKey, GlyphInk, ImageKeyHash> images;
+    thread_local GlyphInk cut;
     const ImageKey key{file, pixelsPerEm, glyph, stretch, rendering};
     if (const auto found = images.find(key); found != images.end())
         return &found->second;
-    std::optional<GlyphImage> image = render(key);
-    if (!image)
+    bool whole = false;
+    std::optional<GlyphInk> ink = loadUpright(key, within, whole);
+    if (!ink)
         return nullptr;
+    if (!whole) {
+        cut = std::move(*ink);
+        return &cut;
+    }
     if (images.size() == kKeptImages)
         images.clear();
-    return &images.emplace(key, std::move(*image)).first->second;
+    return &images.emplace(key, std::move(*ink)).first->second;
 }
 
 } // namespace vornik::exporting

@@ -35,12 +35,6 @@ LineGlyph glyphFor(GlyphLine& line, char32_t codePoint, const render::LogFont& l
     return {faceIndex(line, *standIn), found, 0};
 }
 
-// The pen's advance in pixels after `glyph`; 0 when it cannot be loaded.
-double advanceOf(const FontFile& file, int pixelsPerEm, FT_UInt glyph, TextRendering rendering) {
-    const GlyphImage* image = uprightGlyph(file, pixelsPerEm, glyph, 1.0, rendering);
-    return image == nullptr ? 0 : image->advance;
-}
-
 } // namespace
 
 GlyphLine layGlyphs(std::string_view text, const render::LogFont& log, const DeviceFace& face,
@@ -52,7 +46,8 @@ GlyphLine layGlyphs(std::string_view text, const render::LogFont& log, const Dev
         LineGlyph glyph =
             glyphFor(line, windows1252CodePoint(static_cast<unsigned char>(byte)), log, face);
         glyph.penX = line.advance;
-        line.advance += advanceOf(line.faces[glyph.face], face.pixelsPerEm, glyph.glyph, rendering);
+        line.advance +=
+            glyphAdvance(line.faces[glyph.face], face.pixelsPerEm, glyph.glyph, rendering);
         line.glyphs.push_back(glyph);
     }
     return line;

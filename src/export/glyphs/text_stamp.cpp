@@ -87,30 +87,58 @@ GlyphInk turned(const GlyphInk& upright, const TextFrame& frame, int x, int y) {
     return ink;
 }
 
-bool loadAndRender(FT_Face face, FT_UInt glyph, TextRendering rendering) {
-    return FT_Load_Glyph(face, glyph, glyphLoadFlags(rendering)) == 0 &&
-           FT_Render_Glyph(face->glyph, rendering == TextRendering::Crisp
-                                            ? FT_RENDER_MODE_MONO
-                                            : FT_RENDER_MODE_NORMAL) == 0;
-}
-
 constexpr double kFixedOne = 65536.0; // 1 in FreeType's 16.16 fixed point
 
-// One glyph rendered with its origin at `origin` (device pixels). Text turned
-// by a quarter turn or none stands on whole pixels: its glyphs are hinted and
-// rendered upright (stretched when the frame is) and their pixels turned, so
-// that turned text looks as upright text does. At any other angle FreeType
-// turns the outline, the fraction of a pixel included.
+// Pixel coordinates far beyond any device, yet safe to add to.
+constexpr double kFarthestPixel = 1 << 30;
+
+int pixelAt(double coordinate) {
+    return static_cast<int>(std::clamp(coordinate, -kFarthestPixel, kFarthestPixel));
+}
+
+// The device's pixels seen from a glyph's upright image whose origin stands
+// at `x`, `y`, turned as the frame turns (see turned): the corners carried
+// back, and a pixel more all round for the rounding of pixel centres.
+PixelBox uprightWindow(const PixelBox& device, const TextFrame& frame, int x, int y) {
+    double left = kFarthestPixel, top = kFarthestPixel;
+    double right = -kFarthestPixel, bottom = -kFarthestPixel;
+    for (const double dx : {double(device.left), double(device.right)})
+        for (const double dy : {double(device.top), double(device.bottom)}) {
+            const double a = dx - x + 0.5;
+            const double b = dy - y + 0.5;
+            const double u = a * frame.cosine() - b * frame.sine() - 1;
+            const double v = a * frame.sine() + b * frame.cosine() - 1;
+            left = std::min(left, u);
+            right = std::max(right, u);
+            top = std::min(top, v);
+            bottom = std::max(bottom, v);
+        }
+    return {pixelAt(std::floor(left) - 1), pixelAt(std::floor(top) - 1),
+            pixelAt(std::ceil(right) + 1), pixelAt(std::ceil(bottom) + 1)};
+}
+
+PixelBox movedBy(const PixelBox& box, double dx, double dy) {
+    return {pixelAt(box.left + dx), pixelAt(box.top + dy), pixelAt(box.right + dx),
+            pixelAt(box.bottom + dy)};
+}
+
+// One glyph rendered with its origin at `origin` (device pixels), only as
+// far as it lies on the device. Text turned by a quarter turn or none stands
+// on whole pixels: its glyphs are hinted and rendered upright (stretched
+// when the frame is) and their pixels turned, so that turned text looks as
+// upright text does. At any other angle FreeType turns the outline, the
+// fraction of a pixel included.
 std::optional<GlyphInk> renderGlyph(const FontFile& file, int pixelsPerEm, FT_UInt glyph,
                                     FramePoint origin, const TextFrame& frame,
-                                    TextRendering rendering) {
+                                    TextRendering rendering, const PixelBox& device) {
     if (isQuarterTurn(frame)) {
-        const GlyphImage* upright =
-            uprightGlyph(file, pixelsPerEm, glyph, frame.stretch(), rendering);
+        const int x = static_cast<int>(std::lround(origin.x));
+        const int y = static_cast<int>(std::lround(origin.y));
+        const GlyphInk* upright = uprightGlyph(file, pixelsPerEm, glyph, frame.stretch(), rendering,
+                                               uprightWindow(device, frame, x, y));
         if (upright == nullptr)
             return std::nullopt;
-        return turned(upright->ink, frame, static_cast<int>(std::lround(origin.x)),
-                      static_cast<int>(std::lround(origin.y)));
+        return turned(*upright, frame, x, y);
     }
     FT_Face face = sizedFace(file, pixelsPerEm);
     if (face == nullptr)
@@ -125,13 +153,17 @@ std::optional<GlyphInk> renderGlyph(const FontFile& file, int pixelsPerEm, FT_UI
     FT_Vector shift{static_cast<FT_Pos>(std::lround((origin.x - wholeX) * 64)),
                     static_cast<FT_Pos>(std::lround(-(origin.y - wholeY) * 64))};
     FT_Set_Transform(face, &turn, &shift);
-    const bool drawn = loadAndRender(face, glyph, rendering);
+    const bool loaded = FT_Load_Glyph(face, glyph, glyphLoadFlags(rendering)) == 0;
     FT_Set_Transform(face, nullptr, nullptr);
-    if (!drawn)
+    if (!loaded)
         return std::nullopt;
-    const FT_GlyphSlot slot = face->glyph;
-    return inkOf(slot->bitmap, static_cast<int>(wholeX) + slot->bitmap_left,
-                 static_cast<int>(wholeY) - slot->bitmap_top);
+    std::optional<GlyphInk> ink =
+        renderLoaded(face->glyph, rendering, movedBy(device, -wholeX, -wholeY));
+    if (ink) {
+        ink->left += static_cast<int>(wholeX);
+        ink->top += static_cast<int>(wholeY);
+    }
+    return ink;
 }
 
 // The underline and strike-out of the text, in its colour, over its advance:
@@ -255,15 +287,16 @@ Stamp stampOver(const PixelExtent& extent) {
     return stamp;
 }
 
-// The line's glyphs rendered in place from the baseline's start, the extent
-// grown to hold them.
+// The line's glyphs rendered in place from the baseline's start as far as
+// they lie on the device, the extent grown to hold them.
 std::vector<GlyphInk> renderLine(const GlyphLine& line, int pixelsPerEm, const TextFrame& frame,
-                                 FramePoint start, TextRendering rendering, PixelExtent& extent) {
+                                 FramePoint start, TextRendering rendering, const PixelBox& device,
+                                 PixelExtent& extent) {
     std::vector<GlyphInk> inks;
     for (const LineGlyph& glyph : line.glyphs) {
         const FramePoint origin = frame.toDevice({start.x + glyph.penX, start.y});
-        auto ink =
-            renderGlyph(line.faces[glyph.face], pixelsPerEm, glyph.glyph, origin, frame, rendering);
+        auto ink = renderGlyph(line.faces[glyph.face], pixelsPerEm, glyph.glyph, origin, frame,
+                               rendering, device);
         if (!ink || ink->width == 0 || ink->height == 0)
             continue;
         extent.add(ink->left, ink->top, ink->left + ink->width, ink->top + ink->height);
@@ -296,11 +329,11 @@ Stamp drawText(const render::op::TextOut& call, const render::TextStyle& style,
     PixelExtent extent;
     for (const FrameBox& box : boxes)
         extendBy(extent, box, frame);
+    const PixelBox device{0, 0, placement.deviceWidth, placement.deviceHeight};
     const std::vector<GlyphInk> inks =
-        renderLine(line, face->pixelsPerEm, frame, start, rendering, extent);
-    extent = {std::max(extent.left, 0), std::max(extent.top, 0),
-              std::min(extent.right, placement.deviceWidth),
-              std::min(extent.bottom, placement.deviceHeight)};
+        renderLine(line, face->pixelsPerEm, frame, start, rendering, device, extent);
+    extent = {std::max(extent.left, device.left), std::max(extent.top, device.top),
+              std::min(extent.right, device.right), std::min(extent.bottom, device.bottom)};
     if (extent.isEmpty())
         return {};
 

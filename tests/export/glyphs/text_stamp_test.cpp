@@ -6,8 +6,11 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include <cmath>
+#include <freetype/ftoutln.h>
 #include <freetype/tttables.h>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <set>
 #include <string>
 
@@ -308,6 +311,140 @@ TEST(DrawText, CutsTextToTheDevice) {
     EXPECT_LE(cut.left + cut.width, 100);
     EXPECT_LE(cut.top + cut.height, 50);
     EXPECT_GT(inkOf(cut).count, 0);
+}
+
+// The stamp's pixels over the device box [0, width) x [0, height), row by
+// row; transparent where the stamp does not reach.
+std::vector<std::uint32_t> devicePixels(const Stamp& stamp, int width, int height) {
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * height), 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int column = x - stamp.left;
+            const int row = y - stamp.top;
+            if (column >= 0 && column < stamp.width && row >= 0 && row < stamp.height)
+                pixels[static_cast<std::size_t>(y * width + x)] =
+                    stamp.argb[static_cast<std::size_t>(row * stamp.width + column)];
+        }
+    return pixels;
+}
+
+// Glyphs that reach beyond the device are drawn only where they are on it,
+// and those pixels are the ones the whole glyph has: text crossing each
+// edge, turned every way, stretched or not, matches the same text drawn on
+// an unbounded device. At angles other than quarter turns FreeType draws
+// the part of a turned outline a little differently from the whole (seen
+// here: a grey level along an edge, a lone black-and-white pixel), so there
+// the two may differ that much. Each row has a size of its own, so that no
+// glyph comes from what an earlier drawing kept.
+TEST(DrawText, DrawsTextCrossingTheDeviceEdgeAsTheWholeTextHasIt) {
+    constexpr int kWidth = 90;
+    constexpr int kHeight = 60;
+    const struct {
+        std::int16_t escapement;
+        std::int16_t width;
+        double x, y;
+    } rows[] = {
+        {0, 0, -30, 50},   {0, 50, 40, 30},   {900, 0, 20, 70},   {900, 50, 70, 40},
+        {1800, 0, 80, 10}, {2700, 0, 40, 0},  {2700, 30, 80, 10}, {300, 0, -20, 80},
+        {300, 40, 30, 90}, {1350, 0, 95, 50},
+    };
+    std::int16_t height = 101;
+    for (const auto& row : rows)
+        for (const TextRendering rendering : {TextRendering::Crisp, TextRendering::Smooth}) {
+            SCOPED_TRACE(testing::Message()
+                         << "escapement " << row.escapement << ", width " << row.width
+                         << ", smooth " << (rendering == TextRendering::Smooth));
+            LogFont font{.height = height++, .width = row.width, .faceName = "Arial"};
+            font.escapement = font.orientation = row.escapement;
+            const TextStyle style = styleOf(font, 24);
+            const op::TextOut call{0, 0, "WVornik"};
+            const Stamp cut =
+                drawText(call, style,
+                         {.x = row.x, .y = row.y, .deviceWidth = kWidth, .deviceHeight = kHeight},
+                         rendering);
+            const Stamp whole = drawText(call, style, {.x = row.x, .y = row.y}, rendering);
+            ASSERT_GT(inkOf(cut).count, 0) << "the text crosses the device";
+            EXPECT_GE(cut.left, 0);
+            EXPECT_GE(cut.top, 0);
+            EXPECT_LE(cut.left + cut.width, kWidth);
+            EXPECT_LE(cut.top + cut.height, kHeight);
+            const auto cutPixels = devicePixels(cut, kWidth, kHeight);
+            const auto wholePixels = devicePixels(whole, kWidth, kHeight);
+            if (row.escapement % 900 == 0) {
+                EXPECT_EQ(cutPixels, wholePixels);
+                continue;
+            }
+            int apart = 0;
+            for (std::size_t i = 0; i < cutPixels.size(); ++i)
+                apart += std::abs(int(cutPixels[i] >> 24) - int(wholePixels[i] >> 24)) > 2;
+            EXPECT_LE(apart, 2);
+        }
+}
+
+// Where the stem of "I" lies in Liberation Sans, in ems from the glyph's
+// origin: "I" is a plain bar, so its outline's box is the stem.
+struct Stem {
+    double left = 0, right = 0, bottom = 0, top = 0;
+};
+
+Stem stemOfCapitalI() {
+    const std::optional<FontFile> file = chooseFontFile({.faceName = "Arial"});
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    Stem stem;
+    if (!file || FT_Init_FreeType(&library) != 0)
+        return stem;
+    if (FT_New_Face(library, file->path.c_str(), file->index, &face) == 0 &&
+        FT_Load_Char(face, 'I', FT_LOAD_NO_SCALE) == 0) {
+        FT_BBox box;
+        FT_Outline_Get_CBox(&face->glyph->outline, &box);
+        const double em = face->units_per_EM;
+        stem = {box.xMin / em, box.xMax / em, box.yMin / em, box.yMax / em};
+    }
+    if (face != nullptr)
+        FT_Done_Face(face);
+    FT_Done_FreeType(library);
+    return stem;
+}
+
+// A glyph many times larger than the device, as a metafile may ask for, is
+// still drawn where it covers the device: the stem of an "I" of the largest
+// size, stretched as far as text stretches, turned every way, fills a small
+// device wholly. Such a glyph is wider than FreeType draws whole.
+TEST(DrawText, DrawsTheVisiblePartOfAGlyphFarLargerThanTheDevice) {
+    constexpr int kWidth = 100;
+    constexpr int kHeight = 50;
+    const Stem stem = stemOfCapitalI();
+    ASSERT_GT(stem.right - stem.left, 0.05) << "Liberation Sans has no capital I";
+    for (const std::int16_t escapement : {0, 900, 1800, 2700, 300}) {
+        for (const TextRendering rendering : {TextRendering::Crisp, TextRendering::Smooth}) {
+            SCOPED_TRACE(testing::Message() << "escapement " << escapement << ", smooth "
+                                            << (rendering == TextRendering::Smooth));
+            LogFont font{.height = -30000, .width = 30000, .faceName = "Arial"};
+            font.escapement = font.orientation = escapement;
+            constexpr double kWidthScale = 20;
+            const std::optional<DeviceFace> face = deviceFace(font, 1, kWidthScale, 96);
+            ASSERT_TRUE(face);
+            const double stretch = face->horizontalScale;
+            ASSERT_GT((stem.right - stem.left) * face->pixelsPerEm * stretch, 32767)
+                << "wider than FreeType draws a whole glyph";
+            // The stem's middle, in the text's frame (y down), lands on the
+            // device's middle.
+            const double u = (stem.left + stem.right) / 2 * face->pixelsPerEm * stretch;
+            const double v = -(stem.bottom + stem.top) / 2 * face->pixelsPerEm;
+            const double angle = escapement / 10.0 * std::numbers::pi / 180;
+            const double x = kWidth / 2.0 - (u * std::cos(angle) + v * std::sin(angle));
+            const double y = kHeight / 2.0 - (-u * std::sin(angle) + v * std::cos(angle));
+            const Stamp stamp = drawText(op::TextOut{0, 0, "I"}, styleOf(font, 24),
+                                         {.x = std::round(x),
+                                          .y = std::round(y),
+                                          .widthScale = kWidthScale,
+                                          .deviceWidth = kWidth,
+                                          .deviceHeight = kHeight},
+                                         rendering);
+            EXPECT_EQ(inkOf(stamp).count, kWidth * kHeight);
+        }
+    }
 }
 
 } // namespace
