@@ -19,7 +19,12 @@ public:
     [[nodiscard]] int multiply(int a, int b) const {
         if (a == 0 || b == 0)
             return 0;
-        return exp(logs_[static_cast<std::size_t>(a)] + logs_[static_cast<std::size_t>(b)]);
+        // Both logs are below size() - 1, so one subtraction brings their
+        // sum into range: this sits in the check words' innermost loop.
+        int power = logs_[static_cast<std::size_t>(a)] + logs_[static_cast<std::size_t>(b)];
+        if (power >= size() - 1)
+            power -= size() - 1;
+        return exps_[static_cast<std::size_t>(power)];
     }
 
 private:
