@@ -28,8 +28,8 @@ std::vector<int> generator(const AztecGaloisField& field, int count) {
 // More generators than this on one thread, and all are made afresh.
 constexpr std::size_t kKeptGenerators = 64;
 
-// The generator for `count` check words of `wordSize` bits, made the first
-// time it is asked for on this thread and kept: a batch of symbols of one
+// The generator for `count` check words in `field`, made the first time it
+// is asked for on this thread and kept: a batch of symbols of one
 // size asks for the same one each time, and making it costs as much as
 // dividing by it.
 const std::vector<int>& generatorFor(const AztecGaloisField& field, int count) {

@@ -139,6 +139,7 @@ std::optional<GlyphInk> renderLoaded(FT_GlyphSlot slot, TextRendering rendering,
 }
 
 double glyphAdvance(const FontFile& file, int pixelsPerEm, FT_UInt glyph, TextRendering rendering) {
+    // Advances are unstretched: kept under the key of the unstretched image.
     thread_local std::unordered_map<ImageKey, double, ImageKeyHash> advances;
     const ImageKey key{file, pixelsPerEm, glyph, 1.0, rendering};
     if (const auto found = advances.find(key); found != advances.end())
