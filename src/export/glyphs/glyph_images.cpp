@@ -48,21 +48,10 @@ PixelBox pixelsReached(const FT_Outline& outline) {
     return {down(box.xMin), -up(box.yMax), up(box.xMax), -down(box.yMin)};
 }
 
-bool isInside(const PixelBox& inner, const PixelBox& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
-PixelBox intersection(const PixelBox& a, const PixelBox& b) {
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
-}
-
 // Whether the glyph loaded in `slot` lies wholly inside `within`; a glyph
 // that is not an outline is always drawn whole.
 bool fitsWithin(FT_GlyphSlot slot, const PixelBox& within) {
-    return slot->format != FT_GLYPH_FORMAT_OUTLINE ||
-           isInside(pixelsReached(slot->outline), within);
+    return slot->format != FT_GLYPH_FORMAT_OUTLINE || within.contains(pixelsReached(slot->outline));
 }
 
 // The outline drawn into a bitmap of the pixels `cut` only: FreeType's
@@ -132,7 +121,7 @@ std::optional<GlyphInk> renderLoaded(FT_GlyphSlot slot, TextRendering rendering,
             return std::nullopt;
         return inkOf(slot->bitmap, slot->bitmap_left, -slot->bitmap_top);
     }
-    const PixelBox cut = intersection(pixelsReached(slot->outline), within);
+    const PixelBox cut = pixelsReached(slot->outline).intersectedWith(within);
     if (cut.isEmpty())
         return GlyphInk{};
     return renderCut(slot, rendering, cut);

@@ -87,8 +87,7 @@ RasterScene::RasterScene(int width, int height, Rgb background)
     : width_(std::max(0, width)), height_(std::max(0, height)), background_(background) {}
 
 void RasterScene::fill(PixelBox box, Rgb colour) {
-    box = {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, width_),
-           std::min(box.bottom, height_)};
+    box = box.intersectedWith({0, 0, width_, height_});
     if (box.isEmpty())
         return;
     steps_.push_back({true, fills_.size()});

@@ -2,6 +2,7 @@
 
 #include "export/raster/pixel_image.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,14 @@ struct PixelBox {
     int right = 0;
     int bottom = 0;
     [[nodiscard]] bool isEmpty() const { return right <= left || bottom <= top; }
+    [[nodiscard]] bool contains(const PixelBox& inner) const {
+        return inner.left >= left && inner.top >= top && inner.right <= right &&
+               inner.bottom <= bottom;
+    }
+    [[nodiscard]] PixelBox intersectedWith(const PixelBox& other) const {
+        return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
+                std::min(bottom, other.bottom)};
+    }
 };
 
 // A small picture laid over the scene, such as a line of text: premultiplied
