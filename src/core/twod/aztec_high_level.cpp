@@ -2,7 +2,6 @@
 
 #include "core/twod/aztec_modes.h"
 
-#include <algorithm>
 #include <array>
 #include <climits>
 #include <deque>
@@ -46,14 +45,20 @@ int byteRunBits(int length) {
     return 5 + (length <= kLongestShortRun ? 5 : 16) + 8 * length;
 }
 
-// Where the cheapest long byte run (32 bytes or more) ending at the current
-// position starts: a run from `start` costs the settled cost there less
-// 8 x start, plus what depends on the end alone, so the cheapest start is
-// the least of those values over the starts still in reach.
-class LongRunWindow {
+// Which start wins when two byte runs ending at the same place cost the same.
+// Either gives a shortest encoding; the choice is fixed so that a message
+// always makes the same symbol.
+enum class Ties { Oldest, Newest };
+
+// The cheapest start of a byte run ending at the current position, among
+// the starts still in reach: a run from `start` costs the settled cost there
+// less 8 x start, plus what depends on the end alone, so the cheapest start
+// is the least of those values. The values kept rise from front to back.
+template <Ties ties> class StartWindow {
 public:
     void add(int start, int value) {
-        while (!starts_.empty() && starts_.back().second > value)
+        while (!starts_.empty() && (starts_.back().second > value ||
+                                    (ties == Ties::Newest && starts_.back().second == value)))
             starts_.pop_back();
         starts_.emplace_back(start, value);
     }
@@ -66,7 +71,15 @@ public:
     }
 
 private:
-    std::deque<std::pair<int, int>> starts_; // start and value, values rising
+    std::deque<std::pair<int, int>> starts_; // start and value
+};
+
+// What the text at a position can be written as apart from its own mode,
+// looked up once for all five modes.
+struct Lookahead {
+    bool punctPair = false; // a Punct pair starts here
+    bool punct = false;     // the byte is a Punct character
+    bool upper = false;     // the byte is an Upper character
 };
 
 // The modes with byte shift, which are the first three.
@@ -84,9 +97,12 @@ public:
         for (int i = 0; i <= size(); ++i) {
             pullByteRuns(i);
             settle(i);
+            if (i == size())
+                break;
+            const Lookahead here = lookahead(i);
             for (const AztecMode mode : kModes)
                 if (settledAt(i, mode).bits != INT_MAX)
-                    advance(i, mode);
+                    advance(i, mode, here);
         }
         return emit();
     }
@@ -122,39 +138,48 @@ private:
             target = {total, from, length, action};
     }
 
-    void advance(int i, AztecMode mode) {
-        if (i == size())
-            return;
-        const std::string_view rest = message_.substr(static_cast<std::size_t>(i));
-        const bool pair = punctPairCode(rest).has_value();
+    [[nodiscard]] Lookahead lookahead(int i) const {
+        return {punctPairCode(message_.substr(static_cast<std::size_t>(i))).has_value(),
+                characterCode(AztecMode::Punct, byteAt(i)).has_value(),
+                characterCode(AztecMode::Upper, byteAt(i)).has_value()};
+    }
+
+    void advance(int i, AztecMode mode, const Lookahead& here) {
         if (characterCode(mode, byteAt(i)))
             offer(i, 1, mode, Action::Direct, codeBits(mode));
-        if (pair && mode == AztecMode::Punct)
+        if (here.punctPair && mode == AztecMode::Punct)
             offer(i, 2, mode, Action::Direct, 5);
         if (punctShiftCode(mode)) {
-            if (characterCode(AztecMode::Punct, byteAt(i)))
+            if (here.punct)
                 offer(i, 1, mode, Action::PunctShift, codeBits(mode) + 5);
-            if (pair)
+            if (here.punctPair)
                 offer(i, 2, mode, Action::PunctShift, codeBits(mode) + 5);
         }
-        if (characterCode(AztecMode::Upper, byteAt(i)) && upperShiftCode(mode))
+        if (here.upper && upperShiftCode(mode))
             offer(i, 1, mode, Action::UpperShift, codeBits(mode) + 5);
     }
 
-    // Byte runs ending at `i`: every short one, and the cheapest long one.
+    // Byte runs ending at `i`: the cheapest short one (31 bytes or fewer,
+    // the nearest start where several cost the same) and the cheapest long one.
     void pullByteRuns(int i) {
-        for (const AztecMode mode : kByteShiftModes) {
-            for (int n = 1; n <= std::min(kLongestShortRun, i); ++n)
-                if (settledAt(i - n, mode).bits != INT_MAX)
-                    offer(i - n, n, mode, Action::ByteShift, byteRunBits(n));
-            LongRunWindow& window = windows_[static_cast<std::size_t>(modeIndex(mode))];
-            const int newest = i - kLongestShortRun - 1;
-            if (newest >= 0 && settledAt(newest, mode).bits != INT_MAX)
-                window.add(newest, settledAt(newest, mode).bits - 8 * newest);
-            window.dropBefore(i - kAztecLongestByteRun);
-            if (const std::optional<int> start = window.best())
-                offer(*start, i - *start, mode, Action::ByteShift, byteRunBits(i - *start));
+        for (std::size_t m = 0; m < kByteShiftModes.size(); ++m) {
+            const AztecMode mode = kByteShiftModes[m];
+            offerCheapestRun(i, mode, shortRuns_[m], i - 1, i - kLongestShortRun);
+            offerCheapestRun(i, mode, longRuns_[m], i - kLongestShortRun - 1,
+                             i - kAztecLongestByteRun);
         }
+    }
+
+    // Brings the start `newest` into the window, lets go of those before
+    // `oldest`, and offers the run from the cheapest start left to `i`.
+    template <Ties ties>
+    void offerCheapestRun(int i, AztecMode mode, StartWindow<ties>& window, int newest,
+                          int oldest) {
+        if (newest >= 0 && settledAt(newest, mode).bits != INT_MAX)
+            window.add(newest, settledAt(newest, mode).bits - 8 * newest);
+        window.dropBefore(oldest);
+        if (const std::optional<int> start = window.best())
+            offer(*start, i - *start, mode, Action::ByteShift, byteRunBits(i - *start));
     }
 
     void emitAction(AztecBits& bits, int from, int length, AztecMode mode, Action action) const;
@@ -163,7 +188,8 @@ private:
     std::string_view message_;
     std::vector<ModeArray> arrivals_;
     std::vector<std::array<Settled, kAztecModeCount>> settled_;
-    std::array<LongRunWindow, kByteShiftModes.size()> windows_;
+    std::array<StartWindow<Ties::Newest>, kByteShiftModes.size()> shortRuns_;
+    std::array<StartWindow<Ties::Oldest>, kByteShiftModes.size()> longRuns_;
 };
 
 void Planner::emitAction(AztecBits& bits, int from, int length, AztecMode mode,

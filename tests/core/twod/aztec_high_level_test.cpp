@@ -34,6 +34,15 @@ const LengthRow kLengths[] = {
     {"MixedRun", "@@@@", 5 + 20},
     {"OneNul", "\0"s, 18},
     {"HighByteInText", "AB\xE9", 10 + 18},
+    {"BytesBetweenLowerLetters",
+     "a\xE9\xE9\xE9"
+     "b",
+     5 + 5 + 10 + 3 * 8 + 5},
+    {"OneRunTakesALetterBetweenBytes",
+     "\xE9\xE9\xE9"
+     "A"
+     "\xE9\xE9\xE9",
+     10 + 7 * 8},
     {"ThirtyOneBytes", std::string(31, '\0'), 10 + 31 * 8},
     {"ThirtyTwoBytesAsTwoRuns", std::string(32, '\0'), 10 + 31 * 8 + 18},
     {"SixtyTwoBytesAsTwoRuns", std::string(62, '\0'), 20 + 62 * 8},
