@@ -140,33 +140,47 @@ Function encode(const op::TextOut& call, Words& words) {
     return Function::TextOut;
 }
 
-// The number of object-table slots the picture needs: the table a player
-// builds hands out the lowest free slot to every create.
-std::uint16_t objectTableSize(const std::vector<MetaOp>& ops) {
-    std::vector<bool> inUse;
-    std::size_t slots = 0;
-    for (const MetaOp& call : ops) {
-        if (const auto* deleted = std::get_if<op::DeleteObject>(&call)) {
-            if (deleted->index < inUse.size())
-                inUse[deleted->index] = false;
-            continue;
+// The object table a player builds as it plays the records: every create
+// takes the lowest free slot and a delete frees its slot. The header gives
+// the most slots in use at once.
+class ObjectTable {
+public:
+    void play(Function function, const Words& words) {
+        switch (function) {
+        case Function::CreatePenIndirect:
+        case Function::CreateBrushIndirect:
+        case Function::CreateFontIndirect:
+            take();
+            return;
+        case Function::DeleteObject:
+            if (words[0] < inUse_.size())
+                inUse_[words[0]] = false;
+            return;
+        default:
+            return;
         }
-        if (!std::holds_alternative<op::CreatePen>(call) &&
-            !std::holds_alternative<op::CreateBrush>(call) &&
-            !std::holds_alternative<op::CreateFont>(call))
-            continue;
-        const auto free = std::find(inUse.begin(), inUse.end(), false);
-        const auto index = static_cast<std::size_t>(free - inUse.begin());
-        if (free == inUse.end())
-            inUse.push_back(true);
+    }
+
+    [[nodiscard]] std::uint16_t slots() const {
+        if (slots_ > 0xFFFF)
+            throw std::length_error("the picture needs more than 65535 object-table slots");
+        return static_cast<std::uint16_t>(slots_);
+    }
+
+private:
+    void take() {
+        const auto free = std::find(inUse_.begin(), inUse_.end(), false);
+        const auto index = static_cast<std::size_t>(free - inUse_.begin());
+        if (free == inUse_.end())
+            inUse_.push_back(true);
         else
             *free = true;
-        slots = std::max(slots, index + 1);
+        slots_ = std::max(slots_, index + 1);
     }
-    if (slots > 0xFFFF)
-        throw std::length_error("the picture needs more than 65535 object-table slots");
-    return static_cast<std::uint16_t>(slots);
-}
+
+    std::vector<bool> inUse_;
+    std::size_t slots_ = 0;
+};
 
 void storeU16(std::vector<std::uint8_t>& out, std::size_t offset, std::uint16_t value) {
     out[offset] = static_cast<std::uint8_t>(value & 0xFF);
@@ -189,11 +203,12 @@ void appendRecord(std::vector<std::uint8_t>& out, Function function, const Words
         storeU16(out, at + wmf::kRecordHeaderBytes + 2 * i, words[i]);
 }
 
-// META_HEADER; the size fields are filled in once the records are written.
-void appendHeader(std::vector<std::uint8_t>& out, std::uint16_t objects) {
+// META_HEADER; the size and object fields are filled in once the records
+// are written.
+void appendHeader(std::vector<std::uint8_t>& out) {
     for (const std::uint16_t word :
          {wmf::kMemoryMetafile, wmf::kHeaderWords, wmf::kVersion300, std::uint16_t{0},
-          std::uint16_t{0}, objects, std::uint16_t{0}, std::uint16_t{0}, std::uint16_t{0}})
+          std::uint16_t{0}, std::uint16_t{0}, std::uint16_t{0}, std::uint16_t{0}, std::uint16_t{0}})
         wmf::appendU16(out, word);
 }
 
@@ -204,13 +219,15 @@ void appendMetafile(std::vector<std::uint8_t>& out, const Metafile& metafile) {
     // Most records are a bar's rectangle, 14 bytes; room for those up front
     // spares the copies of a growing buffer.
     out.reserve(start + wmf::kHeaderBytes + 14 * metafile.ops.size() + 64);
-    appendHeader(out, objectTableSize(metafile.ops));
+    appendHeader(out);
+    ObjectTable objects;
     std::size_t largest = wmf::kRecordHeaderWords + 2; // the mapping-mode trailer
     Words words;
     for (const MetaOp& call : metafile.ops) {
         words.clear();
         const Function function =
             std::visit([&words](const auto& op) { return encode(op, words); }, call);
+        objects.play(function, words);
         largest = std::max(largest, wmf::kRecordHeaderWords + words.size());
         appendRecord(out, function, words);
     }
@@ -220,6 +237,7 @@ void appendMetafile(std::vector<std::uint8_t>& out, const Metafile& metafile) {
     if (size > 0xFFFFFFFFu)
         throw std::length_error("the picture is larger than a metafile can hold");
     storeU32(out, start + 6, static_cast<std::uint32_t>(size));
+    storeU16(out, start + 10, objects.slots());
     storeU32(out, start + 12, static_cast<std::uint32_t>(largest));
 }
 
