@@ -192,8 +192,8 @@ void storeU32(std::vector<std::uint8_t>& out, std::size_t offset, std::uint32_t 
     storeU16(out, offset + 2, static_cast<std::uint16_t>(value >> 16));
 }
 
-// The record grows the buffer once and is stored into it: appending word by
-// word was a tenth of the time a large symbol takes to build.
+// The record grows the buffer once and is stored into it: a large symbol
+// writes tens of thousands of records, and appending word by word showed.
 void appendRecord(std::vector<std::uint8_t>& out, Function function, const Words& words) {
     const std::size_t at = out.size();
     out.resize(at + wmf::kRecordHeaderBytes + 2 * words.size());
@@ -213,7 +213,8 @@ void appendHeader(std::vector<std::uint8_t>& out) {
 }
 
 // Appends the standard metafile: META_HEADER, the records, the mapping-mode
-// trailer and META_EOF, with the header's size fields filled in at the end.
+// trailer and META_EOF, with the header's size and object fields filled in
+// at the end.
 void appendMetafile(std::vector<std::uint8_t>& out, const Metafile& metafile) {
     const std::size_t start = out.size();
     // Most records are a bar's rectangle, 14 bytes; room for those up front
