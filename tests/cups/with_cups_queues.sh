@@ -90,12 +90,16 @@ CONF
     >"$folder/log/cupsd.out" 2>&1 &
 daemon=$!
 export CUPS_SERVER=$socket
+# lpstat -r succeeds whether or not the service answers; only its words tell.
+answers() {
+    [[ "$(lpstat -r 2>/dev/null)" == "scheduler is running" ]]
+}
 for _ in $(seq 100); do
-    lpstat -r >/dev/null 2>&1 && break
+    answers && break
     kill -0 "$daemon" 2>/dev/null || fail "cupsd did not start: $(cat "$folder/log/cupsd.out" "$folder/log/error_log" 2>/dev/null)"
     sleep 0.1
 done
-lpstat -r >/dev/null 2>&1 || fail "cupsd did not answer on $socket within 10 seconds"
+answers || fail "cupsd did not answer on $socket within 10 seconds"
 
 # Printer descriptions: the cups-pdf one at 600 dpi, and one whose default
 # is 300 dpi across and 600 down.
