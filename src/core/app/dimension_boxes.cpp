@@ -4,6 +4,9 @@
 #include "core/app/numeric_text.h"
 #include "core/app/rounding.h"
 #include "core/app/units.h"
+#include "core/twod/pdf417_layout.h"
+
+#include <algorithm>
 
 namespace vornik {
 
@@ -96,7 +99,10 @@ void DimensionBoxes::editMagnify(std::string text, BoxEdit edit) {
 }
 
 // PDF417's box holds what its layout rule is steered by: the aspect ratio,
-// or with a fixed row or column count the column or row limit.
+// or with a fixed row or column count the column or row limit. The box takes
+// three digits, but no symbol has more than 30 columns or 90 rows, so a
+// larger limit means the same as the largest; it is stored as that, which is
+// also all a command or a configuration file may set.
 void DimensionBoxes::editPdfLayoutLimit() {
     const double value = leadingNumber(magnifyText_);
     switch (pdfLayoutRule(job_)) {
@@ -104,10 +110,10 @@ void DimensionBoxes::editPdfLayoutLimit() {
         assign(job_.PdfAspectRatio, value, state_);
         return;
     case PdfLayoutBox::ColumnLimit:
-        assign(job_.PdfMaxColumns, nearest(value), state_);
+        assign(job_.PdfMaxColumns, std::min(nearest(value), twod::kMostColumns), state_);
         return;
     case PdfLayoutBox::RowLimit:
-        assign(job_.PdfMaxRows, nearest(value), state_);
+        assign(job_.PdfMaxRows, std::min(nearest(value), twod::kMostRows), state_);
         return;
     }
 }

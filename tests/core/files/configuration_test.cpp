@@ -77,6 +77,28 @@ TEST(ConfigurationTest, AFileThatDoesNotLoadChangesNothing) {
     }
 }
 
+// PDF417's box takes three digits, more columns or rows than any symbol has;
+// what was typed there must not make a file that no longer opens.
+TEST(ConfigurationTest, AnOversizedPdf417LimitTypedIntoItsBoxSavesAFileThatOpens) {
+    const TempFolder folder;
+    const auto path = folder.path() / "limits.vkf";
+    // Layout flag, then the row and column limits the reopened job holds.
+    const std::tuple<std::int32_t, std::int32_t, std::int32_t> rows[] = {{1, 5, 30}, {2, 90, 4}};
+    for (const auto& [layoutFlag, maxRows, maxColumns] : rows) {
+        SCOPED_TRACE(layoutFlag);
+        CommandSession session;
+        ASSERT_TRUE(session.run("[pdf417][message='LIMITS'][pdfmaxcols=4][pdfmaxrows=5]"));
+        session.job().PdfLayoutFlag = layoutFlag;
+        session.app.boxes().editMagnify("999", BoxEdit::Typed);
+        ASSERT_TRUE(session.run("[saveconfig(" + path.string() + ")]"));
+
+        CommandSession reopened;
+        ASSERT_TRUE(reopened.run("[openconfig(" + path.string() + ")]"));
+        EXPECT_EQ(std::tuple(reopened.job().PdfMaxRows, reopened.job().PdfMaxColumns),
+                  std::tuple(maxRows, maxColumns));
+    }
+}
+
 TEST(ConfigurationTest, LoadingNumberingBuildsTheCurrentNumber) {
     const TempFolder folder;
     const auto path = folder.path() / "serial.vkf";
