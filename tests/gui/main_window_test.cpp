@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QFontDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -91,6 +92,7 @@ private slots:
     void noSpareFileLingersBesideASavedSymbol();
     void barPatternFilesOfLinearSymbolsOnly();
     void magnifyListFollowsTheSymbology();
+    void pdf417LimitTypedBeyondTheLargestIsStoredAsTheLargest();
 };
 
 void MainWindowTest::followsTheMenuModelForEverySymbology_data() {
@@ -454,6 +456,24 @@ void MainWindowTest::magnifyListFollowsTheSymbology() {
     QVERIFY(session.run("[message='Aspect ratios'][build/copy]"));
     QVERIFY(magnify->count() > 0);
     QVERIFY2(magnify->itemText(0).contains(QLatin1Char('.')), qPrintable(magnify->itemText(0)));
+}
+
+// With a fixed row count the box edits the column limit; it takes three digits,
+// but the job keeps no more columns than a symbol can have, so that the
+// configuration saved from it opens again.
+void MainWindowTest::pdf417LimitTypedBeyondTheLargestIsStoredAsTheLargest() {
+    GuiSession session;
+    QVERIFY(session.run("[pdf417][message='LIMITS'][pdfmaxcols=4]"));
+    session->app().job().PdfLayoutFlag = 1;   // as the PDF417 options dialog sets it
+    QVERIFY(session.run("[code39][pdf417]")); // the panel is laid out anew
+    auto* magnify = session->window().findChild<QComboBox*>(QStringLiteral("Magnify"));
+    QVERIFY(magnify != nullptr);
+    QCOMPARE(magnify->currentText(), QStringLiteral("4"));
+    magnify->setFocus();
+    magnify->lineEdit()->selectAll();
+    QTest::keyClicks(magnify->lineEdit(), QStringLiteral("999"));
+    QCOMPARE(magnify->currentText(), QStringLiteral("999"));
+    QCOMPARE(session->app().job().PdfMaxColumns, 30);
 }
 
 QTEST_MAIN(MainWindowTest)
