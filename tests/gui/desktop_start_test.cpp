@@ -54,6 +54,7 @@ private slots:
     void opensTheWindow();
     void staysHeadlessWithYes();
     void saysWhenTheDesktopProgramIsMissing();
+    void saysWhenTheDisplayCannotBeReached();
 };
 
 void DesktopStartTest::opensTheWindow_data() {
@@ -110,6 +111,32 @@ void DesktopStartTest::saysWhenTheDesktopProgramIsMissing() {
              QStringLiteral("vornik: the desktop program %1/vornik-desktop could not be started "
                             "(No such file or directory)\n")
                  .arg(folder.path()));
+}
+
+// DISPLAY naming an X server that is gone (or one over ssh without
+// forwarding): a sentence and a failed run, not Qt's abort.
+void DesktopStartTest::saysWhenTheDisplayCannotBeReached() {
+    int number = 97;
+    while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)))
+        ++number;
+    const QString display = QStringLiteral(":%1").arg(number);
+    QTemporaryDir folder;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
+    process.setProcessEnvironment(environment);
+    process.start(kProgram, {});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 2);
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(errors.endsWith(QStringLiteral("vornik: the window cannot open on DISPLAY=%1; run "
+                                            "headless with --exec COMMANDS (see 'vornik --help')\n")
+                                 .arg(display)),
+             qPrintable(errors));
 }
 
 QTEST_GUILESS_MAIN(DesktopStartTest)
