@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vornik::gui::testing;
@@ -90,6 +91,7 @@ private slots:
     void cancelAndEscapeChangeNothing_data();
     void cancelAndEscapeChangeNothing();
     void numberingOnBuildsTheNumber();
+    void aPastedNegativeDigitCountSavesAFileThatOpens();
 };
 
 void IncrementDialogTest::showsTheJob_data() {
@@ -456,6 +458,30 @@ void IncrementDialogTest::numberingOnBuildsTheNumber() {
     QVERIFY(session->app().state().SymbolBuilt);
     QCOMPARE(QString::fromStdString(clipboardSymbolText(ZXing::BarcodeFormat::Code39)),
              QStringLiteral("N-0041"));
+}
+
+// Only digits can be typed into the digits box, but a paste (the context
+// menu, the middle button) is no keystroke. What it brings must still leave a
+// job whose configuration file opens again.
+void IncrementDialogTest::aPastedNegativeDigitCountSavesAFileThatOpens() {
+    GuiSession session;
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("pasted.vkf")).toStdString();
+    QVERIFY(session.run("[code39][message='PASTE']"));
+    const auto opened = whenDialogShows(QStringLiteral("Increment"), [&](QDialog& dialog) {
+        QLineEdit* digits = box(dialog, "NumDigits");
+        digits->selectAll();
+        digits->insert(QStringLiteral("-5"));
+        QCOMPARE(digits->text(), QStringLiteral("-5"));
+        click(dialog, "OKButton");
+    });
+    QVERIFY(showIncrementDialog(&session->window(), session->app()));
+    QVERIFY(*opened);
+    QCOMPARE(session->app().job().IncWidth, 0.0);
+    QVERIFY(session.run("[saveconfig(" + path + ")]"));
+    GuiSession reopened;
+    QVERIFY(reopened.run("[openconfig(" + path + ")]"));
+    QCOMPARE(reopened->app().job().IncWidth, 0.0);
 }
 
 QTEST_MAIN(IncrementDialogTest)

@@ -141,7 +141,9 @@ bool IncrementDialog::ok(Application& app) const {
     job.IncPostamble = Postamble;
     job.IncStart = leadingNumber(StartNumber);
     job.IncValue = leadingNumber(IncrementValue);
-    job.IncWidth = leadingNumber(NumDigits);
+    // Only digits can be typed into the box, but a paste is no keystroke; a
+    // count below none means none, as a command or a configuration file has it.
+    job.IncWidth = std::max(0.0, leadingNumber(NumDigits));
     job.IncEnabled = IncrementEnabled ? 1 : 0;
     job.IncTarget = IncMsg;
     if (job != before)
