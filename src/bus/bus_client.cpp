@@ -1,6 +1,7 @@
 #include "bus/bus_client.h"
 
 #include "bus/bus_names.h"
+#include "cli/exit_status.h"
 
 #include <QDBusConnection>
 #include <QDBusError>
@@ -13,7 +14,7 @@
 namespace vornik::bus {
 namespace {
 
-constexpr int kExitFailed = 2;
+using cli::kExitFailed;
 
 // A call may wait for the user to close a message box in the window: the
 // longest timeout the bus library knows is its "no timeout".

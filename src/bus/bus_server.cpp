@@ -2,6 +2,7 @@
 
 #include "bus/command_service.h"
 #include "bus/headless_program.h"
+#include "cli/exit_status.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -23,7 +24,7 @@ int runServer(const cli::CommandLine& commandLine, const std::filesystem::path& 
     CommandService service(program, QDBusConnection::sessionBus());
     if (const auto failure = service.publish()) {
         std::cerr << "vornik: " << *failure << '\n';
-        return 2;
+        return cli::kExitFailed;
     }
     program.ended = [] { QCoreApplication::quit(); };
     // A server whose session has ended (its bus gone) has nobody left to

@@ -8,6 +8,7 @@
 #include "bus/bus_client.h"
 #include "bus/bus_server.h"
 #include "cli/command_line.h"
+#include "cli/exit_status.h"
 #include "core/files/interrupt_cleanup.h"
 
 #include <QCoreApplication>
@@ -53,7 +54,7 @@ int run(int argc, char** argv) {
     if (const auto* error = std::get_if<vornik::cli::CommandLineError>(&parsed)) {
         std::cerr << "vornik: " << error->message
                   << "\nTry 'vornik --help' for more information.\n";
-        return 2;
+        return vornik::cli::kExitFailed;
     }
     const auto& commandLine = std::get<vornik::cli::CommandLine>(parsed);
     if (commandLine.serve)
@@ -63,7 +64,7 @@ int run(int argc, char** argv) {
         return vornik::bus::runClient(commandLine.sendStrings);
     std::cerr << "vornik: this program serves the job (--serve) or sends commands (--send); "
                  "run vornik for anything else\n";
-    return 2;
+    return vornik::cli::kExitFailed;
 }
 
 } // namespace
@@ -75,9 +76,9 @@ int main(int argc, char** argv) {
         return run(argc, argv);
     } catch (const std::bad_alloc&) {
         std::cerr << "vornik: there was not enough memory to go on.\n";
-        return 2;
+        return vornik::cli::kExitFailed;
     } catch (const std::exception& error) {
         std::cerr << "vornik: internal error: " << error.what() << '\n';
-        return 2;
+        return vornik::cli::kExitFailed;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/exit_status.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,8 +49,8 @@ struct FailureCounts {
 [[nodiscard]] inline int requestStatus(FailureCounts before, FailureCounts after, bool refused) {
     if (after.buildsWithoutSymbol > before.buildsWithoutSymbol ||
         after.failedFileOperations > before.failedFileOperations)
-        return 2;
-    return refused ? 1 : 0;
+        return cli::kExitFailed;
+    return refused ? cli::kExitRefused : cli::kExitSuccess;
 }
 
 } // namespace vornik::bus

@@ -7,6 +7,7 @@
 #include "cli/batch_command_line.h"
 #include "cli/command_line.h"
 #include "cli/desktop_start.h"
+#include "cli/exit_status.h"
 #include "cli/headless_host.h"
 #include "cli/image_converter_module.h"
 #include "cli/settings_file.h"
@@ -32,9 +33,9 @@ namespace fs = std::filesystem;
 using vornik::cli::CommandLine;
 using vornik::cli::CommandLineError;
 
-constexpr int kExitSuccess = 0;
-constexpr int kExitRefused = 1; // a command string was not acknowledged
-constexpr int kExitFailed = 2;  // nothing useful came out, or the call was wrong
+using vornik::cli::kExitFailed;
+using vornik::cli::kExitRefused;
+using vornik::cli::kExitSuccess;
 
 // How the commands of one run went; the exit status sums it up.
 struct RunTally {

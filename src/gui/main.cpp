@@ -1,6 +1,7 @@
 // The desktop program. `vornik` starts it when it is run on a display
 // without command strings; it can also be started directly.
 
+#include "cli/exit_status.h"
 #include "gui/desktop_program.h"
 
 #include <QApplication>
@@ -9,9 +10,6 @@
 #include <string>
 
 namespace {
-
-// The exit status of a run that could do nothing useful, as for `vornik`.
-constexpr int kExitFailed = 2;
 
 QtMessageHandler qtMessageHandler = nullptr;
 
@@ -42,7 +40,7 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
                  "(see 'vornik --help')\n",
                  whereTheWindowWasToOpen().c_str());
     std::fflush(stderr);
-    std::_Exit(kExitFailed);
+    std::_Exit(vornik::cli::kExitFailed);
 }
 
 } // namespace
